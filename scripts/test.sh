@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the native build, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the Windows core cross-compiled with MinGW-w64 under Wine.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+bash scripts/deps.sh || exit 1
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Qt's offscreen platform keeps a few process-lifetime allocations; they are not ours.
+export LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp
+jobs=$(nproc)
+
+passed=0
+failed=0
+status=0
+
+# run_suite NAME BUILD_DIR CMAKE_ARGS...
+run_suite() {
+  local name=$1 dir=$2
+  shift 2
+  echo "=== $name"
+  if ! cmake -S "$root" -B "$dir" -G Ninja "$@" > "$dir.configure.log" 2>&1; then
+    cat "$dir.configure.log"; echo "$name: configure failed"; status=1; return
+  fi
+  if ! cmake --build "$dir" -j "$jobs"; then
+    echo "$name: build failed"; status=1; return
+  fi
+  local log="$dir.ctest.log"
+  (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 300) 2>&1 | tee "$log"
+  [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+  local line total bad
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    echo "$name: no test ran"; status=1; return
+  fi
+  total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<< "$line")
+  bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<< "$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+}
+
+mkdir -p build
+run_suite native build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite sanitizers build/sanitizers -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_BENCHMARKS=OFF
+PELMORA_WINE_BUILD_DIR=$root/build/win64 run_suite windows build/win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DPELMORA_CORE_ONLY=ON
+
+echo
+echo "all: $passed passed, $failed failed"
+[ "$failed" -eq 0 ] || status=1
+exit $status

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Status.h"
+
+#include <string>
+#include <string_view>
+
+namespace pelmora {
+
+// Files as the commands see them. Paths are UTF-8 text; the backend converts at the boundary.
+class FilePort {
+public:
+    virtual ~FilePort() = default;
+
+    // Replaces the whole file atomically: on any failure the old file stays byte for byte
+    // and no temporary file is left behind. The folder must exist; none is created.
+    virtual Status WriteFile(const std::string& path, std::string_view bytes) = 0;
+
+    // Deletes the file. A file that does not exist is not an error.
+    virtual Status DeleteFile(const std::string& path) = 0;
+
+    virtual bool Exists(const std::string& path) = 0;
+};
+
+}  // namespace pelmora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace pelmora {
+
+// A loaded picture; what it holds is the backend's business.
+class Picture {
+public:
+    virtual ~Picture() = default;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+};
+
+class PicturePort {
+public:
+    virtual ~PicturePort() = default;
+
+    // Null when the file is missing or is not a picture; `error` then says why.
+    virtual std::shared_ptr<const Picture> Load(const std::string& path, std::string& error) = 0;
+
+    // The picture as the bytes of a Windows BMP file at its own size (never scaled).
+    virtual std::optional<std::string> EncodeBmp(const Picture& picture) = 0;
+};
+
+}  // namespace pelmora

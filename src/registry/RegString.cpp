@@ -1,0 +1,70 @@
+#include "registry/RegString.h"
+
+#include "platform/AnsiText.h"
+
+#include <cstring>
+
+namespace pelmora {
+
+namespace {
+
+// Closes the key on every path out, also when opening failed and the key is 0.
+class KeyCloser {
+public:
+    KeyCloser(RegistryApi& api, RegKey& key) : m_Api(api), m_Key(key) {}
+    ~KeyCloser() { m_Api.CloseKey(m_Key); }
+    KeyCloser(const KeyCloser&) = delete;
+    KeyCloser& operator=(const KeyCloser&) = delete;
+
+private:
+    RegistryApi& m_Api;
+    RegKey& m_Key;
+};
+
+}  // namespace
+
+std::string ReadRegString(RegistryApi& api, RegRoot root, const std::string& keyPath,
+                          const std::string& valueName, const std::string& defaultText)
+{
+    RegKey key = 0;
+    KeyCloser closer(api, key);
+    if (api.OpenKey(root, ToAnsi(keyPath), key) != kRegSuccess)
+        return defaultText;
+
+    const std::string name = ToAnsi(valueName);
+    std::uint32_t type = kRegNone;
+    std::uint32_t size = 0;
+    if (api.QueryValue(key, name, &type, nullptr, &size) != kRegSuccess || type != kRegSz)
+        return defaultText;
+
+    // A buffer of exactly the reported size, blank-filled as the second query may copy less.
+    std::string buffer(size, ' ');
+    std::uint32_t secondType = kRegNone;
+    if (api.QueryValue(key, name, &secondType, buffer.data(), &size) != kRegSuccess)
+        return defaultText;
+    buffer.resize(std::min<std::size_t>(size, buffer.size()));
+
+    const std::size_t nul = buffer.find('\0');
+    if (nul != std::string::npos)
+        buffer.resize(nul);
+    return FromAnsi(buffer);
+}
+
+Status WriteRegString(RegistryApi& api, RegRoot root, const std::string& keyPath,
+                      const std::string& valueName, const std::string& text)
+{
+    RegKey key = 0;
+    KeyCloser closer(api, key);
+    if (const long code = api.CreateKey(root, ToAnsi(keyPath), key); code != kRegSuccess)
+        return Status::Failed(api.DescribeError(code));
+
+    const std::string data = ToAnsi(text);
+    // The size excludes a terminating NUL: the reader takes the whole buffer when it finds none.
+    const long code = api.SetValue(key, ToAnsi(valueName), kRegSz, data.data(),
+                                   static_cast<std::uint32_t>(data.size()));
+    if (code != kRegSuccess)
+        return Status::Failed(api.DescribeError(code));
+    return Status::Ok();
+}
+
+}  // namespace pelmora

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pelmora {
+
+// Predefined roots, by their handle values.
+enum class RegRoot : std::uint32_t {
+    ClassesRoot = 0x80000000u,
+    CurrentUser = 0x80000001u,
+    LocalMachine = 0x80000002u,
+};
+
+// Value types, by their codes.
+enum : std::uint32_t {
+    kRegNone = 0,
+    kRegSz = 1,
+    kRegExpandSz = 2,
+    kRegBinary = 3,
+    kRegDword = 4,
+};
+
+// Result codes, as the platform numbers them.
+enum : long {
+    kRegSuccess = 0,
+    kRegFileNotFound = 2,
+    kRegAccessDenied = 5,
+    kRegInvalidHandle = 6,
+    kRegMoreData = 234,
+};
+
+using RegKey = std::uintptr_t;  // an open key; 0 is no key
+
+struct RegValueEntry {
+    std::string name;  // ANSI bytes
+    std::uint32_t type = kRegNone;
+    std::string data;  // raw bytes, as stored
+};
+
+// The registry's ANSI entry points. Key paths, value names and string data are ANSI bytes.
+// One backend forwards to advapi32, the other keeps the values in an SQLite file.
+class RegistryApi {
+public:
+    virtual ~RegistryApi() = default;
+
+    // RegOpenKeyA: opens an existing key; fails, leaving `key` 0, when it is missing.
+    virtual long OpenKey(RegRoot root, const std::string& path, RegKey& key) = 0;
+
+    // RegQueryValueExA: with `data` null reports type and size; with a buffer of `*size` bytes
+    // copies the data (kRegMoreData when it is too small) and reports the size.
+    virtual long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data,
+                            std::uint32_t* size) = 0;
+
+    // RegCreateKeyA: opens the key, creating it and any missing parents first.
+    virtual long CreateKey(RegRoot root, const std::string& path, RegKey& key) = 0;
+
+    // RegSetValueExA: stores `size` bytes of the given type, replacing an older value.
+    virtual long SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
+                          std::uint32_t size) = 0;
+
+    // RegCloseKey.
+    virtual long CloseKey(RegKey key) = 0;
+
+    // For the registry console tool: list, delete.
+    virtual long EnumValues(RegKey key, std::vector<RegValueEntry>& values) = 0;
+    virtual long EnumSubKeys(RegKey key, std::vector<std::string>& names) = 0;
+    virtual long DeleteValue(RegKey key, const std::string& name) = 0;
+    // Deletes the key with everything under it.
+    virtual long DeleteTree(RegRoot root, const std::string& path) = 0;
+
+    // The system's text for a result code.
+    virtual std::string DescribeError(long code) = 0;
+};
+
+}  // namespace pelmora
