@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/AppServices.h"
+#include "platform/DialogPort.h"
+#include "platform/ViewPort.h"
+
+#include <string_view>
+
+namespace pelmora {
+
+// Every handler of the support-information editor sinf.
+class SupportEditorPresenter {
+public:
+    SupportEditorPresenter(ViewPort& view, DialogPort& dialogs, AppServices& services);
+
+    void Load();   // reads the Windows directory and the eleven stored values
+    void Apply();  // CommandButton1
+    void Close();  // CommandButton2
+
+    bool RunCommand(std::string_view controlName);
+
+private:
+    ViewPort& m_View;
+    DialogPort& m_Dialogs;
+    AppServices& m_Services;
+};
+
+}  // namespace pelmora
