@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/AppServices.h"
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace pelmora::cli {
+
+struct CliContext {
+    AppServices& services;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// One function per command; `args` follow the command's name. Each returns the exit status and
+// throws UsageError when the arguments do not fit.
+int ShowCommand(std::span<const std::string> args, CliContext& context);
+int ApplyOemCommand(std::span<const std::string> args, CliContext& context);
+int RemoveOemCommand(std::span<const std::string> args, CliContext& context);
+int ApplySupportCommand(std::span<const std::string> args, CliContext& context);
+int ApplyLogoCommand(std::span<const std::string> args, CliContext& context);
+int RemoveLogoCommand(std::span<const std::string> args, CliContext& context);
+int RegCommand(std::span<const std::string> args, CliContext& context);
+
+}  // namespace pelmora::cli
