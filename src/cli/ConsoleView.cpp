@@ -1,0 +1,29 @@
+#include "ConsoleView.h"
+
+namespace pelmora::cli {
+
+std::string ConsoleView::Text(std::string_view control) const
+{
+    const auto it = m_Texts.find(control);
+    return it == m_Texts.end() ? std::string() : it->second;
+}
+
+void ConsoleView::SetText(std::string_view control, const std::string& text)
+{
+    m_Texts.insert_or_assign(std::string(control), text);
+}
+
+void ConsoleView::SetPicture(std::string_view control, std::shared_ptr<const Picture> picture)
+{
+    m_Pictures.insert_or_assign(std::string(control), std::move(picture));
+}
+
+void ConsoleView::Unload() { m_Unloaded = true; }
+
+std::shared_ptr<const Picture> ConsoleView::PictureOf(std::string_view control) const
+{
+    const auto it = m_Pictures.find(control);
+    return it == m_Pictures.end() ? nullptr : it->second;
+}
+
+}  // namespace pelmora::cli

@@ -1,0 +1,70 @@
+#include "CliArgs.h"
+#include "Commands.h"
+#include "ConsoleDialogs.h"
+#include "ConsoleMainWindow.h"
+#include "ConsoleView.h"
+#include "support/SupportEditorPresenter.h"
+
+namespace pelmora::cli {
+
+namespace {
+
+constexpr OptionSpec kApplyOemOptions[] = {{"manufacturer"}, {"model"}};
+
+// apply-support's options and the editor's text boxes they fill.
+struct SupportOption {
+    OptionSpec spec;
+    const char* control;
+};
+
+constexpr SupportOption kSupportOptions[] = {
+    {{"web"}, "Text1"},       {{"email"}, "Text4"}, {{"address"}, "Text5"},
+    {{"address2"}, "Text6"},  {{"telephone"}, "Text7"}, {{"fax"}, "Text8"},
+    {{"owner"}, "Text9"},     {{"company"}, "Text11"},  {{"date"}, "Text12"},
+};
+
+}  // namespace
+
+int ApplyOemCommand(std::span<const std::string> args, CliContext& context)
+{
+    const ParsedArgs parsed = ParseOptions(args, kApplyOemOptions);
+    ExpectPositionals(parsed, {});
+    ConsoleDialogs dialogs(context.out, context.err);
+    ConsoleMainWindow window(context.services, dialogs);
+    window.View().SetText("Text2", parsed.Required("manufacturer"));
+    window.View().SetText("Text3", parsed.Required("model"));
+    window.Presenter().ApplyOemInformation();
+    return dialogs.ExitStatus();
+}
+
+int RemoveOemCommand(std::span<const std::string> args, CliContext& context)
+{
+    ExpectPositionals(ParseOptions(args, {}), {});
+    ConsoleDialogs dialogs(context.out, context.err);
+    ConsoleMainWindow window(context.services, dialogs);
+    window.Presenter().RemoveOemInformation();
+    return dialogs.ExitStatus();
+}
+
+int ApplySupportCommand(std::span<const std::string> args, CliContext& context)
+{
+    std::vector<OptionSpec> specs;
+    for (const SupportOption& option : kSupportOptions)
+        specs.push_back(option.spec);
+    const ParsedArgs parsed = ParseOptions(args, specs);
+    ExpectPositionals(parsed, {});
+
+    // The editor as it opens, with the given fields typed over what it loaded.
+    ConsoleDialogs dialogs(context.out, context.err);
+    ConsoleView view;
+    SupportEditorPresenter editor(view, dialogs, context.services);
+    editor.Load();
+    for (const SupportOption& option : kSupportOptions) {
+        if (auto value = parsed.Value(option.spec.name))
+            view.SetText(option.control, *value);
+    }
+    editor.Apply();
+    return dialogs.ExitStatus();
+}
+
+}  // namespace pelmora::cli

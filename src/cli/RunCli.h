@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/AppServices.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace pelmora::cli {
+
+// Runs one command line (without the program's name) on the given store, files and pictures.
+// Returns the exit status: 0 done, 1 refused or failed, 2 usage error.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, AppServices& services);
+
+}  // namespace pelmora::cli
