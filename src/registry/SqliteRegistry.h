@@ -1,0 +1,93 @@
+#pragma once
+
+#include "registry/RegistryApi.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+namespace pelmora {
+
+// A text value written into a store when its file is first set up.
+struct RegistrySeedValue {
+    RegRoot root;
+    std::string keyPath;  // UTF-8
+    std::string name;     // UTF-8
+    std::string text;     // UTF-8, stored as REG_SZ in the ANSI code page
+};
+
+struct SqliteRegistryOptions {
+    std::string path;
+    // Asked once, when the store is set up in an empty file; none when null.
+    std::function<std::vector<RegistrySeedValue>()> seed;
+    int busyTimeoutMs = 5000;
+    bool readOnly = false;
+    // Off only for throw-away stores: a crash may then lose the last writes.
+    bool syncToDisk = true;
+};
+
+// The registry off Windows: one SQLite file. Key paths and value names are compared without regard
+// to case and kept with their case; each value keeps its type code and bytes. Every write is one
+// transaction, so two running programs lose nothing. A file that cannot be used (corrupt, not a
+// database, unreadable, read-only, locked) is never changed: reads fail, writes fail with a status,
+// and one warning line goes to stderr.
+class SqliteRegistry : public RegistryApi {
+public:
+    explicit SqliteRegistry(SqliteRegistryOptions options);
+    ~SqliteRegistry() override;
+    SqliteRegistry(const SqliteRegistry&) = delete;
+    SqliteRegistry& operator=(const SqliteRegistry&) = delete;
+
+    long OpenKey(RegRoot root, const std::string& path, RegKey& key) override;
+    long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data,
+                    std::uint32_t* size) override;
+    long CreateKey(RegRoot root, const std::string& path, RegKey& key) override;
+    long SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
+                  std::uint32_t size) override;
+    long CloseKey(RegKey key) override;
+    long EnumValues(RegKey key, std::vector<RegValueEntry>& values) override;
+    long EnumSubKeys(RegKey key, std::vector<std::string>& names) override;
+    long DeleteValue(RegKey key, const std::string& name) override;
+    long DeleteTree(RegRoot root, const std::string& path) override;
+    std::string DescribeError(long code) override;
+
+    const std::string& Path() const { return m_Options.path; }
+
+private:
+    struct OpenedKey {
+        RegRoot root;
+        std::string path;  // folded
+    };
+
+    // The connection, opened and set up on first use; null when the file cannot be used.
+    sqlite3* Connection();
+    bool OpenFile();
+    bool SetUpSchema();
+    long WriteSeed();
+    // Runs `body` inside one write transaction; its result decides between commit and rollback.
+    long InWriteTransaction(const std::function<long(sqlite3*)>& body);
+    long KeyExists(sqlite3* db, RegRoot root, const std::string& foldedPath, bool& exists);
+    const OpenedKey* Opened(RegKey key) const;
+    RegKey AddHandle(RegRoot root, std::string foldedPath);
+
+    // Records a failure of the file, warns once and gives the result code for it.
+    long Fail(int sqliteCode);
+    long Fail(long code, std::string text);
+
+    SqliteRegistryOptions m_Options;
+    sqlite3* m_Db = nullptr;
+    bool m_Ready = false;
+    std::vector<std::optional<OpenedKey>> m_Keys;  // index + 1 is the handle
+    long m_LastCode = kRegSuccess;
+    std::string m_LastText;
+    bool m_Warned = false;
+};
+
+// $PELMORA_REGISTRY, else $XDG_CONFIG_HOME/pelmora/registry.sqlite3, else
+// ~/.config/pelmora/registry.sqlite3. Empty when there is no home folder to put it in.
+std::string DefaultRegistryPath();
+
+}  // namespace pelmora

@@ -1,0 +1,231 @@
+// Opening the store's file: creation with its mode, set-up and seeding, and what a file that
+// cannot be used turns into.
+#include "registry/SqliteRegistry.h"
+
+#include "platform/AnsiText.h"
+#include "registry/SqliteRegistrySql.h"
+
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace pelmora {
+
+namespace {
+
+// Result codes as the platform numbers them, for the failures only a file can have.
+constexpr long kRegAccessDeniedCode = kRegAccessDenied;
+constexpr long kRegLockViolation = 33;
+constexpr long kRegDiskFull = 112;
+constexpr long kRegBadDb = 1009;
+constexpr long kRegCorrupt = 1015;
+constexpr long kRegIoFailed = 1016;
+
+std::string Env(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// Creates the file alone, so it never is readable by others, not even for a moment.
+int CreateStoreFile(const std::string& path, bool& created)
+{
+    created = false;
+    std::error_code error;
+    const auto folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty())
+        std::filesystem::create_directories(folder, error);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        created = true;
+        ::close(fd);
+        return 0;
+    }
+    return errno == EEXIST ? 0 : errno;
+}
+
+}  // namespace
+
+std::string DefaultRegistryPath()
+{
+    if (std::string path = Env("PELMORA_REGISTRY"); !path.empty())
+        return path;
+    std::string config = Env("XDG_CONFIG_HOME");
+    if (config.empty() || config.front() != '/') {
+        std::string home = Env("HOME");
+        if (home.empty())
+            if (const passwd* account = ::getpwuid(::getuid()); account && account->pw_dir)
+                home = account->pw_dir;
+        if (home.empty())
+            return {};
+        config = home + "/.config";
+    }
+    return config + "/pelmora/registry.sqlite3";
+}
+
+SqliteRegistry::SqliteRegistry(SqliteRegistryOptions options) : m_Options(std::move(options)) {}
+
+SqliteRegistry::~SqliteRegistry()
+{
+    sqlite3_close(m_Db);
+}
+
+sqlite3* SqliteRegistry::Connection()
+{
+    if (!m_Db && !OpenFile())
+        return nullptr;
+    if (!m_Ready && !SetUpSchema())
+        return nullptr;
+    return m_Db;
+}
+
+bool SqliteRegistry::OpenFile()
+{
+    if (m_Options.path.empty()) {
+        Fail(kRegIoFailed, "there is no place for the registry store (no home folder)");
+        return false;
+    }
+    if (!m_Options.readOnly) {
+        bool created = false;
+        if (const int error = CreateStoreFile(m_Options.path, created); error != 0) {
+            Fail(kRegIoFailed, "cannot create the registry store " + m_Options.path + ": " + std::strerror(error));
+            return false;
+        }
+    }
+    const int flags = m_Options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    const int code = sqlite3_open_v2(m_Options.path.c_str(), &m_Db, flags, nullptr);
+    if (code != SQLITE_OK) {
+        Fail(code);
+        sqlite3_close(m_Db);
+        m_Db = nullptr;
+        return false;
+    }
+    sqlite3_busy_timeout(m_Db, m_Options.busyTimeoutMs);
+    if (!m_Options.syncToDisk)
+        sqlite3_exec(m_Db, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
+    return true;
+}
+
+bool SqliteRegistry::SetUpSchema()
+{
+    bool ours = false;
+    bool any = false;
+    if (const int code = sqlitestore::ReadSchemaState(m_Db, ours, any); code != SQLITE_OK) {
+        Fail(code);
+        return false;
+    }
+    if (ours)
+        return m_Ready = true;
+    if (any) {
+        Fail(kRegBadDb, "the registry store " + m_Options.path + " holds another program's database");
+        return false;
+    }
+    // An empty file: set it up, unless another program did so meanwhile.
+    m_Ready = true;  // InWriteTransaction asks for the connection
+    const long code = InWriteTransaction([this](sqlite3* db) -> long {
+        bool ours = false;
+        bool any = false;
+        if (const int code = sqlitestore::ReadSchemaState(db, ours, any); code != SQLITE_OK)
+            return Fail(code);
+        if (ours)
+            return kRegSuccess;
+        if (const int code = sqlite3_exec(db, sqlitestore::kSchema, nullptr, nullptr, nullptr); code != SQLITE_OK)
+            return Fail(code);
+        return WriteSeed();
+    });
+    m_Ready = code == kRegSuccess;
+    return m_Ready;
+}
+
+long SqliteRegistry::WriteSeed()
+{
+    if (!m_Options.seed)
+        return kRegSuccess;
+    for (const RegistrySeedValue& value : m_Options.seed()) {
+        std::string folded;
+        int code = sqlitestore::CreateKeyPath(m_Db, value.root, ToAnsi(value.keyPath), folded);
+        if (code == SQLITE_OK)
+            code = sqlitestore::UpsertValue(m_Db, value.root, folded, ToAnsi(value.name), kRegSz, ToAnsi(value.text));
+        if (code != SQLITE_OK)
+            return Fail(code);
+    }
+    return kRegSuccess;
+}
+
+long SqliteRegistry::InWriteTransaction(const std::function<long(sqlite3*)>& body)
+{
+    sqlite3* db = Connection();
+    if (!db)
+        return m_LastCode;
+    if (const int code = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr); code != SQLITE_OK)
+        return Fail(code);
+    long result = body(db);
+    if (result == kRegSuccess)
+        if (const int code = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr); code != SQLITE_OK)
+            result = Fail(code);
+    if (result != kRegSuccess)
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return result;
+}
+
+long SqliteRegistry::Fail(int sqliteCode)
+{
+    const std::string& path = m_Options.path;
+    switch (sqliteCode & 0xff) {
+    case SQLITE_NOTADB:
+        return Fail(kRegBadDb, "the registry store " + path + " is not a database");
+    case SQLITE_CORRUPT:
+        return Fail(kRegCorrupt, "the registry store " + path + " is damaged");
+    case SQLITE_READONLY:
+        return Fail(kRegAccessDeniedCode, "the registry store " + path + " is read-only");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Fail(kRegLockViolation, "the registry store " + path + " is locked by another program");
+    case SQLITE_FULL:
+        return Fail(kRegDiskFull, "the disk of the registry store " + path + " is full");
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM: {
+        const int error = m_Db ? sqlite3_system_errno(m_Db) : 0;
+        return Fail(kRegIoFailed, "cannot open the registry store " + path + ": " +
+                                      (error ? std::strerror(error) : sqlite3_errstr(sqliteCode)));
+    }
+    default:
+        return Fail(kRegIoFailed, "the registry store " + path + " failed: " + sqlite3_errstr(sqliteCode));
+    }
+}
+
+long SqliteRegistry::Fail(long code, std::string text)
+{
+    m_LastCode = code;
+    m_LastText = std::move(text);
+    if (!m_Warned) {
+        m_Warned = true;
+        std::fprintf(stderr, "pelmora: warning: %s\n", m_LastText.c_str());
+    }
+    return code;
+}
+
+std::string SqliteRegistry::DescribeError(long code)
+{
+    if (code == m_LastCode && !m_LastText.empty())
+        return m_LastText;
+    switch (code) {
+    case kRegSuccess: return "the operation completed successfully";
+    case kRegFileNotFound: return "the registry key or value does not exist";
+    case kRegAccessDenied: return "access to the registry store " + m_Options.path + " is denied";
+    case kRegInvalidHandle: return "the registry key is not open";
+    case kRegMoreData: return "the value is larger than the buffer";
+    default: return "registry error " + std::to_string(code) + " in " + m_Options.path;
+    }
+}
+
+}  // namespace pelmora

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "registry/RegistryApi.h"
+
+#include <memory>
+
+namespace pelmora {
+
+// The registry the program uses: advapi32 on Windows; elsewhere the SQLite store at its default
+// path, seeded with the machine's registration facts when it is first created.
+std::unique_ptr<RegistryApi> MakeSystemRegistry();
+
+}  // namespace pelmora

@@ -1,0 +1,211 @@
+// The registry rules every store must keep, run against the store this build uses: the SQLite
+// file off Windows, advapi32 on Windows (under Wine here).
+#include "registry/RegString.h"
+#include "registry/SettingsStore.h"
+#include "testing/ScratchRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pelmora {
+namespace {
+
+constexpr RegRoot kMachine = RegRoot::LocalMachine;
+const std::string kKey = "Software\\PelmoraTest\\Values";
+
+// Stores raw bytes as another program would.
+void StoreRaw(RegistryApi& api, const std::string& path, const std::string& name, std::uint32_t type,
+              const std::string& bytes)
+{
+    RegKey key = 0;
+    ASSERT_EQ(api.CreateKey(kMachine, path, key), kRegSuccess);
+    EXPECT_EQ(api.SetValue(key, name, type, bytes.data(), static_cast<std::uint32_t>(bytes.size())), kRegSuccess);
+    api.CloseKey(key);
+}
+
+struct Stored {
+    std::uint32_t type = kRegNone;
+    std::string bytes;
+    long code = -1;
+};
+
+Stored QueryRaw(RegistryApi& api, const std::string& path, const std::string& name)
+{
+    Stored stored;
+    RegKey key = 0;
+    if ((stored.code = api.OpenKey(kMachine, path, key)) != kRegSuccess)
+        return stored;
+    std::uint32_t size = 0;
+    stored.code = api.QueryValue(key, name, &stored.type, nullptr, &size);
+    if (stored.code == kRegSuccess) {
+        stored.bytes.assign(size, '\0');
+        stored.code = api.QueryValue(key, name, &stored.type, stored.bytes.data(), &size);
+        stored.bytes.resize(size);
+    }
+    api.CloseKey(key);
+    return stored;
+}
+
+class RegistryRoundTrip : public ::testing::Test {
+protected:
+    std::unique_ptr<RegistryApi> m_Api = testing::MakeScratchRegistry();
+};
+
+TEST_F(RegistryRoundTrip, TextIsStoredAsRegSzWithoutItsNul)
+{
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, kKey, "Manufacture", "Acme"));
+    const Stored stored = QueryRaw(*m_Api, kKey, "Manufacture");
+    EXPECT_EQ(stored.code, kRegSuccess);
+    EXPECT_EQ(stored.type, kRegSz);
+    EXPECT_EQ(stored.bytes, "Acme");
+    EXPECT_EQ(ReadRegString(*m_Api, kMachine, kKey, "Manufacture", "default"), "Acme");
+}
+
+struct RawCase {
+    const char* what;
+    std::uint32_t type;
+    std::string bytes;
+    const char* expected;
+};
+
+TEST_F(RegistryRoundTrip, ReadingFollowsTheTypeAndNulRules)
+{
+    const RawCase cases[] = {
+        {"with its terminating NUL", kRegSz, std::string("Acme\0", 5), "Acme"},
+        {"embedded NUL", kRegSz, std::string("Ac\0me", 5), "Ac"},
+        {"empty text", kRegSz, "", ""},
+        {"a number", kRegDword, std::string("\x2a\0\0\0", 4), "default"},
+        {"an expandable text", kRegExpandSz, std::string("%WINDIR%\0", 9), "default"},
+        {"binary", kRegBinary, "Acme", "default"},
+        {"code page text", kRegSz, "Caf\xe9 \x80", "Caf\xc3\xa9 \xe2\x82\xac"},
+    };
+    for (const RawCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        StoreRaw(*m_Api, kKey, c.what, c.type, c.bytes);
+        EXPECT_EQ(ReadRegString(*m_Api, kMachine, kKey, c.what, "default"), c.expected);
+    }
+}
+
+TEST_F(RegistryRoundTrip, WrittenTextComesBackUnchanged)
+{
+    const char* texts[] = {"", "Acme", "two  blanks ", "Caf\xc3\xa9 \xe2\x82\xac 5", "tab\tand\r\nlines"};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        ASSERT_TRUE(WriteRegString(*m_Api, kMachine, kKey, "Model", text));
+        EXPECT_EQ(ReadRegString(*m_Api, kMachine, kKey, "Model", "default"), text);
+    }
+}
+
+TEST_F(RegistryRoundTrip, AMissingKeyReadsAsTheDefaultAndCreatesNothing)
+{
+    const std::string missing = "Software\\PelmoraTest\\Missing";
+    EXPECT_EQ(ReadRegString(*m_Api, kMachine, missing, "Model", "default"), "default");
+    RegKey key = 0;
+    EXPECT_EQ(m_Api->OpenKey(kMachine, missing, key), kRegFileNotFound);
+    EXPECT_EQ(key, 0u);
+    EXPECT_EQ(ReadRegString(*m_Api, kMachine, kKey, "Missing value", ""), "");
+}
+
+TEST_F(RegistryRoundTrip, TheEmptyNameIsTheDefaultValue)
+{
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, kKey, "", "C:\\LOGO.BMP"));
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, kKey, "named", "other"));
+    EXPECT_EQ(ReadRegString(*m_Api, kMachine, kKey, "", ""), "C:\\LOGO.BMP");
+    EXPECT_EQ(QueryRaw(*m_Api, kKey, "").bytes, "C:\\LOGO.BMP");
+}
+
+TEST_F(RegistryRoundTrip, AWriteCreatesTheWholePath)
+{
+    const std::string deep = "Software\\PelmoraTest\\a\\b\\c\\d";
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, deep, "leaf", "x"));
+    for (const char* path : {"Software\\PelmoraTest\\a", "Software\\PelmoraTest\\a\\b\\c"}) {
+        RegKey key = 0;
+        EXPECT_EQ(m_Api->OpenKey(kMachine, path, key), kRegSuccess) << path;
+        m_Api->CloseKey(key);
+    }
+    EXPECT_EQ(ReadRegString(*m_Api, kMachine, deep, "leaf", ""), "x");
+}
+
+TEST_F(RegistryRoundTrip, NamesMatchInAnyLetterCaseAndKeepTheirOwn)
+{
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "SOFTWARE\\PelmoraTest\\Case", "web addres", "one"));
+    EXPECT_EQ(ReadRegString(*m_Api, kMachine, "software\\pelmoratest\\CASE", "WEB ADDRES", ""), "one");
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\PELMORATEST\\case", "Web Addres", "two"));
+    EXPECT_EQ(ReadRegString(*m_Api, kMachine, "SOFTWARE\\PelmoraTest\\Case", "web addres", ""), "two");
+
+    RegKey key = 0;
+    ASSERT_EQ(m_Api->OpenKey(kMachine, "Software\\PelmoraTest\\Case", key), kRegSuccess);
+    std::vector<RegValueEntry> values;
+    EXPECT_EQ(m_Api->EnumValues(key, values), kRegSuccess);
+    m_Api->CloseKey(key);
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].name, "web addres");
+}
+
+TEST_F(RegistryRoundTrip, RootsAreSeparate)
+{
+    ASSERT_TRUE(WriteRegString(*m_Api, RegRoot::CurrentUser, kKey, "Model", "user"));
+    EXPECT_EQ(ReadRegString(*m_Api, kMachine, kKey, "Model", "none"), "none");
+    EXPECT_EQ(ReadRegString(*m_Api, RegRoot::CurrentUser, kKey, "Model", "none"), "user");
+}
+
+TEST_F(RegistryRoundTrip, QueryReportsTheSizeNeeded)
+{
+    StoreRaw(*m_Api, kKey, "Model", kRegSz, "Contoso");
+    RegKey key = 0;
+    ASSERT_EQ(m_Api->OpenKey(kMachine, kKey, key), kRegSuccess);
+    char small[3] = {'x', 'x', 'x'};
+    std::uint32_t size = sizeof small;
+    std::uint32_t type = kRegNone;
+    EXPECT_EQ(m_Api->QueryValue(key, "Model", &type, small, &size), kRegMoreData);
+    EXPECT_EQ(size, 7u);
+    EXPECT_EQ(type, kRegSz);
+    EXPECT_EQ(m_Api->QueryValue(key, "Nothing", &type, nullptr, &size), kRegFileNotFound);
+    EXPECT_EQ(m_Api->CloseKey(key), kRegSuccess);
+}
+
+TEST_F(RegistryRoundTrip, ListsAndDeletes)
+{
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\PelmoraTest\\List\\One", "a", "1"));
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\PelmoraTest\\List\\Two\\Deep", "b", "2"));
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\PelmoraTest\\List", "c", "3"));
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\PelmoraTest\\Listing", "d", "4"));
+
+    RegKey key = 0;
+    ASSERT_EQ(m_Api->OpenKey(kMachine, "Software\\PelmoraTest\\List", key), kRegSuccess);
+    std::vector<std::string> names;
+    EXPECT_EQ(m_Api->EnumSubKeys(key, names), kRegSuccess);
+    EXPECT_EQ(names, (std::vector<std::string>{"One", "Two"}));
+    EXPECT_EQ(m_Api->DeleteValue(key, "C"), kRegSuccess);
+    EXPECT_EQ(m_Api->DeleteValue(key, "c"), kRegFileNotFound);
+    m_Api->CloseKey(key);
+
+    EXPECT_EQ(m_Api->DeleteTree(kMachine, "software\\pelmoratest\\list"), kRegSuccess);
+    EXPECT_EQ(m_Api->OpenKey(kMachine, "Software\\PelmoraTest\\List\\Two", key), kRegFileNotFound);
+    EXPECT_EQ(m_Api->OpenKey(kMachine, "Software\\PelmoraTest\\List", key), kRegFileNotFound);
+    EXPECT_EQ(ReadRegString(*m_Api, kMachine, "Software\\PelmoraTest\\Listing", "d", ""), "4");
+    EXPECT_EQ(m_Api->DeleteTree(kMachine, "Software\\PelmoraTest\\List"), kRegFileNotFound);
+}
+
+TEST_F(RegistryRoundTrip, SettingsComeBackAndAStoredEmptyTextIsAValue)
+{
+    SettingsStore settings(*m_Api);
+    EXPECT_EQ(settings.GetSetting("pelmora", "Run", "Run", "none"), "none");
+    ASSERT_TRUE(settings.SaveSetting("pelmora", "Run", "Run", "41"));
+    EXPECT_EQ(settings.GetSetting("pelmora", "Run", "Run", "none"), "41");
+    EXPECT_EQ(ReadRegString(*m_Api, RegRoot::CurrentUser, "Software\\Pelmora\\pelmora\\Run", "Run", ""), "41");
+    ASSERT_TRUE(settings.SaveSetting("pelmora", "Run", "Run", ""));
+    EXPECT_EQ(settings.GetSetting("pelmora", "Run", "Run", "none"), "");
+}
+
+TEST_F(RegistryRoundTrip, NoKeyIsRefused)
+{
+    std::uint32_t size = 0;
+    EXPECT_NE(m_Api->QueryValue(0, "x", nullptr, nullptr, &size), kRegSuccess);
+    EXPECT_NE(m_Api->SetValue(0, "x", kRegSz, "x", 1), kRegSuccess);
+    EXPECT_NE(m_Api->CloseKey(0), kRegSuccess);
+}
+
+}  // namespace
+}  // namespace pelmora

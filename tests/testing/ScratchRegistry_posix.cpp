@@ -1,0 +1,36 @@
+#include "testing/ScratchRegistry.h"
+
+#include "registry/SqliteRegistry.h"
+#include "testing/TempDir.h"
+
+namespace pelmora::testing {
+
+namespace {
+
+// The folder is a base so it exists before the store opens and goes after the store has closed.
+struct ScratchFolder {
+    TempDir folder;
+};
+
+class ScratchSqliteRegistry : private ScratchFolder, public SqliteRegistry {
+public:
+    ScratchSqliteRegistry() : SqliteRegistry(Options(folder)) {}
+
+private:
+    static SqliteRegistryOptions Options(const TempDir& folder)
+    {
+        SqliteRegistryOptions options;
+        options.path = folder.File("registry.sqlite3");
+        options.syncToDisk = false;  // thrown away after the test
+        return options;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<RegistryApi> MakeScratchRegistry()
+{
+    return std::make_unique<ScratchSqliteRegistry>();
+}
+
+}  // namespace pelmora::testing
