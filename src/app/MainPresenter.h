@@ -2,6 +2,7 @@
 
 #include "app/AppServices.h"
 #include "app/AppShell.h"
+#include "app/OemFileLocations.h"
 #include "platform/DialogPort.h"
 #include "platform/ViewPort.h"
 
@@ -35,11 +36,21 @@ public:
     bool RunCommand(std::string_view controlName);
 
 private:
+    // Paths built from La11 as the command runs; false (after a stop message) when the
+    // Windows directory is unknown, since the paths would then start at the drive's root.
+    bool LocateOemFiles(OemFileLocations& locations);
+    void HoldPicture(std::shared_ptr<const Picture> picture, const std::string& pathBoxText);
+    bool InstallLogo();  // true once oemlogo.bmp holds the picture the path box names
+    bool EnsurePictureForPathBox(const std::string& pathBox, std::string& why);
+
     ViewPort& m_View;
     DialogPort& m_Dialogs;
     AppShell& m_Shell;
     AppServices& m_Services;
-    // ... the selection holder Image3, the dialog's remembered file name, and so on.
+
+    std::shared_ptr<const Picture> m_Held;  // the selection holder Image3
+    std::string m_HeldFor;                  // the path box text the held picture was loaded for
+    std::string m_DialogFileName;           // cdlg's file name: shared by both choose commands
 };
 
 }  // namespace pelmora

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/DialogPort.h"
+#include "platform/Status.h"
+
+#include <string>
+#include <vector>
+
+namespace pelmora {
+
+// Every message a command adds beyond its own texts is a stop message under this title.
+inline constexpr const char* kStopTitle = "Pelmora";
+
+void ShowStop(DialogPort& dialogs, const std::string& text);
+
+// The system's error text without the line break or full stop some platforms end it with.
+std::string Why(std::string error);
+inline std::string Why(const Status& status) { return Why(status.error); }
+
+// Collects what a command could not save, so one stop message can replace its success message.
+class FailureReport {
+public:
+    // Notes `what` (e.g. "the value Model was not stored") when `status` failed.
+    void Check(const Status& status, const std::string& what);
+
+    bool Empty() const { return m_Lines.empty(); }
+
+    // The heading, then one line per failure with the system's reason.
+    std::string Text(const std::string& heading) const;
+
+private:
+    std::vector<std::string> m_Lines;
+};
+
+}  // namespace pelmora
