@@ -1,0 +1,140 @@
+#include "app/MainPresenter.h"
+
+#include "app/FailureReport.h"
+#include "registry/RegString.h"
+#include "registry/RegistryPaths.h"
+
+#include <algorithm>
+
+namespace pelmora {
+
+namespace {
+
+// On Windows the path box shows the name in upper case, as the file system ignores case there;
+// elsewhere the upper-cased name would be another file, so it keeps the case it was chosen with.
+std::string PathBoxText(std::string fileName)
+{
+#ifdef _WIN32
+    std::transform(fileName.begin(), fileName.end(), fileName.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+#endif
+    return fileName;
+}
+
+}  // namespace
+
+void MainPresenter::SelectLogo()
+{
+    // The dialog starts with the name it last returned, through either choose command.
+    const std::string chosen = m_Dialogs.AskOpenFile({"Bitmap Only|*.bmp", "Open Bitmap", 4, m_DialogFileName});
+    if (chosen.empty())
+        return;
+    m_DialogFileName = chosen;
+
+    // Path box and holder change together, so the path shown always names the held picture.
+    std::string why;
+    auto picture = m_Services.pictures.Load(chosen, why);
+    if (!picture) {
+        ShowStop(m_Dialogs, "The picture could not be loaded from " + chosen + ": " + Why(why) + ".");
+        return;
+    }
+    const std::string pathBox = PathBoxText(chosen);
+    m_View.SetText("Text1", pathBox);
+    HoldPicture(std::move(picture), pathBox);
+}
+
+void MainPresenter::ApplySelected()
+{
+    if (!InstallLogo())
+        return;
+    const Status stored = WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text("Text1"));
+    if (!stored)
+        ShowStop(m_Dialogs, "The logo was saved, but its path was not stored: " + Why(stored) + ".");
+}
+
+void MainPresenter::ApplyLogo() { InstallLogo(); }
+
+void MainPresenter::RemoveLogo()
+{
+    if (m_View.Text("Text1").empty()) {
+        m_Dialogs.ShowMessage("no logo to remove", "Corvexa", MessageStyle::Stop);
+        return;
+    }
+    OemFileLocations locations;
+    if (!LocateOemFiles(locations))
+        return;
+
+    const Status deleted = m_Services.files.DeleteFile(locations.LogoPath);
+    if (!deleted) {
+        ShowStop(m_Dialogs, "The logo was not removed: " + locations.LogoPath + " could not be deleted: " +
+                                Why(deleted) + ".");
+        return;
+    }
+    RegistryApi& registry = m_Services.registry;
+    const Status cleared = WriteRegString(registry, RegRoot::LocalMachine, kReadKey, "", "");
+    m_View.SetPicture("Picture1", nullptr);
+    m_View.SetText("Text1", ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""));
+    if (!cleared) {
+        ShowStop(m_Dialogs, "The logo was removed, but its stored path was not cleared: " + Why(cleared) + ".");
+        return;
+    }
+    m_Dialogs.ShowMessage("This will removing oemlogo", "Pelmora", MessageStyle::Exclamation);
+}
+
+void MainPresenter::HoldPicture(std::shared_ptr<const Picture> picture, const std::string& pathBoxText)
+{
+    m_Held = std::move(picture);
+    m_HeldFor = pathBoxText;
+    m_View.SetPicture("Image3", m_Held);
+}
+
+bool MainPresenter::EnsurePictureForPathBox(const std::string& pathBox, std::string& why)
+{
+    if (m_Held && m_HeldFor == pathBox)
+        return true;
+    auto picture = m_Services.pictures.Load(pathBox, why);
+    if (!picture)
+        return false;
+    HoldPicture(std::move(picture), pathBox);
+    return true;
+}
+
+bool MainPresenter::InstallLogo()
+{
+    const std::string pathBox = m_View.Text("Text1");
+    if (pathBox.empty()) {
+        m_Dialogs.ShowMessage("Could not Complete your request.please select an logo to apply", "Pelmora",
+                              MessageStyle::Stop);
+        return false;
+    }
+    OemFileLocations locations;
+    if (!LocateOemFiles(locations))
+        return false;
+
+    std::string why;
+    if (!EnsurePictureForPathBox(pathBox, why)) {
+        ShowStop(m_Dialogs, "The logo was not saved: the picture could not be loaded from " + pathBox + ": " +
+                                Why(why) + ".");
+        return false;
+    }
+    const std::optional<std::string> bmp = m_Services.pictures.EncodeBmp(*m_Held);
+    if (!bmp) {
+        ShowStop(m_Dialogs, "The logo was not saved: the picture could not be converted to a bitmap.");
+        return false;
+    }
+    const Status written = m_Services.files.WriteFile(locations.LogoPath, *bmp);
+    if (!written) {
+        ShowStop(m_Dialogs, "The logo was not saved: " + locations.LogoPath + " could not be written: " +
+                                Why(written) + ".");
+        return false;
+    }
+
+    if (auto installed = m_Services.pictures.Load(locations.LogoPath, why))
+        m_View.SetPicture("Picture1", std::move(installed));
+    m_Dialogs.ShowMessage(
+        "you selected logo has Succesfully saved. to display this logo you must type model & manufacture's name",
+        "Pelmora", MessageStyle::Information);
+    return true;
+}
+
+}  // namespace pelmora

@@ -1,0 +1,86 @@
+#include "app/MainPresenter.h"
+
+#include "app/FailureReport.h"
+#include "registry/RegString.h"
+#include "registry/RegistryPaths.h"
+#include "support/OemInfoLayout.h"
+#include "support/OemInfoWriter.h"
+
+namespace pelmora {
+
+namespace {
+
+// Removal empties these, in this order; "company" and "date" stay.
+constexpr const char* kClearedByRemoval[] = {"Manufacture", "Model", "web addres", "E-MAIL", "ADDRES",
+                                             "TELEPHONE",   "FAX",   "OWNER",      "ADD2"};
+
+}  // namespace
+
+void MainPresenter::ApplyOemInformation()
+{
+    const std::string manufacturer = m_View.Text("Text2");
+    const std::string model = m_View.Text("Text3");
+    if (manufacturer.empty()) {
+        m_Dialogs.ShowMessage("please type computer manufacture's name", "Pelmora", MessageStyle::Stop);
+        return;
+    }
+    if (model.empty()) {
+        m_Dialogs.ShowMessage("please type computers modelname", "Pelmora", MessageStyle::Stop);
+        return;
+    }
+    if (const auto field = FieldWithLineBreak(manufacturer, model)) {
+        ShowStop(m_Dialogs, *field + " contains a line break, which the OEM information file cannot hold. "
+                                     "Nothing was saved.");
+        return;
+    }
+    OemFileLocations locations;
+    if (!LocateOemFiles(locations))
+        return;
+
+    RegistryApi& registry = m_Services.registry;
+    FailureReport failures;
+    failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", manufacturer),
+                   "The value Manufacture was not stored");
+    failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", model),
+                   "The value Model was not stored");
+    failures.Check(WriteShortLayout(m_Services.files, locations.InfoPath, manufacturer, model),
+                   locations.InfoPath + " was not written");
+    if (!failures.Empty()) {
+        ShowStop(m_Dialogs, failures.Text("The OEM information was not fully saved."));
+        return;
+    }
+    m_Dialogs.ShowMessage("Succesfully Aplyed OEM Information. click view button to test it", "Pelmora",
+                          MessageStyle::Information);
+}
+
+void MainPresenter::RemoveOemInformation()
+{
+    if (m_View.Text("Text2").empty()) {
+        m_Dialogs.ShowMessage("All Ready removed OEM information", "Pelmora\"", MessageStyle::Information);
+        return;
+    }
+    OemFileLocations locations;
+    if (!LocateOemFiles(locations))
+        return;
+    // A notice, not a question: the removal goes on once it is closed.
+    m_Dialogs.ShowMessage("this will remove all Oem informations", "Pelmora", MessageStyle::Stop);
+
+    const Status deleted = m_Services.files.DeleteFile(locations.InfoPath);
+    if (!deleted) {
+        ShowStop(m_Dialogs, "The OEM information was not removed: " + locations.InfoPath +
+                                " could not be deleted: " + Why(deleted) + ".");
+        return;
+    }
+    RegistryApi& registry = m_Services.registry;
+    FailureReport failures;
+    for (const char* name : kClearedByRemoval) {
+        failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, name, ""),
+                       std::string("The value ") + name + " was not cleared");
+    }
+    m_View.SetText("Text2", ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", ""));
+    m_View.SetText("Text3", ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", ""));
+    if (!failures.Empty())
+        ShowStop(m_Dialogs, failures.Text("The OEM information file was removed, but not every stored value was cleared."));
+}
+
+}  // namespace pelmora
