@@ -3,6 +3,9 @@
 #include "app/AppServices.h"
 #include "platform/DialogPort.h"
 #include "platform/ViewPort.h"
+#include "support/SupportInfo.h"
+
+#include <string>
 
 #include <string_view>
 
@@ -20,9 +23,12 @@ public:
     bool RunCommand(std::string_view controlName);
 
 private:
+    SupportInfo InfoFromBoxes() const;
+
     ViewPort& m_View;
     DialogPort& m_Dialogs;
     AppServices& m_Services;
+    std::string m_WindowsDir;  // looked up at Load
 };
 
 }  // namespace pelmora

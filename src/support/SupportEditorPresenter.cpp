@@ -1,0 +1,85 @@
+#include "support/SupportEditorPresenter.h"
+
+#include "app/FailureReport.h"
+#include "app/OemFileLocations.h"
+#include "registry/RegString.h"
+#include "registry/RegistryPaths.h"
+#include "support/OemInfoLayout.h"
+#include "support/OemInfoWriter.h"
+#include "support/SupportFields.h"
+
+#include <iterator>
+
+namespace pelmora {
+
+SupportEditorPresenter::SupportEditorPresenter(ViewPort& view, DialogPort& dialogs, AppServices& services)
+    : m_View(view), m_Dialogs(dialogs), m_Services(services)
+{
+}
+
+void SupportEditorPresenter::Load()
+{
+    m_WindowsDir = FindWindowsDir(m_Services.windowsDirectory);
+    for (const SupportField& field : kSupportFields)
+        m_View.SetText(field.control, ReadRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey,
+                                                    field.valueName, ""));
+}
+
+SupportInfo SupportEditorPresenter::InfoFromBoxes() const
+{
+    // Manufacturer and model come from the hidden boxes, so they stay as loaded while the window is open.
+    SupportInfo info;
+    for (const SupportField& field : kSupportFields)
+        info.*field.member = m_View.Text(field.control);
+    return info;
+}
+
+void SupportEditorPresenter::Apply()
+{
+    if (m_View.Text("Text2").empty()) {
+        m_Dialogs.ShowMessage("please type computer's manufacture name", "Pelmora", MessageStyle::Stop);
+        return;
+    }
+    if (m_View.Text("Text3").empty()) {
+        m_Dialogs.ShowMessage("please type computer's model Name", "Pelmora", MessageStyle::Stop);
+        return;
+    }
+    if (const auto field = FieldWithLineBreak(InfoFromBoxes())) {
+        ShowStop(m_Dialogs, *field + " contains a line break, which the OEM information file cannot hold. "
+                                     "Nothing was saved.");
+        return;
+    }
+
+    FailureReport failures;
+    const SupportInfo typed = InfoFromBoxes();
+    for (auto field = std::begin(kSupportFields) + kFirstStoredField; field != std::end(kSupportFields); ++field) {
+        failures.Check(WriteRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey, field->valueName,
+                                      typed.*field->member),
+                       std::string("The value ") + field->valueName + " was not stored");
+    }
+    m_Dialogs.ShowMessage("Support informations Saved", "OEM", MessageStyle::Information);
+
+    // The file takes the boxes as they stand once the box above is closed.
+    const std::string infoPath = OemFileLocations::From(m_WindowsDir).InfoPath;
+    if (m_WindowsDir.empty())
+        failures.Check(Status::Failed("no Windows directory was found"), "oeminfo.ini was not written");
+    else
+        failures.Check(WriteFullLayout(m_Services.files, infoPath, InfoFromBoxes()), infoPath + " was not written");
+    if (!failures.Empty())
+        ShowStop(m_Dialogs, failures.Text("The support information was not fully saved."));
+}
+
+void SupportEditorPresenter::Close() { m_View.Unload(); }
+
+bool SupportEditorPresenter::RunCommand(std::string_view controlName)
+{
+    if (controlName == "CommandButton1")
+        Apply();
+    else if (controlName == "CommandButton2")
+        Close();
+    else
+        return false;
+    return true;
+}
+
+}  // namespace pelmora
