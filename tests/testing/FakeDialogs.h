@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/DialogPort.h"
+
+#include <deque>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace pelmora::testing {
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    MessageStyle style = MessageStyle::Information;
+
+    bool operator==(const ShownMessage&) const = default;
+};
+
+void PrintTo(const ShownMessage& message, std::ostream* out);
+
+// Records every message box; answers open-file dialogs from a queue (empty queue: cancelled).
+class FakeDialogs : public DialogPort {
+public:
+    void ShowMessage(const std::string& text, const std::string& title, MessageStyle style) override;
+    std::string AskOpenFile(const OpenFileRequest& request) override;
+
+    void AnswerOpenFile(std::string fileName) { m_OpenFileAnswers.push_back(std::move(fileName)); }
+
+    // Runs while a box is open, so a test can see what was done before the user closes it.
+    std::function<void(const ShownMessage&)> whileShown;
+
+    std::vector<ShownMessage> messages;
+    std::vector<OpenFileRequest> openFileRequests;
+
+private:
+    std::deque<std::string> m_OpenFileAnswers;
+};
+
+}  // namespace pelmora::testing

@@ -1,0 +1,21 @@
+#include "testing/FakeFaultyFiles.h"
+
+namespace pelmora::testing {
+
+Status FaultyFiles::WriteFile(const std::string& path, std::string_view bytes)
+{
+    ++writes;
+    if (const auto fault = m_WriteFaults.find(path); fault != m_WriteFaults.end())
+        return Status::Failed(fault->second);
+    return m_Real.WriteFile(path, bytes);
+}
+
+Status FaultyFiles::DeleteFile(const std::string& path)
+{
+    ++deletes;
+    if (const auto fault = m_DeleteFaults.find(path); fault != m_DeleteFaults.end())
+        return Status::Failed(fault->second);
+    return m_Real.DeleteFile(path);
+}
+
+}  // namespace pelmora::testing

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/FilePort.h"
+
+#include <map>
+#include <string>
+
+namespace pelmora::testing {
+
+// Forwards to a real file port, except that writes to or deletes of chosen paths fail with the
+// given error before anything on disk is touched.
+class FaultyFiles : public FilePort {
+public:
+    explicit FaultyFiles(FilePort& real) : m_Real(real) {}
+
+    void FailWrites(const std::string& path, std::string error) { m_WriteFaults[path] = std::move(error); }
+    void FailDeletes(const std::string& path, std::string error) { m_DeleteFaults[path] = std::move(error); }
+    void Heal() { m_WriteFaults.clear(); m_DeleteFaults.clear(); }
+
+    Status WriteFile(const std::string& path, std::string_view bytes) override;
+    Status DeleteFile(const std::string& path) override;
+    bool Exists(const std::string& path) override { return m_Real.Exists(path); }
+
+    int writes = 0;
+    int deletes = 0;
+
+private:
+    FilePort& m_Real;
+    std::map<std::string, std::string> m_WriteFaults;
+    std::map<std::string, std::string> m_DeleteFaults;
+};
+
+}  // namespace pelmora::testing

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/AppShell.h"
+
+namespace pelmora::testing {
+
+class FakeShell : public AppShell {
+public:
+    void OpenSupportEditor() override { ++supportEditorOpened; }
+    void OpenAbout() override { ++aboutOpened; }
+    void ExitProgram() override { ++exited; }
+
+    int supportEditorOpened = 0;
+    int aboutOpened = 0;
+    int exited = 0;
+};
+
+}  // namespace pelmora::testing
