@@ -1,0 +1,39 @@
+#pragma once
+
+// Collects a step's new state and its effects; used by the step and the property functions.
+
+#include "controls/ButtonInteraction.h"
+
+#include <utility>
+
+namespace pelmora::detail {
+
+class StepBuilder {
+public:
+    explicit StepBuilder(const ButtonState& state) : m_Result{state, {}} {}
+
+    ButtonState& State() { return m_Result.state; }
+    ButtonFields& Fields() { return m_Result.state.fields; }
+
+    void Draw(std::int16_t request) { Add(ButtonEffect::Draw(request, Fields())); }
+    void Refresh() { Add(ButtonEffect::Of(ButtonEffectKind::Refresh)); }
+    void EnableTimer()
+    {
+        m_Result.state.hoverTimerOn = true;
+        Add(ButtonEffect::Of(ButtonEffectKind::EnableTimer));
+    }
+    void DisableTimer()
+    {
+        m_Result.state.hoverTimerOn = false;
+        Add(ButtonEffect::Of(ButtonEffectKind::DisableTimer));
+    }
+    void Raise(const ButtonEventArgs& event) { Add(ButtonEffect::Raise(event)); }
+    void Add(ButtonEffect effect) { m_Result.effects.push_back(std::move(effect)); }
+
+    ButtonStepResult Take() { return std::move(m_Result); }
+
+private:
+    ButtonStepResult m_Result;
+};
+
+}  // namespace pelmora::detail
