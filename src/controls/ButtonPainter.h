@@ -1,0 +1,57 @@
+#pragma once
+
+#include "controls/ButtonFields.h"
+#include "controls/CanvasPort.h"
+
+#include <cstdint>
+
+namespace pelmora {
+
+// Paints one hover button from its fields onto a canvas. DrawButton chooses the look and runs
+// the steps; each step paints over what the earlier ones left. Nothing is kept between calls
+// except the region handles ApplyRegion leaves in the fields.
+class ButtonPainter {
+public:
+    ButtonPainter(ButtonFields& fields, const ButtonSurface& surface, CanvasPort& canvas)
+        : m_Fields(fields), m_Surface(surface), m_Canvas(canvas)
+    {
+    }
+
+    // request 0 redraws; 1 asks for the pressed look, shown when the last press was the left
+    // button.
+    void DrawButton(std::int16_t request);
+
+    void DrawFace();
+    void DrawPressedFace();
+    void DrawDisabled();
+    void DrawBorder();
+    void DrawFocusEdge();
+    void DrawHoverEdge();
+    void DrawCaption();
+    void ApplyRegion();
+
+private:
+    int W() const { return m_Fields.m_Width; }
+    int H() const { return m_Fields.m_Height; }
+    CanvasRect ClientRect() const;
+    // A line with its own pen.
+    void Stroke(int x1, int y1, int x2, int y2, int width, Colour colour);
+
+    ButtonFields& m_Fields;
+    const ButtonSurface& m_Surface;
+    CanvasPort& m_Canvas;
+};
+
+inline void DrawButton(ButtonFields& fields, const ButtonSurface& surface, CanvasPort& canvas,
+                       std::int16_t request)
+{
+    ButtonPainter(fields, surface, canvas).DrawButton(request);
+}
+
+// c with its red, green and blue parts lowered by the given steps.
+constexpr Colour Darker(Colour c, int red, int green, int blue)
+{
+    return Rgb(RedOf(c) - red, GreenOf(c) - green, BlueOf(c) - blue);
+}
+
+}  // namespace pelmora
