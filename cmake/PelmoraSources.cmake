@@ -26,11 +26,14 @@ function(pelmora_embed_files target function namespace)
   foreach(f IN LISTS ARGN)
     list(APPEND inputs "${f}")
   endforeach()
+  # The list's semicolons would otherwise end the shell command.
+  string(REPLACE ";" "$<SEMICOLON>" inputsArgument "${inputs}")
   add_custom_command(
     OUTPUT "${generated}"
     COMMAND ${CMAKE_COMMAND} -DOUTPUT=${generated} -DFUNCTION=${function} -DNAMESPACE=${namespace}
-            "-DINPUTS=${inputs}" -P "${PROJECT_SOURCE_DIR}/cmake/EmbedFiles.cmake"
+            "-DINPUTS=${inputsArgument}" -P "${PROJECT_SOURCE_DIR}/cmake/EmbedFiles.cmake"
     DEPENDS ${inputs} "${PROJECT_SOURCE_DIR}/cmake/EmbedFiles.cmake"
-    COMMENT "Embedding ${function} data")
+    COMMENT "Embedding ${function} data"
+    VERBATIM)
   target_sources(${target} PRIVATE "${generated}")
 endfunction()
