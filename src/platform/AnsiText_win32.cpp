@@ -1,0 +1,49 @@
+// The system's ANSI code page. A character it cannot represent becomes '?' (no best-fit
+// look-alikes); invalid UTF-8 becomes U+FFFD first and so '?' too.
+#include "platform/AnsiText.h"
+
+#include "platform/WindowsApi.h"
+
+namespace pelmora {
+
+namespace {
+
+std::wstring Widen(UINT codePage, std::string_view text)
+{
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string Narrow(UINT codePage, const std::wstring& wide)
+{
+    if (wide.empty())
+        return {};
+    // A UTF-8 code page takes neither a default character nor the best-fit flag.
+    const bool utf8 = codePage == CP_UTF8 || (codePage == CP_ACP && GetACP() == CP_UTF8);
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const char* defaultChar = utf8 ? nullptr : "?";
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, defaultChar, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, defaultChar, nullptr);
+    return text;
+}
+
+}  // namespace
+
+std::string ToAnsi(std::string_view utf8)
+{
+    return Narrow(CP_ACP, Widen(CP_UTF8, utf8));
+}
+
+std::string FromAnsi(std::string_view ansi)
+{
+    return Narrow(CP_UTF8, Widen(CP_ACP, ansi));
+}
+
+}  // namespace pelmora

@@ -1,0 +1,12 @@
+#include "registry/SystemRegistry.h"
+
+#include "registry/Win32Registry.h"
+
+namespace pelmora {
+
+std::unique_ptr<RegistryApi> MakeSystemRegistry()
+{
+    return std::make_unique<Win32Registry>();
+}
+
+}  // namespace pelmora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "registry/RegistryApi.h"
+
+#include <string>
+#include <vector>
+
+namespace pelmora {
+
+// A root moved under a key of another root, e.g. HKLM to HKCU "Software\Scratch\HKLM".
+struct RegRootRedirect {
+    RegRoot root;
+    RegRoot under;
+    std::string keyPath;
+};
+
+// The registry through advapi32's ANSI entry points, each call forwarded as it is and its result
+// code returned unchanged.
+class Win32Registry : public RegistryApi {
+public:
+    Win32Registry() = default;
+    // Tests keep the machine's registry untouched by moving every root they use under a scratch key.
+    explicit Win32Registry(std::vector<RegRootRedirect> redirects) : m_Redirects(std::move(redirects)) {}
+
+    long OpenKey(RegRoot root, const std::string& path, RegKey& key) override;
+    long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data,
+                    std::uint32_t* size) override;
+    long CreateKey(RegRoot root, const std::string& path, RegKey& key) override;
+    long SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
+                  std::uint32_t size) override;
+    long CloseKey(RegKey key) override;
+    long EnumValues(RegKey key, std::vector<RegValueEntry>& values) override;
+    long EnumSubKeys(RegKey key, std::vector<std::string>& names) override;
+    long DeleteValue(RegKey key, const std::string& name) override;
+    long DeleteTree(RegRoot root, const std::string& path) override;
+    std::string DescribeError(long code) override;
+
+private:
+    // The root and path the call goes to after redirection.
+    RegRoot Target(RegRoot root, std::string& path) const;
+
+    std::vector<RegRootRedirect> m_Redirects;
+};
+
+}  // namespace pelmora
