@@ -34,11 +34,27 @@ std::string Narrow(UINT codePage, const std::wstring& wide)
     return text;
 }
 
+// A character beyond the 16-bit range is one character: it becomes one '?', not one per half.
+std::wstring JoinSurrogatePairs(std::wstring wide)
+{
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        const bool pair = IS_HIGH_SURROGATE(wide[i]) && i + 1 < wide.size() && IS_LOW_SURROGATE(wide[i + 1]);
+        wide[out++] = pair ? L'?' : wide[i];
+        if (pair)
+            ++i;
+    }
+    wide.resize(out);
+    return wide;
+}
+
 }  // namespace
 
 std::string ToAnsi(std::string_view utf8)
 {
-    return Narrow(CP_ACP, Widen(CP_UTF8, utf8));
+    if (GetACP() == CP_UTF8)
+        return std::string(utf8);
+    return Narrow(CP_ACP, JoinSurrogatePairs(Widen(CP_UTF8, utf8)));
 }
 
 std::string FromAnsi(std::string_view ansi)
