@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -25,6 +26,14 @@ std::string StoredEntry(const ControlDesign& control, const std::string& name)
         if (entry.name == name)
             return entry.value;
     return {};
+}
+
+// A 32-bit integer as a button's property entries hold it.
+std::string StoredInteger(int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "&H%08X&", static_cast<unsigned>(value));
+    return text;
 }
 
 void ForEachControl(const std::vector<ControlDesign>& controls, const std::function<void(const ControlDesign&)>& visit)
@@ -244,8 +253,8 @@ TEST(WindowDesigns, ButtonExtentsMatchTheirSize)
                 return;
             SCOPED_TRACE(std::string(file) + " " + c.name);
             ASSERT_TRUE(c.size);
-            EXPECT_EQ(StoredEntry(c, "_extentx"), std::to_string(TwipsToHimetric(c.size->width)));
-            EXPECT_EQ(StoredEntry(c, "_extenty"), std::to_string(TwipsToHimetric(c.size->height)));
+            EXPECT_EQ(StoredEntry(c, "_extentx"), StoredInteger(TwipsToHimetric(c.size->width)));
+            EXPECT_EQ(StoredEntry(c, "_extenty"), StoredInteger(TwipsToHimetric(c.size->height)));
         });
     }
 }
