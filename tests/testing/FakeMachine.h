@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/AppServices.h"
+#include "platform/LocalFiles.h"
+#include "testing/FakeFaultyFiles.h"
+#include "testing/FakeFaultyRegistry.h"
+#include "testing/FakePictures.h"
+#include "testing/FakeProcesses.h"
+#include "testing/FakeWindowsDirectory.h"
+#include "testing/TempDir.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace pelmora::testing {
+
+// The platform as the presenters meet it in tests: a scratch registry and real files in a
+// temporary folder (its "Windows" folder holds System), with fakes only for the pictures and
+// processes and the fault injectors in front of the stores. A new presenter on the same machine
+// is a restart of the program.
+class FakeMachine {
+public:
+    enum class WindowsDir { Present, Missing };
+    explicit FakeMachine(WindowsDir windowsDir = WindowsDir::Present);
+
+    const std::string& WindowsDirectory() const { return m_WindowsDir; }
+    std::string SystemFile(const char* name) const;  // <WindowsDir>/System/<name>
+    std::string LogoPath() const { return SystemFile("oemlogo.bmp"); }
+    std::string InfoPath() const { return SystemFile("oeminfo.ini"); }
+
+    // A picture file of the given size outside the Windows folder; returns its path.
+    std::string PictureFile(const std::string& name, int width, int height) const;
+    void PutFile(const std::string& path, const std::string& bytes) const;
+    std::optional<std::string> FileBytes(const std::string& path) const;
+
+    std::string Reg(const char* key, const char* name);  // HKLM
+    void SetReg(const char* key, const char* name, const std::string& text);
+
+    TempDir temp;
+    std::unique_ptr<RegistryApi> realRegistry;
+    FaultyRegistry registry;
+    LocalFiles realFiles;
+    FaultyFiles files;
+    FakePictures pictures;
+    FakeWindowsDirectory windowsDirectory;
+    FakeProcesses processes;
+    AppServices services;
+
+private:
+    std::string m_WindowsDir;
+};
+
+}  // namespace pelmora::testing
