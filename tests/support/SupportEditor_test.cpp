@@ -1,0 +1,221 @@
+#include "support/SupportEditorPresenter.h"
+
+#include "app/MainWindowStart.h"
+#include "registry/RegistryPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <ranges>
+
+namespace pelmora {
+namespace {
+
+using testing::FakeDialogs;
+using testing::FakeMachine;
+using testing::FakeView;
+using testing::ShownMessage;
+using testing::Stop;
+
+const ShownMessage kSaved{"Support informations Saved", "OEM", MessageStyle::Information};
+
+// Each box of the editor and the value it is stored as, in the order they are read.
+const std::pair<const char*, const char*> kBoxes[] = {
+    {"Text2", "Manufacture"}, {"Text3", "Model"},  {"Text1", "web addres"}, {"Text4", "E-MAIL"},
+    {"Text5", "ADDRES"},      {"Text7", "TELEPHONE"}, {"Text8", "FAX"},    {"Text9", "OWNER"},
+    {"Text6", "ADD2"},        {"Text11", "company"}, {"Text12", "date"},
+};
+
+// An opening of the editor: a fresh window, loaded.
+struct Editor {
+    explicit Editor(FakeMachine& machine) : presenter(view, dialogs, machine.services) { presenter.Load(); }
+
+    FakeView view;
+    FakeDialogs dialogs;
+    SupportEditorPresenter presenter;
+};
+
+const std::string kFullAB =
+    "[GENERAL]\r\nMANUFACTURER=A\r\nMODEL=B\r\n\r\n\r\n[SUPPORT INFORMATION]\r\n"
+    "line1=                          ------------------ WEL COME   ------------------\r\n"
+    "line2=\r\n"
+    "line3=>>       web site:                 \r\n"
+    "line4=>>       E-mail:                     \r\n"
+    "line5=>>       PostalAddress:       \r\n"
+    "line6=>>       Address2:               \r\n"
+    "line7=>>       Telephone:             \r\n"
+    "line8=>>       Fax:                        \r\n"
+    "line9=\r\nline10=\r\nline11=>>      \r\nline12=>>      \r\nline13= >>      \r\nline14=\r\n"
+    "line15= >>                         -----THANK YOU-----\r\n";
+
+class SupportEditor : public ::testing::Test {
+protected:
+    FakeMachine machine;
+};
+
+TEST_F(SupportEditor, LoadShowsEveryStoredValueInItsBox)
+{
+    {
+        Editor empty(machine);
+        for (const auto& [box, name] : kBoxes)
+            EXPECT_EQ(empty.view.Text(box), "") << box;
+    }
+    for (const auto& [box, name] : kBoxes)
+        machine.SetReg(kOemKey, name, std::string("stored ") + name);
+    Editor editor(machine);
+    for (const auto& [box, name] : kBoxes)
+        EXPECT_EQ(editor.view.Text(box), std::string("stored ") + name) << box;
+    EXPECT_TRUE(editor.dialogs.messages.empty());
+}
+
+TEST_F(SupportEditor, ApplyRefusesWithoutManufacturerOrModel)
+{
+    struct Case {
+        std::string manufacturer;
+        std::string model;
+        ShownMessage message;
+    };
+    const Case cases[] = {
+        {"", "", Stop("please type computer's manufacture name")},
+        {"", "B", Stop("please type computer's manufacture name")},
+        {"A", "", Stop("please type computer's model Name")},
+    };
+    for (const Case& c : cases) {
+        machine.SetReg(kOemKey, "Manufacture", c.manufacturer);
+        machine.SetReg(kOemKey, "Model", c.model);
+        Editor editor(machine);
+        for (const auto& [box, name] : kBoxes | std::views::drop(2))
+            editor.view.SetText(box, "typed");
+        editor.presenter.Apply();
+        EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{c.message});
+        EXPECT_EQ(machine.Reg(kOemKey, "OWNER"), "");
+        EXPECT_FALSE(machine.FileBytes(machine.InfoPath()));
+    }
+}
+
+TEST_F(SupportEditor, ALineBreakInAnyFieldIsRefusedBeforeAnythingIsStored)
+{
+    machine.SetReg(kOemKey, "Manufacture", "A");
+    machine.SetReg(kOemKey, "Model", "B");
+    Editor editor(machine);
+    editor.view.SetText("Text1", "www.example.com");
+    editor.view.SetText("Text12", "today\r\nline14=injected");
+    editor.presenter.Apply();
+    EXPECT_EQ(editor.dialogs.messages,
+              std::vector<ShownMessage>{Stop("Date contains a line break, which the OEM information file cannot hold. "
+                                             "Nothing was saved.")});
+    EXPECT_EQ(machine.Reg(kOemKey, "web addres"), "");
+    EXPECT_FALSE(machine.FileBytes(machine.InfoPath()));
+}
+
+TEST_F(SupportEditor, ApplyStoresNineValuesThenWritesTheFullLayoutOnceTheBoxIsClosed)
+{
+    machine.SetReg(kOemKey, "Manufacture", "A");
+    machine.SetReg(kOemKey, "Model", "B");
+    machine.PutFile(machine.InfoPath(), "[GENERAL]\r\nMANUFACTURER=old\r\n");
+    Editor editor(machine);
+    // Values stored after the editor opened are overwritten by its empty boxes.
+    for (const auto& [box, name] : kBoxes | std::views::drop(2))
+        machine.SetReg(kOemKey, name, "stale");
+
+    std::optional<std::string> fileWhileShown;
+    std::string ownerWhileShown;
+    editor.dialogs.whileShown = [&](const ShownMessage&) {
+        fileWhileShown = machine.FileBytes(machine.InfoPath());
+        ownerWhileShown = machine.Reg(kOemKey, "OWNER");
+    };
+    editor.presenter.Apply();
+    EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{kSaved});
+    EXPECT_EQ(fileWhileShown, "[GENERAL]\r\nMANUFACTURER=old\r\n");
+    EXPECT_EQ(ownerWhileShown, "");
+    EXPECT_EQ(machine.FileBytes(machine.InfoPath()), kFullAB);
+    EXPECT_EQ(kFullAB.size(), 539u);
+    EXPECT_EQ(machine.Reg(kOemKey, "Manufacture"), "A");
+    EXPECT_EQ(machine.Reg(kOemKey, "Model"), "B");
+    for (const auto& [box, name] : kBoxes | std::views::drop(2))
+        EXPECT_EQ(machine.Reg(kOemKey, name), "") << name;
+
+    editor.presenter.Apply();
+    EXPECT_EQ(machine.FileBytes(machine.InfoPath()), kFullAB);
+}
+
+TEST_F(SupportEditor, TypedValuesAreStoredAndWrittenAsTheyStand)
+{
+    machine.SetReg(kOemKey, "Manufacture", "A");
+    machine.SetReg(kOemKey, "Model", "B");
+    Editor editor(machine);
+    editor.view.SetText("Text1", "  www.example.com=[x]");
+    editor.view.SetText("Text9", "Owner \xC3\x85sa");
+    editor.presenter.Apply();
+    EXPECT_EQ(machine.Reg(kOemKey, "web addres"), "  www.example.com=[x]");
+    EXPECT_EQ(machine.Reg(kOemKey, "OWNER"), "Owner \xC3\x85sa");
+    const std::string file = *machine.FileBytes(machine.InfoPath());
+    EXPECT_NE(file.find("\r\nline3=>>       web site:                   www.example.com=[x]\r\n"), std::string::npos);
+    EXPECT_NE(file.find("\r\nline11=>>      Owner \xC5sa\r\n"), std::string::npos);
+
+    Editor reopened(machine);
+    EXPECT_EQ(reopened.view.Text("Text1"), "  www.example.com=[x]");
+}
+
+TEST_F(SupportEditor, KeepsTheManufacturerReadAtLoadWhileOpen)
+{
+    machine.SetReg(kOemKey, "Manufacture", "Old Maker");
+    machine.SetReg(kOemKey, "Model", "Old Model");
+    Editor editor(machine);
+    machine.SetReg(kOemKey, "Manufacture", "New Maker");
+    editor.presenter.Apply();
+    EXPECT_EQ(machine.FileBytes(machine.InfoPath())->rfind("[GENERAL]\r\nMANUFACTURER=Old Maker\r\nMODEL=Old Model\r\n", 0), 0u);
+    EXPECT_EQ(machine.Reg(kOemKey, "Manufacture"), "New Maker") << "the editor never stores the manufacturer";
+
+    Editor reopened(machine);
+    reopened.presenter.Apply();
+    EXPECT_EQ(machine.FileBytes(machine.InfoPath())->rfind("[GENERAL]\r\nMANUFACTURER=New Maker\r\n", 0), 0u);
+}
+
+TEST_F(SupportEditor, AFileOrValueNotSavedIsReportedAfterTheSavedBox)
+{
+    machine.SetReg(kOemKey, "Manufacture", "A");
+    machine.SetReg(kOemKey, "Model", "B");
+    machine.PutFile(machine.InfoPath(), "old bytes");
+    Editor editor(machine);
+    machine.files.FailWrites(machine.InfoPath(), "No space left on device");
+    machine.registry.FailWritesOf("FAX");
+    editor.presenter.Apply();
+    ASSERT_EQ(editor.dialogs.messages.size(), 2u);
+    EXPECT_EQ(editor.dialogs.messages[0], kSaved);
+    const ShownMessage& failure = editor.dialogs.messages[1];
+    EXPECT_EQ(failure.style, MessageStyle::Stop);
+    EXPECT_EQ(failure.title, "Pelmora");
+    EXPECT_EQ(failure.text.rfind("The support information was not fully saved.\nThe value FAX was not stored: ", 0), 0u)
+        << failure.text;
+    EXPECT_NE(failure.text.find("\n" + machine.InfoPath() + " was not written: No space left on device."), std::string::npos)
+        << failure.text;
+    EXPECT_EQ(machine.FileBytes(machine.InfoPath()), "old bytes");
+}
+
+TEST_F(SupportEditor, CloseUnloads)
+{
+    Editor editor(machine);
+    EXPECT_TRUE(editor.presenter.RunCommand("CommandButton2"));
+    EXPECT_EQ(editor.view.Unloads(), 1);
+    EXPECT_FALSE(editor.presenter.RunCommand("CommandButton3"));
+    EXPECT_TRUE(editor.presenter.RunCommand("CommandButton1"));
+    EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{Stop("please type computer's manufacture name")});
+}
+
+TEST(SupportEditorWithoutWindowsDirectory, StoresTheValuesButWritesNoFile)
+{
+    FakeMachine machine(FakeMachine::WindowsDir::Missing);
+    machine.SetReg(kOemKey, "Manufacture", "A");
+    machine.SetReg(kOemKey, "Model", "B");
+    Editor editor(machine);
+    editor.view.SetText("Text8", "555");
+    editor.presenter.Apply();
+    EXPECT_EQ(editor.dialogs.messages,
+              (std::vector<ShownMessage>{kSaved, Stop("The support information was not fully saved.\n"
+                                                      "oeminfo.ini was not written: no Windows directory was found.")}));
+    EXPECT_EQ(machine.Reg(kOemKey, "FAX"), "555");
+    EXPECT_EQ(machine.files.writes, 0);
+}
+
+}  // namespace
+}  // namespace pelmora
