@@ -1,0 +1,168 @@
+#include "QtControls.h"
+
+#include "QtDesignStyle.h"
+#include "designs/DesignValues.h"
+#include "designs/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace pelmora::qt {
+
+namespace {
+
+using designs::Alignment;
+using designs::ControlDesign;
+using designs::ControlKind;
+using designs::TwipsToPixels;
+
+Qt::Alignment HorizontalAlignment(const ControlDesign& design)
+{
+    switch (design.alignment.value_or(Alignment::Left)) {
+    case Alignment::Right: return Qt::AlignRight;
+    case Alignment::Center: return Qt::AlignHCenter;
+    case Alignment::Left: break;
+    }
+    return Qt::AlignLeft;
+}
+
+void ApplyCommonLook(QWidget& widget, const ControlDesign& design, const designs::WindowDesign& window,
+                     QPalette::ColorRole textRole, QPalette::ColorRole backRole)
+{
+    widget.setObjectName(ToQString(design.name));
+    if (design.font)
+        widget.setFont(ToQFont(*design.font));
+    else if (window.font)
+        widget.setFont(ToQFont(*window.font));
+    QPalette palette = widget.palette();
+    if (design.foreColor)
+        palette.setColor(textRole, ToQColor(*design.foreColor));
+    if (design.backColor)
+        palette.setColor(backRole, ToQColor(*design.backColor));
+    widget.setPalette(palette);
+    if (design.mousePointer == "Hand")
+        widget.setCursor(Qt::PointingHandCursor);
+    PlaceControl(widget, design);
+    widget.setVisible(design.visible);
+}
+
+QWidget* MakeLabel(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent)
+{
+    auto* label = new QLabel(ToQString(design.text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(HorizontalAlignment(design) | Qt::AlignTop);
+    label->setWordWrap(!design.autoSize);
+    label->setAutoFillBackground(design.backColor.has_value());
+    ApplyCommonLook(*label, design, window, QPalette::WindowText, QPalette::Window);
+    if (design.autoSize)
+        label->adjustSize();
+    return label;
+}
+
+QWidget* MakeTextBox(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent)
+{
+    auto* box = new QLineEdit(ToQString(design.text), parent);
+    box->setAlignment(HorizontalAlignment(design) | Qt::AlignVCenter);
+    box->setFrame(design.borderStyle.value_or(designs::BorderStyle::FixedSingle) != designs::BorderStyle::None);
+    box->setTextMargins(1, 0, 1, 0);
+    ApplyCommonLook(*box, design, window, QPalette::Text, QPalette::Base);
+    return box;
+}
+
+QWidget* MakePicture(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent)
+{
+    auto* picture = new PictureWidget(design, parent);
+    ApplyCommonLook(*picture, design, window, QPalette::WindowText, QPalette::Window);
+    if (!design.picture.empty())
+        picture->SetImage(DesignImage(design.picture));
+    return picture;
+}
+
+// The caption stored for a button, or its name when it has none stored.
+QString StoredCaption(const ControlDesign& design)
+{
+    for (const designs::PropertyEntry& entry : design.properties)
+        if (entry.name == "caption")
+            if (auto text = designs::values::UnquoteText(entry.value))
+                return ToQString(*text);
+    return ToQString(design.name);
+}
+
+}  // namespace
+
+PictureWidget::PictureWidget(const ControlDesign& design, QWidget* parent)
+    : QWidget(parent),
+      m_Sunken(design.kind == ControlKind::PictureBox &&
+               design.borderStyle.value_or(designs::BorderStyle::FixedSingle) != designs::BorderStyle::None),
+      m_Opaque(design.kind == ControlKind::PictureBox || design.backColor.has_value()),
+      m_Back(design.backColor ? ToQColor(*design.backColor) : palette().color(QPalette::Window))
+{
+}
+
+void PictureWidget::SetImage(QImage image)
+{
+    m_Image = std::move(image);
+    update();
+}
+
+void PictureWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QRect inside = rect();
+    if (m_Opaque)
+        painter.fillRect(inside, m_Back);
+    if (m_Sunken) {
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        frame.rect = inside;
+        frame.lineWidth = 2;
+        frame.midLineWidth = 0;
+        frame.state |= QStyle::State_Sunken;
+        frame.frameShape = QFrame::StyledPanel;
+        style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+        inside.adjust(2, 2, -2, -2);
+    }
+    if (!m_Image.isNull()) {
+        painter.setClipRect(inside);
+        painter.drawImage(inside.topLeft(), m_Image);
+    }
+}
+
+void PlaceControl(QWidget& widget, const ControlDesign& design)
+{
+    if (design.position)
+        widget.move(TwipsToPixels(design.position->x), TwipsToPixels(design.position->y));
+    if (design.size)
+        widget.resize(TwipsToPixels(design.size->width), TwipsToPixels(design.size->height));
+}
+
+QWidget* MakeCommandButton(const ControlDesign& design, QWidget* parent, const std::function<void()>& onClick)
+{
+    auto* button = new QPushButton(StoredCaption(design), parent);
+    button->setObjectName(ToQString(design.name));
+    PlaceControl(*button, design);
+    button->setVisible(design.visible);
+    QObject::connect(button, &QPushButton::clicked, button, [onClick] { onClick(); });
+    return button;
+}
+
+QWidget* MakeControl(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent,
+                     const std::function<void()>& onClick)
+{
+    switch (design.kind) {
+    case ControlKind::Label: return MakeLabel(design, window, parent);
+    case ControlKind::TextBox: return MakeTextBox(design, window, parent);
+    case ControlKind::PictureBox:
+    case ControlKind::Image: return MakePicture(design, window, parent);
+    case ControlKind::CommandButton: return MakeCommandButton(design, parent, onClick);
+    case ControlKind::Menu:
+    case ControlKind::MenuItem: break;
+    }
+    return nullptr;
+}
+
+}  // namespace pelmora::qt

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "designs/WindowDesign.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace pelmora::qt {
+
+// A picture box or image: shows its picture at its own size from the top-left corner,
+// clipped, never scaled.
+class PictureWidget final : public QWidget {
+public:
+    PictureWidget(const designs::ControlDesign& design, QWidget* parent);
+
+    void SetImage(QImage image);
+    const QImage& Image() const { return m_Image; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_Image;
+    bool m_Sunken = false;
+    bool m_Opaque = false;
+    QColor m_Back;
+};
+
+// Creates the widget of a designed control (not menus) with the design's name as object name,
+// geometry, font, colours and visibility. `onClick` runs when a button is clicked.
+QWidget* MakeControl(const designs::ControlDesign& design, const designs::WindowDesign& window,
+                     QWidget* parent, const std::function<void()>& onClick);
+
+// The one place a window's buttons are made.
+QWidget* MakeCommandButton(const designs::ControlDesign& design, QWidget* parent,
+                           const std::function<void()>& onClick);
+
+// A control's geometry in pixels; controls without a size keep their own.
+void PlaceControl(QWidget& widget, const designs::ControlDesign& design);
+
+}  // namespace pelmora::qt

@@ -1,0 +1,59 @@
+#include "QtDialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace pelmora::qt {
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageStyle style)
+{
+    switch (style) {
+    case MessageStyle::Stop: return QMessageBox::Critical;
+    case MessageStyle::Exclamation: return QMessageBox::Warning;
+    case MessageStyle::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QString ToQtFilter(const std::string& filter)
+{
+    QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        entries << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    return entries.join(";;");
+}
+
+void QtDialogs::ShowMessage(const std::string& text, const std::string& title, MessageStyle style)
+{
+    QMessageBox box(IconOf(style), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
+                    m_Window);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::WindowModal);
+    box.exec();
+}
+
+std::string QtDialogs::AskOpenFile(const OpenFileRequest& request)
+{
+    QFileDialog dialog(m_Window, QString::fromStdString(request.title));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Any name is taken, also one of a file that does not exist; the command finds out.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(ToQtFilter(request.filter));
+    if (!request.fileName.empty()) {
+        QFileInfo start(QString::fromStdString(request.fileName));
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace pelmora::qt

@@ -1,0 +1,81 @@
+#include "OemInfoFile.h"
+#include "testing/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace pelmora::sysprops {
+namespace {
+
+// What the program's two writers produce (CR LF lines), with manufacturer A and model B.
+const char kShortLayout[] = "[GENERAL]\r\nMANUFACTURER=A\r\nMODEL=B\r\n\r\n";
+const char kFullLayout[] =
+    "[GENERAL]\r\nMANUFACTURER=A\r\nMODEL=B\r\n\r\n\r\n[SUPPORT INFORMATION]\r\n"
+    "line1=                          ------------------ WEL COME   ------------------\r\n"
+    "line2=\r\n"
+    "line3=>>       web site:                 w\r\n"
+    "line4=>>       E-mail:                     e\r\n"
+    "line5=>>       PostalAddress:       p\r\n"
+    "line6=>>       Address2:               a\r\n"
+    "line7=>>       Telephone:             t\r\n"
+    "line8=>>       Fax:                        f\r\n"
+    "line9=\r\nline10=\r\n"
+    "line11=>>      o\r\nline12=>>      c\r\nline13= >>      d\r\nline14=\r\n"
+    "line15= >>                         -----THANK YOU-----\r\n";
+
+TEST(OemInfoFile, ReadsBothLayoutsAndForgivingVariants)
+{
+    struct Case {
+        const char* name;
+        std::string text;
+        std::optional<OemInfo> expected;
+    };
+    const OemInfo plain{"A", "B", {}};
+    const Case cases[] = {
+        {"short layout", kShortLayout, plain},
+        {"LF line ends", "[GENERAL]\nMANUFACTURER=A\nMODEL=B\n", plain},
+        {"any letter case, blanks around names", "[ general ]\r\n  Manufacturer = A \r\nmodel=B", plain},
+        {"comments and lines without '='", "; made by hand\n[General]\nnoise\nManufacturer=A\nModel=B\n", plain},
+        {"first of a repeated key", "[GENERAL]\nMANUFACTURER=A\nMANUFACTURER=Z\nMODEL=B\n", plain},
+        {"a value holding '=' and brackets", "[GENERAL]\nMANUFACTURER=A=[x]\nMODEL=B\n", OemInfo{"A=[x]", "B", {}}},
+        {"no general section", "[SUPPORT INFORMATION]\nline1=x\n", std::nullopt},
+        {"empty file", "", std::nullopt},
+        {"binary noise", std::string("\x00\xff[\x01]\x00", 6), std::nullopt},
+        {"general section without values", "[GENERAL]\n", OemInfo{}},
+        {"lines stop at the first gap", "[general]\n[Support Information]\nLINE1=one\nline3=three\n",
+         OemInfo{"", "", {"one"}}},
+        {"lines in any order", "[GENERAL]\n[SUPPORT INFORMATION]\nline2=two\nline1=one\n",
+         OemInfo{"", "", {"one", "two"}}},
+        {"ANSI text", "[GENERAL]\nMANUFACTURER=Caf\xe9\nMODEL=B\n", OemInfo{"Caf\xc3\xa9", "B", {}}},
+        {"UTF-8 marked text", "\xef\xbb\xbf[GENERAL]\nMANUFACTURER=Caf\xc3\xa9\nMODEL=B\n",
+         OemInfo{"Caf\xc3\xa9", "B", {}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ParseOemInfo(c.text), c.expected);
+    }
+
+    std::optional<OemInfo> full = ParseOemInfo(kFullLayout);
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->manufacturer, "A");
+    ASSERT_EQ(full->supportLines.size(), 15u);
+    EXPECT_EQ(full->supportLines[0], "                          ------------------ WEL COME   ------------------");
+    EXPECT_EQ(full->supportLines[1], "");
+    EXPECT_EQ(full->supportLines[2], ">>       web site:                 w");
+    EXPECT_EQ(full->supportLines[12], " >>      d");
+    EXPECT_EQ(full->supportLines[14], " >>                         -----THANK YOU-----");
+}
+
+TEST(OemInfoFile, MissingOrUnreadableFileGivesNoBlock)
+{
+    testing::TempDir dir;
+    EXPECT_FALSE(ReadOemInfo(dir.Path() / "oeminfo.ini"));
+    EXPECT_FALSE(ReadOemInfo(dir.Path()));  // a folder of that name
+
+    std::ofstream(dir.Path() / "oeminfo.ini", std::ios::binary) << kShortLayout;
+    EXPECT_EQ(ReadOemInfo(dir.Path() / "oeminfo.ini"), (OemInfo{"A", "B", {}}));
+}
+
+}  // namespace
+}  // namespace pelmora::sysprops

@@ -1,0 +1,106 @@
+#include "SysPropsWindow.h"
+#include "testing/TempDir.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace pelmora::sysprops {
+namespace {
+
+class SysPropsWindowTest : public ::testing::Test {
+protected:
+    SysPropsWindowTest() { std::filesystem::create_directory(m_Dir.Path() / "System"); }
+
+    void WriteFile(const char* name, const std::string& bytes)
+    {
+        std::ofstream(m_Dir.Path() / "System" / name, std::ios::binary) << bytes;
+    }
+
+    void WriteLogo(int width, int height)
+    {
+        QImage logo(width, height, QImage::Format_RGB32);
+        logo.fill(Qt::darkCyan);
+        ASSERT_TRUE(logo.save(QString::fromStdString((m_Dir.Path() / "System" / "oemlogo.bmp").string()), "BMP"));
+    }
+
+    std::unique_ptr<SysPropsWindow> Open() { return std::make_unique<SysPropsWindow>(m_Dir.Path().string()); }
+
+    testing::TempDir m_Dir;
+};
+
+template <typename T>
+T* Find(QWidget& window, const char* name)
+{
+    return window.findChild<T*>(name);
+}
+
+TEST_F(SysPropsWindowTest, ShowsLogoAtItsSizeAndTheOemBlock)
+{
+    WriteLogo(400, 300);
+    WriteFile("oeminfo.ini", "[GENERAL]\r\nMANUFACTURER=Quillon Works\r\nMODEL=QW 7\r\n\r\n"
+                             "[SUPPORT INFORMATION]\r\nline1=first\r\nline2=\r\nline3=  third\r\n");
+    auto window = Open();
+
+    QLabel* logo = Find<QLabel>(*window, "OemLogo");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->size(), QSize(400, 300));
+    EXPECT_EQ(logo->pixmap().size(), QSize(400, 300));
+    ASSERT_NE(Find<QWidget>(*window, "OemBlock"), nullptr);
+    EXPECT_EQ(Find<QLabel>(*window, "SupportedBy")->text(), "Manufactured and supported by:");
+    EXPECT_EQ(Find<QLabel>(*window, "Manufacturer")->text(), "Quillon Works");
+    EXPECT_EQ(Find<QLabel>(*window, "Model")->text(), "QW 7");
+
+    QString listed;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = window->findChild<QDialog*>("SupportDialog");
+        if (dialog == nullptr)
+            return;
+        title = dialog->windowTitle();
+        listed = dialog->findChild<QPlainTextEdit*>("SupportText")->toPlainText();
+        dialog->accept();
+    });
+    Find<QPushButton>(*window, "SupportButton")->click();
+    EXPECT_EQ(title, "Quillon Works Support Information");
+    EXPECT_EQ(listed, "first\n\n  third");
+}
+
+TEST_F(SysPropsWindowTest, MissingFilesShowNeitherLogoNorBlock)
+{
+    auto window = Open();
+    EXPECT_EQ(Find<QLabel>(*window, "OemLogo"), nullptr);
+    EXPECT_EQ(Find<QWidget>(*window, "OemBlock"), nullptr);
+}
+
+TEST_F(SysPropsWindowTest, BrokenPictureLeavesOutOnlyTheLogo)
+{
+    WriteFile("oemlogo.bmp", "BM this is not a bitmap");
+    WriteFile("oeminfo.ini", "[general]\nmanufacturer=A\nmodel=B\n");
+    auto window = Open();
+    EXPECT_EQ(Find<QLabel>(*window, "OemLogo"), nullptr);
+    EXPECT_EQ(Find<QLabel>(*window, "Manufacturer")->text(), "A");
+    EXPECT_EQ(Find<QPushButton>(*window, "SupportButton"), nullptr);  // no support lines, no button
+}
+
+TEST_F(SysPropsWindowTest, NeverWritesTheFiles)
+{
+    WriteLogo(10, 10);
+    WriteFile("oeminfo.ini", "[GENERAL]\nMANUFACTURER=A\n");
+    auto before = std::filesystem::last_write_time(m_Dir.Path() / "System" / "oeminfo.ini");
+    Open().reset();
+    EXPECT_EQ(std::filesystem::last_write_time(m_Dir.Path() / "System" / "oeminfo.ini"), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_Dir.Path() / "System"),
+                            std::filesystem::directory_iterator()),
+              2);
+}
+
+}  // namespace
+}  // namespace pelmora::sysprops
