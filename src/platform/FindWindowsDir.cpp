@@ -5,15 +5,18 @@ namespace pelmora {
 std::string FindWindowsDir(WindowsDirectorySource& source)
 {
     // First call with no buffer: the answer is the size needed, NUL included.
-    std::string buffer;
-    unsigned n = source.GetWindowsDirectory(nullptr, 0);
-    if (n > buffer.size()) {
-        buffer.assign(n, ' ');
-        n = source.GetWindowsDirectory(buffer.data(), n);
+    unsigned needed = source.GetWindowsDirectory(nullptr, 0);
+    // Should the directory grow between the calls, the second answer is again a size: ask again.
+    for (int attempt = 0; attempt < 3 && needed > 0; ++attempt) {
+        std::string buffer(needed, ' ');
+        const unsigned length = source.GetWindowsDirectory(buffer.data(), needed);
+        if (length < needed) {
+            buffer.resize(length);
+            return buffer;
+        }
+        needed = length;
     }
-    if (n < buffer.size())
-        buffer.resize(n);
-    return buffer;
+    return {};
 }
 
 }  // namespace pelmora

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/WindowsDirectory.h"
+
+#include <memory>
+#include <string>
+
+namespace pelmora {
+
+// A Windows directory known in advance, answered by GetWindowsDirectoryA's rules; an empty path is
+// a platform that reports none (0).
+class FixedWindowsDirectory : public WindowsDirectorySource {
+public:
+    explicit FixedWindowsDirectory(std::string path) : m_Path(std::move(path)) {}
+    unsigned GetWindowsDirectory(char* buffer, unsigned size) override;
+
+private:
+    std::string m_Path;
+};
+
+// The platform's Windows directory. On Windows, GetWindowsDirectoryA. Elsewhere
+// $PELMORA_WINDOWS_DIR (for example a mounted Windows installation, taken as it is), else
+// $XDG_DATA_HOME/pelmora/Windows, else ~/.local/share/pelmora/Windows, whose System folder is
+// created here when missing.
+std::unique_ptr<WindowsDirectorySource> MakeSystemWindowsDirectory();
+
+// Off Windows: the path MakeSystemWindowsDirectory uses, and whether it is the default location.
+struct WindowsDirChoice {
+    std::string path;
+    bool isDefault = false;
+};
+WindowsDirChoice ChooseWindowsDir();
+
+}  // namespace pelmora
