@@ -1,0 +1,78 @@
+#include "CliTestBed.h"
+
+#include "RunCli.h"
+#include "app/OemFileLocations.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace pelmora::cli::testing {
+
+namespace {
+
+std::string WindowsDirFor(const pelmora::testing::TempDir& temp, SystemFolder system)
+{
+    if (system == SystemFolder::NoWindowsDirectory)
+        return {};
+    const std::filesystem::path windows = temp.Path() / "Windows";
+    std::filesystem::create_directory(windows);
+    if (system == SystemFolder::Present)
+        std::filesystem::create_directory(windows / "System");
+    if (system == SystemFolder::IsFile)
+        std::ofstream(windows / "System") << "not a folder";
+    return windows.string();
+}
+
+}  // namespace
+
+CliTestBed::CliTestBed(SystemFolder system)
+    : m_Registry(pelmora::testing::MakeScratchRegistry()),
+      m_WindowsDirectory(WindowsDirFor(m_Temp, system)),
+      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora-cli"}
+{
+}
+
+CliRun CliTestBed::Run(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun run;
+    run.status = RunCli(args, out, err, m_Services);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+std::map<std::string, std::string> CliTestBed::Show()
+{
+    const CliRun run = Run({"show"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::map<std::string, std::string> values;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        const auto equals = line.find('=');
+        values[line.substr(0, equals)] = line.substr(equals + 1);
+    }
+    return values;
+}
+
+std::string CliTestBed::WindowsDir() const
+{
+    std::string dir = (m_Temp.Path() / "Windows").string();
+    return dir;
+}
+
+std::string CliTestBed::LogoPath() const { return OemFileLocations::From(WindowsDir()).LogoPath; }
+
+std::string CliTestBed::InfoPath() const { return OemFileLocations::From(WindowsDir()).InfoPath; }
+
+std::string CliTestBed::ReadBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+}  // namespace pelmora::cli::testing

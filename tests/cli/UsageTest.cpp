@@ -1,0 +1,86 @@
+#include "CliTestBed.h"
+
+#include <gtest/gtest.h>
+
+namespace pelmora::cli::testing {
+namespace {
+
+// Command lines that do not fit: each prints the usage to stderr, exits 2 and changes nothing.
+const std::vector<std::vector<std::string>> kUsageErrors = {
+    {},
+    {"frobnicate"},
+    {"show", "extra"},
+    {"show", "--all"},
+    {"--help", "extra"},
+    {"apply-oem", "--model", "X1"},
+    {"apply-oem", "--manufacturer", "Contoso"},
+    {"apply-oem", "--model", "X1", "--manufacturer"},
+    {"apply-oem", "--manufacturer=A", "--manufacturer=B", "--model=X1"},
+    {"apply-oem", "-m", "A", "--model=X1"},
+    {"remove-oem", "now"},
+    {"apply-support", "--colour=red"},
+    {"apply-support", "--web"},
+    {"apply-logo"},
+    {"apply-logo", ""},
+    {"apply-logo", "a.bmp", "b.bmp"},
+    {"apply-logo", "a.bmp", "--no-store=yes"},
+    {"remove-logo", "a.bmp"},
+    {"reg"},
+    {"reg", "query"},
+    {"reg", "list", "HKLM\\SOFTWARE\\Test"},
+    {"reg", "query", "HKCR\\SOFTWARE\\Test"},
+    {"reg", "query", "SOFTWARE\\Test"},
+    {"reg", "query", "HKLM\\SOFTWARE\\Test", "/v"},
+    {"reg", "query", "HKLM\\SOFTWARE\\Test", "/v", "a", "/ve"},
+    {"reg", "query", "HKLM\\SOFTWARE\\Test", "/f"},
+    {"reg", "query", "HKLM\\SOFTWARE\\Test", "extra"},
+    {"reg", "add", "HKLM\\SOFTWARE\\Test", "/v", "n", "/t", "REG_BINARY"},
+    {"reg", "add", "HKLM\\SOFTWARE\\Test", "/v", "n", "/t", "REG_DWORD", "/d", "12x"},
+    {"reg", "add", "HKLM\\SOFTWARE\\Test", "/v", "n", "/t", "REG_DWORD", "/d", "0x100000000"},
+    {"reg", "add", "HKLM\\SOFTWARE\\Test", "/v", "n", "/t", "REG_DWORD", "/d", "-1"},
+    {"reg", "add", "HKLM\\SOFTWARE\\Test", "/d", "data"},
+    {"reg", "add", "HKLM\\SOFTWARE\\Test", "/v", "n", "/v", "m"},
+    {"reg", "delete", "HKLM\\SOFTWARE\\Test"},
+    {"reg", "delete", "HKLM\\SOFTWARE\\Test", "/v", "n"},
+    {"reg", "delete", "HKLM", "/f"},
+};
+
+TEST(CliUsage, ErrorsPrintTheUsageAndExit2WithoutChangingAnything)
+{
+    CliTestBed bed;
+    ASSERT_EQ(bed.Run({"reg", "add", "HKLM\\SOFTWARE\\Test", "/v", "n", "/d", "kept"}).status, 0);
+    const auto before = bed.Show();
+    const CliRun keyBefore = bed.Run({"reg", "query", "HKLM"});
+
+    for (const auto& args : kUsageErrors) {
+        std::string line;
+        for (const auto& arg : args)
+            line += " [" + arg + "]";
+        const CliRun run = bed.Run(args);
+        EXPECT_EQ(run.status, 2) << line;
+        EXPECT_EQ(run.out, "") << line;
+        EXPECT_EQ(run.err.rfind("pelmora-cli: ", 0), 0u) << line << "\n" << run.err;
+        EXPECT_NE(run.err.find("\nUsage:\n"), std::string::npos) << line;
+    }
+    EXPECT_EQ(bed.Show(), before);
+    EXPECT_EQ(bed.Run({"reg", "query", "HKLM"}).out, keyBefore.out);
+    EXPECT_EQ(bed.Run({"reg", "query", "HKLM\\SOFTWARE\\Test", "/v", "n"}).status, 0);
+}
+
+TEST(CliUsage, HelpAndVersionGoToStdout)
+{
+    CliTestBed bed;
+    const CliRun help = bed.Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    for (const char* command : {"show", "apply-oem", "remove-oem", "apply-support", "apply-logo", "remove-logo",
+                                "reg query", "reg add", "reg delete", "--help | --version"})
+        EXPECT_NE(help.out.find(std::string("pelmora-cli ") + command), std::string::npos) << command;
+
+    const CliRun version = bed.Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("pelmora-cli ") + PELMORA_VERSION + "\n");
+}
+
+}  // namespace
+}  // namespace pelmora::cli::testing
