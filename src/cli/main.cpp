@@ -1,0 +1,32 @@
+// pelmora-cli: the windows' commands and a registry console, for scripts. It never touches the
+// window system: pictures go through QImage, which needs no application object.
+#include "RunCli.h"
+#include "platform/LocalFiles.h"
+#include "platform/LocalProcesses.h"
+#include "platform/SystemWindowsDirectory.h"
+#include "platform/qt/QtPictures.h"
+#include "registry/SystemRegistry.h"
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    using namespace pelmora;
+    const std::vector<std::string> args(argc > 0 ? argv + 1 : argv, argv + argc);
+    const std::string programName = argc > 0 ? std::filesystem::path(argv[0]).stem().string() : "pelmora-cli";
+    try {
+        const std::unique_ptr<RegistryApi> registry = MakeSystemRegistry();
+        const std::unique_ptr<WindowsDirectorySource> windowsDirectory = MakeSystemWindowsDirectory();
+        LocalFiles files;
+        QtPictures pictures;
+        LocalProcesses processes;
+        AppServices services{*registry, files, pictures, *windowsDirectory, processes, programName};
+        return cli::RunCli(args, std::cout, std::cerr, services);
+    } catch (const std::exception& error) {
+        std::cerr << "pelmora-cli: " << error.what() << '\n';
+        return 1;
+    }
+}
