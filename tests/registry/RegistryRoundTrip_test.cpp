@@ -144,6 +144,10 @@ TEST_F(RegistryRoundTrip, NamesMatchInAnyLetterCaseAndKeepTheirOwn)
     ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\PELMORATEST\\case", "Web Addres", "two"));
     EXPECT_EQ(ReadRegString(*m_Api, kMachine, "SOFTWARE\\PelmoraTest\\Case", "web addres", ""), "two");
 
+    // Beyond ASCII too: é and É, œ and Œ are one letter in two cases.
+    ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\Caf\xc3\xa9", "\xc5\x93uvre", "three"));
+    EXPECT_EQ(ReadRegString(*m_Api, kMachine, "Software\\CAF\xc3\x89", "\xc5\x92UVRE", ""), "three");
+
     RegKey key = 0;
     ASSERT_EQ(m_Api->OpenKey(kMachine, "Software\\PelmoraTest\\Case", key), kRegSuccess);
     std::vector<RegValueEntry> values;
