@@ -59,11 +59,7 @@ std::map<std::string, std::string> CliTestBed::Show()
     return values;
 }
 
-std::string CliTestBed::WindowsDir() const
-{
-    std::string dir = (m_Temp.Path() / "Windows").string();
-    return dir;
-}
+std::string CliTestBed::WindowsDir() const { return (m_Temp.Path() / "Windows").string(); }
 
 std::string CliTestBed::LogoPath() const { return OemFileLocations::From(WindowsDir()).LogoPath; }
 

@@ -120,18 +120,5 @@ TEST(CliRemoveLogo, DeletesTheLogoAndForgetsItsPath)
     EXPECT_EQ(again.err, "no logo to remove\n");
 }
 
-TEST(CliRemoveLogo, ALogoThatCannotBeDeletedKeepsItsStoredPath)
-{
-    CliTestBed bed;
-    ASSERT_EQ(bed.Run({"reg", "add", "HKLM\\SOFTWARE\\Pelmora\\Corvexa\\read", "/ve", "/d", "/pics/logo.bmp"}).status, 0);
-    std::filesystem::create_directories(std::filesystem::path(bed.LogoPath()) / "in-the-way");
-
-    const CliRun run = bed.Run({"remove-logo"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err, "");
-    EXPECT_EQ(bed.Show()["StoredLogoPath"], "/pics/logo.bmp");
-}
-
 }  // namespace
 }  // namespace pelmora::cli::testing
