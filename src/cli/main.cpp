@@ -1,6 +1,7 @@
 // pelmora-cli: the windows' commands and a registry console, for scripts. It never touches the
 // window system: pictures go through QImage, which needs no application object.
 #include "RunCli.h"
+#include "platform/AnsiText.h"
 #include "platform/LocalFiles.h"
 #include "platform/LocalProcesses.h"
 #include "platform/SystemWindowsDirectory.h"
@@ -15,7 +16,12 @@
 int main(int argc, char** argv)
 {
     using namespace pelmora;
-    const std::vector<std::string> args(argc > 0 ? argv + 1 : argv, argv + argc);
+    std::vector<std::string> args(argc > 0 ? argv + 1 : argv, argv + argc);
+#ifdef _WIN32
+    // There the arguments come in the ANSI code page; text in memory is UTF-8.
+    for (std::string& arg : args)
+        arg = FromAnsi(arg);
+#endif
     const std::string programName = argc > 0 ? std::filesystem::path(argv[0]).stem().string() : "pelmora-cli";
     try {
         const std::unique_ptr<RegistryApi> registry = MakeSystemRegistry();
