@@ -1,0 +1,282 @@
+#include "QtAppShell.h"
+#include "QtControls.h"
+#include "QtTestSupport.h"
+#include "platform/LocalFiles.h"
+#include "platform/qt/QtPictures.h"
+#include "registry/RegString.h"
+#include "registry/RegistryPaths.h"
+#include "testing/FakeProcesses.h"
+#include "testing/FakeWindowsDirectory.h"
+#include "testing/ScratchRegistry.h"
+#include "testing/TempDir.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace pelmora::qt {
+namespace {
+
+using pelmora::testing::FakeProcesses;
+using pelmora::testing::FakeWindowsDirectory;
+using pelmora::testing::MakeScratchRegistry;
+using pelmora::testing::TempDir;
+using testing::FileDialogAnswerer;
+using testing::MessageBoxAnswerer;
+
+// The whole program in one test: a scratch registry, a Windows directory in a temporary folder,
+// the real files and pictures, and the real Qt windows (offscreen).
+class AppShellTest : public ::testing::Test {
+protected:
+    AppShellTest()
+        : m_Registry(MakeScratchRegistry()),
+          m_WindowsDir(m_Dir.Path().string()),
+          m_WindowsDirectory(m_WindowsDir),
+          m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora"}
+    {
+        std::filesystem::create_directory(m_Dir.Path() / "System");
+    }
+
+    ~AppShellTest() override
+    {
+        m_Shell.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QtAppShell& Shell()
+    {
+        if (!m_Shell)
+            m_Shell = std::make_unique<QtAppShell>(m_Services, [this] { ++m_Ended; });
+        return *m_Shell;
+    }
+
+    void Store(const std::string& key, const std::string& name, const std::string& value)
+    {
+        ASSERT_TRUE(WriteRegString(*m_Registry, RegRoot::LocalMachine, key, name, value));
+    }
+
+    std::string Stored(const std::string& key, const std::string& name)
+    {
+        return ReadRegString(*m_Registry, RegRoot::LocalMachine, key, name, "");
+    }
+
+    std::string SystemFile(const char* name) const { return (m_Dir.Path() / "System" / name).string(); }
+
+    std::string FileBytes(const std::string& path) const
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    static void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    static void Click(QWidget* window, const char* control)
+    {
+        QWidget* widget = static_cast<DesignedWindow*>(window)->Control(control);
+        ASSERT_NE(widget, nullptr) << control;
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    std::unique_ptr<RegistryApi> m_Registry;
+    TempDir m_Dir;
+    std::string m_WindowsDir;
+    FakeWindowsDirectory m_WindowsDirectory;
+    LocalFiles m_Files;
+    QtPictures m_Pictures;
+    FakeProcesses m_Processes;
+    AppServices m_Services;
+    std::unique_ptr<QtAppShell> m_Shell;
+    int m_Ended = 0;
+};
+
+TEST_F(AppShellTest, StartUpFillsTheMainWindowFromTheStore)
+{
+    Store(kCurrentVersionKey, "RegisteredOwner", "Hollis Brae");
+    Store(kCurrentVersionKey, "RegisteredOrganization", "Brae & Daughters");
+    Store(kCurrentVersionKey, "ProductId", "00000-111-2222222-33333");
+    Store(kCurrentVersionKey, "ProductName", "A Test System");
+    Store(kOemKey, "Manufacture", "Quillon Works");
+    Store(kOemKey, "Model", "QW 7");
+    Store(kReadKey, "", "/pictures/logo.bmp");
+    QImage logo(180, 115, QImage::Format_RGB32);
+    logo.fill(Qt::darkCyan);
+    ASSERT_TRUE(logo.save(QString::fromStdString(SystemFile("oemlogo.bmp")), "BMP"));
+
+    DesignedWindow* main = Shell().OpenMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->Text("L11"), "Hollis Brae");
+    EXPECT_EQ(main->Text("L12"), "Brae & Daughters");
+    EXPECT_EQ(main->Text("L13"), "00000-111-2222222-33333");
+    EXPECT_EQ(main->Text("L14"), "A Test System");
+    EXPECT_EQ(main->Text("Text1"), "/pictures/logo.bmp");
+    EXPECT_EQ(main->Text("Text2"), "Quillon Works");
+    EXPECT_EQ(main->Text("Text3"), "QW 7");
+    EXPECT_EQ(main->Text("Text8"), "1");
+    EXPECT_EQ(main->Text("La11"), m_WindowsDir);
+    auto* preview = dynamic_cast<PictureWidget*>(main->Control("Picture1"));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->Image().size(), QSize(180, 115));
+    EXPECT_EQ(preview->Image().pixelColor(90, 57), QColor(Qt::darkCyan));
+
+    m_Shell.reset();  // the second start counts again
+    EXPECT_EQ(Shell().OpenMainWindow()->Text("Text8"), "2");
+}
+
+TEST_F(AppShellTest, ApplyOemInformationThroughTheWindow)
+{
+    DesignedWindow* main = Shell().OpenMainWindow();
+    QTest::keyClicks(main->Control("Text2"), "Quillon Works");
+    QTest::keyClicks(main->Control("Text3"), "QW 7");
+    MessageBoxAnswerer answerer;
+    Click(main, "CommandButton4");
+
+    ASSERT_EQ(answerer.Answered().size(), 1u);
+    EXPECT_EQ(answerer.Answered()[0].title, "Pelmora");
+    EXPECT_EQ(answerer.Answered()[0].icon, QMessageBox::Information);
+    EXPECT_EQ(FileBytes(SystemFile("oeminfo.ini")), "[GENERAL]\r\nMANUFACTURER=Quillon Works\r\nMODEL=QW 7\r\n\r\n");
+    EXPECT_EQ(Stored(kOemKey, "Manufacture"), "Quillon Works");
+    EXPECT_EQ(Stored(kOemKey, "Model"), "QW 7");
+}
+
+TEST_F(AppShellTest, SelectAndInstallALogoThroughTheDialogs)
+{
+    const std::string chosen = (m_Dir.Path() / "Chosen Logo.bmp").string();
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString(chosen), "BMP"));
+    DesignedWindow* main = Shell().OpenMainWindow();
+
+    {
+        FileDialogAnswerer dialog(QString::fromStdString(chosen));
+        main->MenuItem("ol")->trigger();
+        ASSERT_EQ(dialog.answered, 1);
+        EXPECT_EQ(dialog.title, "Open Bitmap");
+        EXPECT_EQ(dialog.filters, QStringList{"Bitmap Only (*.bmp)"});
+        EXPECT_EQ(dialog.fileMode, QFileDialog::AnyFile);  // a typed name of a missing file is taken
+    }
+    EXPECT_FALSE(main->Text("Text1").empty());
+
+    MessageBoxAnswerer answerer;
+    Click(main, "CommandButton1");
+    ASSERT_EQ(answerer.Answered().size(), 1u);
+    EXPECT_EQ(answerer.Answered()[0].icon, QMessageBox::Information);
+    QImage installed(QString::fromStdString(SystemFile("oemlogo.bmp")));
+    EXPECT_EQ(installed.size(), QSize(40, 30));  // at its own size
+    EXPECT_EQ(FileBytes(SystemFile("oemlogo.bmp")).substr(0, 2), "BM");
+    EXPECT_EQ(dynamic_cast<PictureWidget*>(main->Control("Picture1"))->Image().size(), QSize(40, 30));
+
+    // The dialog starts with the name it returned last; cancelled, nothing changes.
+    FileDialogAnswerer cancel(QString{});
+    Click(main, "CommandButton3");
+    ASSERT_EQ(cancel.answered, 1);
+    ASSERT_EQ(cancel.startedWith.size(), 1);
+    EXPECT_EQ(cancel.startedWith[0].toStdString(), chosen);
+}
+
+TEST_F(AppShellTest, EditorAndAboutOpenOnceEachAndLoadOnlyWhenCreated)
+{
+    Store(kCurrentVersionKey, "RegisteredOwner", "Hollis Brae");
+    DesignedWindow* main = Shell().OpenMainWindow();
+
+    Click(main, "CommandButton8");
+    DesignedWindow* about = Shell().About();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->Text("L6"), "Hollis Brae");
+    EXPECT_EQ(about->parentWidget(), nullptr);  // no owner
+
+    Store(kCurrentVersionKey, "RegisteredOwner", "Wren Calloway");
+    main->MenuItem("ab")->trigger();
+    EXPECT_EQ(Shell().About(), about);
+    EXPECT_EQ(about->Text("L6"), "Hollis Brae");  // brought forward, not loaded again
+
+    Click(about, "CommandButton1");  // CLOSE
+    Settle();
+    EXPECT_EQ(Shell().About(), nullptr);
+    main->MenuItem("ab")->trigger();
+    ASSERT_NE(Shell().About(), nullptr);
+    EXPECT_EQ(Shell().About()->Text("L6"), "Wren Calloway");
+
+    Click(main, "CommandButton5");
+    DesignedWindow* editor = Shell().SupportEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    ASSERT_NE(editor->focusWidget(), nullptr);
+    EXPECT_EQ(editor->focusWidget()->objectName(), "Text9");  // the owner box first
+    qobject_cast<QLineEdit*>(editor->Control("Text1"))->setText("typed, not applied");
+    main->MenuItem("esi")->trigger();
+    EXPECT_EQ(Shell().SupportEditor(), editor);
+    EXPECT_EQ(editor->Text("Text1"), "typed, not applied");
+
+    int windows = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<DesignedWindow*>(widget) != nullptr && widget->isVisible())
+            ++windows;
+    EXPECT_EQ(windows, 3);
+}
+
+TEST_F(AppShellTest, ViewStartsTheSystemPropertiesStandIn)
+{
+    DesignedWindow* main = Shell().OpenMainWindow();
+    Click(main, "CommandButton7");
+    main->MenuItem("on")->trigger();
+    ASSERT_EQ(m_Processes.started.size(), 2u);
+    EXPECT_EQ(m_Processes.started[0], m_Processes.started[1]);
+    EXPECT_EQ(m_Processes.started[0].showStyle, 5);
+}
+
+TEST_F(AppShellTest, ExitEndsTheProgramWithEveryWindow)
+{
+    DesignedWindow* main = Shell().OpenMainWindow();
+    Click(main, "CommandButton5");
+    Click(main, "CommandButton8");
+    ASSERT_NE(Shell().SupportEditor(), nullptr);
+    ASSERT_NE(Shell().About(), nullptr);
+
+    Click(main, "CommandButton9");
+    EXPECT_EQ(m_Ended, 1);
+    EXPECT_FALSE(main->isVisible());
+    Settle();
+    EXPECT_EQ(Shell().MainWindow(), nullptr);
+    EXPECT_EQ(Shell().SupportEditor(), nullptr);
+    EXPECT_EQ(Shell().About(), nullptr);
+}
+
+// Run in the application's own event loop: closing the main window leaves the About window
+// and the program running; the program ends when that last window closes.
+TEST_F(AppShellTest, CloseUnloadsOnlyTheMainWindowAndTheLastWindowEndsTheProgram)
+{
+    ASSERT_TRUE(QApplication::quitOnLastWindowClosed());
+    QtAppShell shell(m_Services);  // ends through the application, as the program does
+    bool aboutOpenAfterClose = false;
+    bool mainGoneAfterClose = false;
+    QTimer::singleShot(0, [&] {
+        shell.OpenMainWindow();
+        shell.OpenAbout();
+        shell.MainWindow()->MenuItem("ex")->trigger();  // Close
+    });
+    QTimer::singleShot(100, [&] {
+        mainGoneAfterClose = shell.MainWindow() == nullptr;
+        aboutOpenAfterClose = shell.About() != nullptr && shell.About()->isVisible();
+        if (shell.About() != nullptr)
+            shell.About()->close();
+    });
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    safety.start(5000);
+
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(mainGoneAfterClose);
+    EXPECT_TRUE(aboutOpenAfterClose);
+}
+
+}  // namespace
+}  // namespace pelmora::qt
