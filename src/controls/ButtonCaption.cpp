@@ -3,7 +3,8 @@
 
 namespace pelmora {
 
-void ButtonPainter::DrawCaption()
+template <typename Canvas>
+void ButtonPainter<Canvas>::DrawCaption()
 {
     // Colour: grey while disabled (even under the pointer), the hover colour under the pointer
     Colour colour = m_Surface.foreColor;
@@ -21,5 +22,9 @@ void ButtonPainter::DrawCaption()
     CanvasRect target = CaptionTargetRect(m_Canvas.ScaleWidth(), m_Canvas.ScaleHeight(), textHeight);
     m_Canvas.DrawText(m_Fields.m_Caption, target, TextFlag::kWordBreak | TextFlag::kCenter, m_Surface.font);
 }
+
+// The port and the raster canvas itself.
+template void ButtonPainter<CanvasPort>::DrawCaption();
+template void ButtonPainter<RasterCanvas>::DrawCaption();
 
 }  // namespace pelmora

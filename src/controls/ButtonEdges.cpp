@@ -2,7 +2,8 @@
 
 namespace pelmora {
 
-void ButtonPainter::DrawFocusEdge()
+template <typename Canvas>
+void ButtonPainter<Canvas>::DrawFocusEdge()
 {
     const int w = W();
     const int h = H();
@@ -29,7 +30,8 @@ void ButtonPainter::DrawFocusEdge()
     m_Canvas.SetPixel(w - 3, h - 2, Rgb(77, 125, 193));
 }
 
-void ButtonPainter::DrawHoverEdge()
+template <typename Canvas>
+void ButtonPainter<Canvas>::DrawHoverEdge()
 {
     const int w = W();
     const int h = H();
@@ -64,5 +66,11 @@ void ButtonPainter::DrawHoverEdge()
     Stroke(3, h - 3, w - 1, h - 3, 1, c);
     Stroke(2, h - 2, w - 2, h - 2, 1, Rgb(229, 151, 0));
 }
+
+// The port and the raster canvas itself.
+template void ButtonPainter<CanvasPort>::DrawFocusEdge();
+template void ButtonPainter<CanvasPort>::DrawHoverEdge();
+template void ButtonPainter<RasterCanvas>::DrawFocusEdge();
+template void ButtonPainter<RasterCanvas>::DrawHoverEdge();
 
 }  // namespace pelmora

@@ -11,7 +11,8 @@ struct PixelSpot {
 
 }  // namespace
 
-void ButtonPainter::DrawFace()
+template <typename Canvas>
+void ButtonPainter<Canvas>::DrawFace()
 {
     const int w = W();
     const int h = H();
@@ -32,7 +33,8 @@ void ButtonPainter::DrawFace()
     Stroke(0, h - 4, w - 1, h - 4, 1, Rgb(236, 235, 230));
 }
 
-void ButtonPainter::DrawPressedFace()
+template <typename Canvas>
+void ButtonPainter<Canvas>::DrawPressedFace()
 {
     const int w = W();
     const int h = H();
@@ -56,7 +58,8 @@ void ButtonPainter::DrawPressedFace()
     Stroke(0, h - 2, w - 1, h - 2, 1, Rgb(242, 241, 238));
 }
 
-void ButtonPainter::DrawDisabled()
+template <typename Canvas>
+void ButtonPainter<Canvas>::DrawDisabled()
 {
     const int w = W();
     const int h = H();
@@ -84,7 +87,8 @@ void ButtonPainter::DrawDisabled()
     for (const PixelSpot& p : corners) m_Canvas.SetPixel(p.x, p.y, p.colour);
 }
 
-void ButtonPainter::DrawBorder()
+template <typename Canvas>
+void ButtonPainter<Canvas>::DrawBorder()
 {
     const int w = W();
     const int h = H();
@@ -107,5 +111,15 @@ void ButtonPainter::DrawBorder()
     };
     for (const PixelSpot& p : corners) m_Canvas.SetPixel(p.x, p.y, p.colour);
 }
+
+// The port and the raster canvas itself.
+template void ButtonPainter<CanvasPort>::DrawFace();
+template void ButtonPainter<CanvasPort>::DrawPressedFace();
+template void ButtonPainter<CanvasPort>::DrawDisabled();
+template void ButtonPainter<CanvasPort>::DrawBorder();
+template void ButtonPainter<RasterCanvas>::DrawFace();
+template void ButtonPainter<RasterCanvas>::DrawPressedFace();
+template void ButtonPainter<RasterCanvas>::DrawDisabled();
+template void ButtonPainter<RasterCanvas>::DrawBorder();
 
 }  // namespace pelmora

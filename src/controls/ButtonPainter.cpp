@@ -2,7 +2,8 @@
 
 namespace pelmora {
 
-void ButtonPainter::DrawButton(std::int16_t request)
+template <typename Canvas>
+void ButtonPainter<Canvas>::DrawButton(std::int16_t request)
 {
     if (m_Fields.m_Enabled == 0) {
         DrawDisabled();
@@ -20,20 +21,9 @@ void ButtonPainter::DrawButton(std::int16_t request)
     ApplyRegion();
 }
 
-CanvasRect ButtonPainter::ClientRect() const
-{
-    const ButtonRect& r = m_Fields.m_ClientRect;
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-void ButtonPainter::Stroke(int x1, int y1, int x2, int y2, int width, Colour colour)
-{
-    PenScope pen(m_Canvas, width, colour);
-    pen.Line(x1, y1, x2, y2);
-}
-
 // The window keeps the client rectangle without its four corner pixels.
-void ButtonPainter::ApplyRegion()
+template <typename Canvas>
+void ButtonPainter<Canvas>::ApplyRegion()
 {
     const int w = W();
     const int h = H();
@@ -50,5 +40,11 @@ void ButtonPainter::ApplyRegion()
     // The window owns the region from here on; the repaint shows the new drawing.
     m_Canvas.SetWindowRegion(m_Fields.m_Region);
 }
+
+// The port and the raster canvas itself.
+template void ButtonPainter<CanvasPort>::DrawButton(std::int16_t);
+template void ButtonPainter<CanvasPort>::ApplyRegion();
+template void ButtonPainter<RasterCanvas>::DrawButton(std::int16_t);
+template void ButtonPainter<RasterCanvas>::ApplyRegion();
 
 }  // namespace pelmora

@@ -73,10 +73,12 @@ public:
     virtual void SetWindowRegion(RegionHandle region) = 0;
 };
 
-// Keeps a pen selected for the strokes of one scope.
+// Keeps a pen selected for the strokes of one scope. Works on the port or, without virtual
+// calls, on a concrete canvas.
+template <typename Canvas>
 class PenScope {
 public:
-    PenScope(CanvasPort& canvas, int width, Colour colour) : m_Canvas(canvas)
+    PenScope(Canvas& canvas, int width, Colour colour) : m_Canvas(canvas)
     {
         m_Canvas.SelectPen(width, colour);
     }
@@ -87,7 +89,7 @@ public:
     void Line(int x1, int y1, int x2, int y2) { m_Canvas.Line(x1, y1, x2, y2); }
 
 private:
-    CanvasPort& m_Canvas;
+    Canvas& m_Canvas;
 };
 
 }  // namespace pelmora

@@ -15,10 +15,37 @@ void RasterCanvas::Resize(int width, int height)
     m_Width = std::max(width, 0);
     m_Height = std::max(height, 0);
     m_Pixels.assign(static_cast<std::size_t>(m_Width) * static_cast<std::size_t>(m_Height), PixelOf(0));
+    m_RowPending.assign(static_cast<std::size_t>(m_Height), 0);
+    m_AnyPending = false;
+}
+
+void RasterCanvas::ClearPendingRows() const
+{
+    if (!m_AnyPending) return;
+    for (std::size_t y = 0; y < m_RowPending.size(); ++y) {
+        if (m_RowPending[y] == 0) continue;
+        const auto row = m_Pixels.begin() + static_cast<std::ptrdiff_t>(y * static_cast<std::size_t>(m_Width));
+        std::fill(row, row + m_Width, m_Background);
+        m_RowPending[y] = 0;
+    }
+    m_AnyPending = false;
+}
+
+PixelView RasterCanvas::View()
+{
+    ClearPendingRows();
+    return {m_Pixels.data(), m_Width, m_Height, m_Width};
+}
+
+const std::uint32_t* RasterCanvas::Pixels() const
+{
+    ClearPendingRows();
+    return m_Pixels.data();
 }
 
 Colour RasterCanvas::ColourAt(int x, int y) const
 {
+    if (m_RowPending[static_cast<std::size_t>(y)] != 0) return ColourOfPixel(m_Background);
     return ColourOfPixel(m_Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_Width) +
                                   static_cast<std::size_t>(x)]);
 }
@@ -29,53 +56,28 @@ const PixelRegion* RasterCanvas::WindowRegion() const
     return &m_Regions[m_WindowRegion - 1].region;
 }
 
-std::uint32_t RasterCanvas::Resolve(Colour colour) const
+std::uint32_t RasterCanvas::ResolveSystemColour(Colour colour) const
 {
-    if (!IsSystemColour(colour)) return PixelOf(colour);
     return PixelOf(m_ResolveSystemColour ? m_ResolveSystemColour(static_cast<int>(colour & 0xFF)) : 0);
 }
 
 void RasterCanvas::ResetSurface(Colour background)
 {
-    std::fill(m_Pixels.begin(), m_Pixels.end(), Resolve(background));
-}
-
-void RasterCanvas::SelectPen(int width, Colour colour)
-{
-    m_PenSelected = true;
-    m_PenWidth = std::max(width, 1);
-    m_PenPixel = Resolve(colour);
-    if (m_PenWidth > 1) m_Cap.SetWidth(m_PenWidth);
-}
-
-void RasterCanvas::Line(int x1, int y1, int x2, int y2)
-{
-    if (!m_PenSelected) return;
-    if (m_PenWidth == 1) PaintThinLine(View(), x1, y1, x2, y2, m_PenPixel);
-    else PaintWideLine(View(), m_Cap, x1, y1, x2, y2, m_PenPixel);
-}
-
-void RasterCanvas::ReleasePen() { m_PenSelected = false; }
-
-void RasterCanvas::SetPixel(int x, int y, Colour colour)
-{
-    FillPixels(View(), {x, y, x + 1, y + 1}, Resolve(colour));
-}
-
-void RasterCanvas::FillRect(const CanvasRect& rect, Colour colour)
-{
-    FillPixels(View(), rect, Resolve(colour));
+    m_Background = Resolve(background);
+    std::fill(m_RowPending.begin(), m_RowPending.end(), 1);
+    m_AnyPending = true;
 }
 
 void RasterCanvas::FrameRect(const CanvasRect& rect, Colour colour)
 {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
     const std::uint32_t pixel = Resolve(colour);
-    const PixelView view = View();
-    FillPixels(view, {rect.left, rect.top, rect.right, rect.top + 1}, pixel);
-    FillPixels(view, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, pixel);
-    FillPixels(view, {rect.left, rect.top, rect.left + 1, rect.bottom}, pixel);
-    FillPixels(view, {rect.right - 1, rect.top, rect.right, rect.bottom}, pixel);
+    PaintSpan(rect.top, rect.left, rect.right, pixel);
+    for (int y = std::max(rect.top + 1, 0); y < std::min(rect.bottom - 1, m_Height); ++y) {
+        PaintSpan(y, rect.left, rect.left + 1, pixel);
+        PaintSpan(y, rect.right - 1, rect.right, pixel);
+    }
+    PaintSpan(rect.bottom - 1, rect.left, rect.right, pixel);
 }
 
 void RasterCanvas::SetTextColour(Colour colour) { m_TextPixel = Resolve(colour); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace pelmora::testing {
 namespace {
@@ -119,6 +120,25 @@ TEST(RasterCanvasShapes, FrameFillAndPixelStayInsideTheImage)
     h.canvas.FrameRect({1, 1, 2, 2}, kInk);  // 1 x 1: the one pixel
     h.canvas.FrameRect({0, 0, 0, 3}, kInk);  // empty: nothing
     EXPECT_EQ(h.Art(), "...\n.#.\n...\n");
+}
+
+// A reset clears rows lazily; whoever reads the raw pixels must still see every row cleared.
+TEST(RasterCanvasShapes, ResetShowsInTheRawPixels)
+{
+    FixedCellTextRenderer text;
+    RasterCanvas canvas(text, ClassicSystemColour);
+    canvas.Resize(3, 3);
+    canvas.ResetSurface(Rgb(1, 2, 3));
+    canvas.SetPixel(1, 1, kInk);
+    const std::uint32_t a = PixelOf(Rgb(1, 2, 3));
+    const std::uint32_t b = PixelOf(kInk);
+    EXPECT_EQ(std::vector<std::uint32_t>(canvas.Pixels(), canvas.Pixels() + 9),
+              (std::vector<std::uint32_t>{a, a, a, a, b, a, a, a, a}));
+
+    canvas.ResetSurface(kColourWindow);
+    const PixelView view = canvas.View();
+    EXPECT_EQ(std::vector<std::uint32_t>(view.pixels, view.pixels + 9),
+              std::vector<std::uint32_t>(9, PixelOf(Rgb(255, 255, 255))));
 }
 
 TEST(RasterCanvasShapes, SystemColoursAreResolvedWhenUsed)
