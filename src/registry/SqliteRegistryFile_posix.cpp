@@ -7,6 +7,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -22,13 +23,7 @@ namespace pelmora {
 
 namespace {
 
-// Result codes as the platform numbers them, for the failures only a file can have.
-constexpr long kRegAccessDeniedCode = kRegAccessDenied;
-constexpr long kRegLockViolation = 33;
-constexpr long kRegDiskFull = 112;
-constexpr long kRegBadDb = 1009;
-constexpr long kRegCorrupt = 1015;
-constexpr long kRegIoFailed = 1016;
+constexpr int kShortBusyTimeoutMs = 250;
 
 std::string Env(const char* name)
 {
@@ -91,13 +86,14 @@ sqlite3* SqliteRegistry::Connection()
 bool SqliteRegistry::OpenFile()
 {
     if (m_Options.path.empty()) {
-        Fail(kRegIoFailed, "there is no place for the registry store (no home folder)");
+        Fail(sqlitestore::kIoFailed, "there is no place for the registry store (no home folder)");
         return false;
     }
     if (!m_Options.readOnly) {
         bool created = false;
         if (const int error = CreateStoreFile(m_Options.path, created); error != 0) {
-            Fail(kRegIoFailed, "cannot create the registry store " + m_Options.path + ": " + std::strerror(error));
+            Fail(sqlitestore::kIoFailed,
+                 "cannot create the registry store " + m_Options.path + ": " + std::strerror(error));
             return false;
         }
     }
@@ -126,7 +122,7 @@ bool SqliteRegistry::SetUpSchema()
     if (ours)
         return m_Ready = true;
     if (any) {
-        Fail(kRegBadDb, "the registry store " + m_Options.path + " holds another program's database");
+        Fail(sqlitestore::kBadDb, "the registry store " + m_Options.path + " holds another program's database");
         return false;
     }
     // An empty file: set it up, unless another program did so meanwhile.
@@ -182,24 +178,29 @@ long SqliteRegistry::Fail(int sqliteCode)
     const std::string& path = m_Options.path;
     switch (sqliteCode & 0xff) {
     case SQLITE_NOTADB:
-        return Fail(kRegBadDb, "the registry store " + path + " is not a database");
+        return Fail(sqlitestore::kBadDb, "the registry store " + path + " is not a database");
     case SQLITE_CORRUPT:
-        return Fail(kRegCorrupt, "the registry store " + path + " is damaged");
+        return Fail(sqlitestore::kCorrupt, "the registry store " + path + " is damaged");
     case SQLITE_READONLY:
-        return Fail(kRegAccessDeniedCode, "the registry store " + path + " is read-only");
+        return Fail(kRegAccessDenied, "the registry store " + path + " is read-only");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return Fail(kRegLockViolation, "the registry store " + path + " is locked by another program");
+        // Held for long, the lock would cost the full wait on every later call: wait less from now on.
+        if (m_Db)
+            sqlite3_busy_timeout(m_Db, std::min(m_Options.busyTimeoutMs, kShortBusyTimeoutMs));
+        return Fail(sqlitestore::kLockViolation,
+                    "the registry store " + path + " is locked by another program");
     case SQLITE_FULL:
-        return Fail(kRegDiskFull, "the disk of the registry store " + path + " is full");
+        return Fail(sqlitestore::kDiskFull, "the disk of the registry store " + path + " is full");
     case SQLITE_CANTOPEN:
     case SQLITE_PERM: {
         const int error = m_Db ? sqlite3_system_errno(m_Db) : 0;
-        return Fail(kRegIoFailed, "cannot open the registry store " + path + ": " +
+        return Fail(sqlitestore::kIoFailed, "cannot open the registry store " + path + ": " +
                                       (error ? std::strerror(error) : sqlite3_errstr(sqliteCode)));
     }
     default:
-        return Fail(kRegIoFailed, "the registry store " + path + " failed: " + sqlite3_errstr(sqliteCode));
+        return Fail(sqlitestore::kIoFailed,
+                    "the registry store " + path + " failed: " + sqlite3_errstr(sqliteCode));
     }
 }
 
@@ -224,6 +225,7 @@ std::string SqliteRegistry::DescribeError(long code)
     case kRegAccessDenied: return "access to the registry store " + m_Options.path + " is denied";
     case kRegInvalidHandle: return "the registry key is not open";
     case kRegMoreData: return "the value is larger than the buffer";
+    case sqlitestore::kKeyDeleted: return "the registry key was deleted while it was open";
     default: return "registry error " + std::to_string(code) + " in " + m_Options.path;
     }
 }

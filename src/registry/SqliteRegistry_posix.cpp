@@ -11,9 +11,6 @@ namespace pelmora {
 
 namespace {
 
-constexpr long kRegInvalidParameter = 87;
-constexpr long kRegKeyDeleted = 1018;
-
 std::string FoldedPath(std::string_view path)
 {
     std::string folded;
@@ -78,7 +75,7 @@ long SqliteRegistry::QueryValue(RegKey key, const std::string& name, std::uint32
     if (!opened)
         return kRegInvalidHandle;
     if (data && !size)
-        return kRegInvalidParameter;
+        return sqlitestore::kInvalidParameter;
     sqlite3* db = Connection();
     if (!db)
         return m_LastCode;
@@ -126,14 +123,14 @@ long SqliteRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t
     if (!opened)
         return kRegInvalidHandle;
     if (!data && size > 0)
-        return kRegInvalidParameter;
+        return sqlitestore::kInvalidParameter;
     const std::string_view bytes(data ? data : "", size);
     return InWriteTransaction([&](sqlite3* db) -> long {
         bool exists = false;
         if (const long code = KeyExists(db, opened->root, opened->path, exists); code != kRegSuccess)
             return code;
         if (!exists)
-            return kRegKeyDeleted;
+            return sqlitestore::kKeyDeleted;
         const int code = sqlitestore::UpsertValue(db, opened->root, opened->path, name, type, bytes);
         return code == SQLITE_OK ? kRegSuccess : Fail(code);
     });

@@ -2,6 +2,8 @@
 
 #include "platform/WindowsApi.h"
 
+#include <algorithm>
+
 namespace pelmora {
 
 namespace {
@@ -79,30 +81,32 @@ long Win32Registry::CloseKey(RegKey key)
 long Win32Registry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
 {
     values.clear();
-    for (DWORD index = 0;; ++index) {
-        DWORD nameSize = 0;
-        DWORD dataSize = 0;
-        long code = RegQueryInfoKeyA(Handle(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                     &nameSize, &dataSize, nullptr, nullptr);
-        if (code != ERROR_SUCCESS)
-            return code;
-        std::string name(nameSize + 1, '\0');
-        std::string data(dataSize, '\0');
+    DWORD longestName = 0;
+    DWORD largestData = 0;
+    const long info = RegQueryInfoKeyA(Handle(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                       &longestName, &largestData, nullptr, nullptr);
+    if (info != ERROR_SUCCESS)
+        return info;
+    // Room for a NUL the ANSI query may add; a buffer still too small grows and the value is asked again.
+    std::string name(longestName + 1, '\0');
+    std::string data(largestData + 2, '\0');
+    for (DWORD index = 0;;) {
+        DWORD nameSize = static_cast<DWORD>(name.size());
+        DWORD dataSize = static_cast<DWORD>(data.size());
         DWORD type = 0;
-        ++nameSize;
-        code = RegEnumValueA(Handle(key), index, name.data(), &nameSize, nullptr, &type,
-                             reinterpret_cast<BYTE*>(data.data()), &dataSize);
+        const long code = RegEnumValueA(Handle(key), index, name.data(), &nameSize, nullptr, &type,
+                                        reinterpret_cast<BYTE*>(data.data()), &dataSize);
         if (code == ERROR_NO_MORE_ITEMS)
             return ERROR_SUCCESS;
-        if (code == ERROR_MORE_DATA) {  // the value grew meanwhile: ask again
-            --index;
+        if (code == ERROR_MORE_DATA) {
+            name.resize(std::max<std::size_t>(name.size() * 2, 256));
+            data.resize(std::max<std::size_t>(data.size() * 2, dataSize));
             continue;
         }
         if (code != ERROR_SUCCESS)
             return code;
-        name.resize(nameSize);
-        data.resize(dataSize);
-        values.push_back({std::move(name), type, std::move(data)});
+        values.push_back({name.substr(0, nameSize), type, data.substr(0, dataSize)});
+        ++index;
     }
 }
 

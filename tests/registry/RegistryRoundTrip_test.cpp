@@ -197,7 +197,11 @@ TEST_F(RegistryRoundTrip, ListsAndDeletes)
     EXPECT_EQ(m_Api->DeleteValue(key, "c"), kRegFileNotFound);
     m_Api->CloseKey(key);
 
+    RegKey doomed = 0;
+    ASSERT_EQ(m_Api->OpenKey(kMachine, "Software\\PelmoraTest\\List\\One", doomed), kRegSuccess);
     EXPECT_EQ(m_Api->DeleteTree(kMachine, "software\\pelmoratest\\list"), kRegSuccess);
+    EXPECT_NE(m_Api->SetValue(doomed, "a", kRegSz, "x", 1), kRegSuccess);  // no write brings it back
+    m_Api->CloseKey(doomed);
     EXPECT_EQ(m_Api->OpenKey(kMachine, "Software\\PelmoraTest\\List\\Two", key), kRegFileNotFound);
     EXPECT_EQ(m_Api->OpenKey(kMachine, "Software\\PelmoraTest\\List", key), kRegFileNotFound);
     EXPECT_EQ(ReadRegString(*m_Api, kMachine, "Software\\PelmoraTest\\Listing", "d", ""), "4");

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -152,12 +153,16 @@ TEST_F(StoredFile, ALockedStoreFailsItsWritesAndKeepsItsValues)
     ASSERT_EQ(sqlite3_open(m_Path.c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     const std::string before = ReadBytes(m_Path);
-    const Outcome outcome = TryStore(At(m_Path, 50));
+    const auto start = std::chrono::steady_clock::now();
+    const Outcome outcome = TryStore(At(m_Path, 1500));
+    const auto waited = std::chrono::steady_clock::now() - start;
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
 
     EXPECT_EQ(outcome.read, "default");
     EXPECT_EQ(outcome.write.error, "the registry store " + m_Path + " is locked by another program");
+    // Only the first call waits the full time; four calls waiting it would take 6 s.
+    EXPECT_LT(waited, std::chrono::milliseconds(4000));
     EXPECT_EQ(ReadBytes(m_Path), before);
     SqliteRegistry store(At(m_Path));
     EXPECT_EQ(ReadRegString(store, kMachine, kKey, "Model", ""), "stored");
