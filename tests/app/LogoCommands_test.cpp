@@ -70,18 +70,9 @@ TEST_F(LogoCommands, ChooseAsksForABitmapAndRemembersTheLastName)
     EXPECT_EQ(requests[1].fileName, "");
     EXPECT_EQ(requests[2].fileName, logo);
     EXPECT_EQ(start.view.Text("Text1"), Shown(logo)) << "a cancel changes nothing";
-    EXPECT_TRUE(start.dialogs.messages.empty());
-}
-
-TEST_F(LogoCommands, ChoosingHoldsThePictureWithoutInstallingIt)
-{
-    Start start(machine);
-    const std::string logo = Choose(start, machine.PictureFile("Logo.bmp", 400, 300));
-    EXPECT_EQ(start.view.Text("Text1"), Shown(logo));
     ASSERT_NE(Held(start, "Image3"), nullptr);
     EXPECT_EQ(Held(start, "Image3")->Source(), logo) << "loaded from the name as returned";
-    EXPECT_FALSE(machine.FileBytes(machine.LogoPath()));
-    EXPECT_EQ(machine.Reg(kReadKey, ""), "");
+    EXPECT_FALSE(machine.FileBytes(machine.LogoPath())) << "choosing installs nothing";
     EXPECT_TRUE(start.dialogs.messages.empty());
 }
 
@@ -218,18 +209,6 @@ TEST_F(LogoCommands, NotSavedMeansNoSuccessNoReloadNoStoredPath)
     }
 }
 
-TEST_F(LogoCommands, AStoredPathThatCannotBeKeptIsReportedAfterTheLogoIsSaved)
-{
-    Start start(machine);
-    Choose(start, machine.PictureFile("Logo.bmp", 180, 115));
-    machine.registry.FailWritesOf("");
-    start.presenter.ApplySelected();
-    ASSERT_EQ(start.dialogs.messages.size(), 2u);
-    EXPECT_EQ(start.dialogs.messages[0], kSaved);
-    EXPECT_EQ(start.dialogs.messages[1].text.rfind("The logo was saved, but its path was not stored: ", 0), 0u);
-    EXPECT_EQ(start.dialogs.messages[1].style, MessageStyle::Stop);
-}
-
 TEST_F(LogoCommands, RemoveAfterInstall)
 {
     Start start(machine);
@@ -257,16 +236,6 @@ TEST_F(LogoCommands, RemoveWithAPathButNoFile)
     start.presenter.RemoveLogo();
     EXPECT_EQ(start.dialogs.messages, std::vector<ShownMessage>{kRemoved});
     EXPECT_EQ(start.view.Text("Text1"), "");
-}
-
-TEST_F(LogoCommands, RemoveWithEmptyPathBoxTouchesNothing)
-{
-    machine.PutFile(machine.LogoPath(), "logo");
-    Start start(machine);
-    start.presenter.RemoveLogo();
-    EXPECT_EQ(start.dialogs.messages, std::vector<ShownMessage>{kNoLogo});
-    EXPECT_EQ(machine.FileBytes(machine.LogoPath()), "logo");
-    EXPECT_EQ(machine.files.deletes, 0);
 }
 
 TEST_F(LogoCommands, ALogoThatCannotBeDeletedChangesNothingElse)

@@ -151,18 +151,6 @@ TEST_F(OemCommands, RemoveDeletesTheFileAndClearsNineValues)
     EXPECT_EQ(start.dialogs.messages.back(), kAlreadyRemoved);
 }
 
-TEST_F(OemCommands, RemoveWithEmptyManufacturerLooksNoFurther)
-{
-    StoreEveryValue();
-    machine.SetReg(kOemKey, "Manufacture", "");
-    machine.PutFile(machine.InfoPath(), "file");
-    Start start(machine);
-    start.presenter.RemoveOemInformation();
-    EXPECT_EQ(start.dialogs.messages, std::vector<ShownMessage>{kAlreadyRemoved});
-    EXPECT_EQ(machine.FileBytes(machine.InfoPath()), "file");
-    EXPECT_EQ(machine.Reg(kOemKey, "Model"), "old Model");
-}
-
 TEST_F(OemCommands, AFileThatCannotBeDeletedClearsNothing)
 {
     StoreEveryValue();

@@ -78,15 +78,6 @@ TEST(StartUp, EachStartCountsAndSavesUnderTheExecutableName)
     EXPECT_EQ(Start(machine).view.Text("Text8"), "1");
 }
 
-TEST(StartUp, BrokenLogoLeavesThePreviewEmpty)
-{
-    FakeMachine machine;
-    machine.PutFile(machine.LogoPath(), "not a picture");
-    Start start(machine);
-    EXPECT_EQ(start.view.PictureOf("Picture1"), nullptr);
-    EXPECT_TRUE(start.dialogs.messages.empty());
-}
-
 TEST(StartUp, WithoutWindowsDirectory)
 {
     FakeMachine machine(FakeMachine::WindowsDir::Missing);

@@ -56,13 +56,6 @@ TEST_F(OemInfoWriter, AFailedWriteLeavesTheOldBytes)
     EXPECT_EQ(machine.FileBytes(path), "old bytes");
 }
 
-TEST_F(OemInfoWriter, AMissingFolderIsAFailure)
-{
-    const std::string nowhere = machine.temp.File("no-such-folder") + "/oeminfo.ini";
-    EXPECT_FALSE(WriteShortLayout(machine.files, nowhere, "A", "B"));
-    EXPECT_FALSE(std::filesystem::exists(machine.temp.File("no-such-folder")));
-}
-
 TEST_F(OemInfoWriter, ALineBreakIsRefusedBeforeTheFileIsTouched)
 {
     machine.PutFile(path, "old bytes");
