@@ -3,17 +3,27 @@
 // The hover button's reaction to its window's notifications, as a pure step:
 //
 //     ButtonStepResult r = Step(state, notification);
-//     state = r.state;                       // keep the new state first,
-//     for (const ButtonEffect& e : r.effects) // then carry out the effects in order
-//         ...;
+//     state = r.state;                          // keep the new state first,
+//     for (const ButtonEffect& e : r.effects)   // then carry out the effects in order:
+//         switch (e.kind) {
+//         case ButtonEffectKind::DrawButton: {  // with the effect's fields, not the state's
+//             ButtonFields drawn = e.fields;
+//             DrawButton(drawn, state.surface, canvas, e.request);
+//             KeepDrawnRegion(state, drawn);
+//             break;
+//         }
+//         case ButtonEffectKind::Refresh: ...   // copy the off-screen image to the screen now
+//         case ButtonEffectKind::EnableTimer: ... // HoverTimer, kHoverTimerIntervalMs
+//         case ButtonEffectKind::Raise: ...     // e.event to the host
+//         ...
+//         }
 //
-// A front end translates each platform event into a ButtonNotification and carries out the
-// effects: DrawButton with the effect's own field snapshot and the state's surface, Refresh,
-// start or stop HoverTimer (interval kHoverTimerIntervalMs), raise the event to the host, move the
-// focus, capture the mouse. Only MouseMove and TimerTick need `pointerOver`, the answer of
-// IsPointerOver (is the window under the pointer this button's window?) asked at that moment.
+// The property functions (ButtonProperties.h) return the same kind of result.
 //
-// Nothing here keeps time or touches a window, so every rule can be tested without either.
+// A front end translates each platform event into a ButtonNotification. Only MouseMove and
+// TimerTick need `pointerOver`, the answer of IsPointerOver (is the window under the pointer
+// this button's window?) asked at that moment. Nothing here keeps time or touches a window,
+// so every rule can be tested without either.
 
 #include "controls/ButtonInteractionEffect.h"
 #include "controls/ButtonInteractionState.h"
@@ -91,6 +101,13 @@ struct ButtonStepResult {
     ButtonState state;
     std::vector<ButtonEffect> effects;
 };
+
+// DrawButton leaves the window region it built in the fields it drew with; the state keeps it.
+inline void KeepDrawnRegion(ButtonState& state, const ButtonFields& drawn)
+{
+    state.fields.m_Region = drawn.m_Region;
+    state.fields.m_ScratchRegion = drawn.m_ScratchRegion;
+}
 
 // Handles one notification. Like the platform, the step takes no input (mouse, keys, access key,
 // GotFocus) while the surface is disabled, and no tick while HoverTimer is off, so a front end
