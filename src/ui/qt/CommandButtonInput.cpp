@@ -1,0 +1,107 @@
+#include "CommandButtonInput.h"
+
+#include "QtDesignStyle.h"
+#include "platform/AnsiText.h"
+
+#include <utility>
+
+namespace pelmora::qt {
+
+namespace {
+
+// Keys whose code is not their character's.
+constexpr std::pair<int, std::int16_t> kKeyCodes[] = {
+    {Qt::Key_Backspace, 8},  {Qt::Key_Tab, 9},         {Qt::Key_Backtab, 9},     {Qt::Key_Clear, 12},
+    {Qt::Key_Return, 13},    {Qt::Key_Enter, 13},      {Qt::Key_Shift, 16},      {Qt::Key_Control, 17},
+    {Qt::Key_Alt, 18},       {Qt::Key_Pause, 19},      {Qt::Key_CapsLock, 20},   {Qt::Key_Escape, 27},
+    {Qt::Key_Space, 32},     {Qt::Key_PageUp, 33},     {Qt::Key_PageDown, 34},   {Qt::Key_End, 35},
+    {Qt::Key_Home, 36},      {Qt::Key_Left, 37},       {Qt::Key_Up, 38},         {Qt::Key_Right, 39},
+    {Qt::Key_Down, 40},      {Qt::Key_Print, 44},      {Qt::Key_Insert, 45},     {Qt::Key_Delete, 46},
+    {Qt::Key_Help, 47},      {Qt::Key_Meta, 91},       {Qt::Key_Menu, 93},       {Qt::Key_NumLock, 144},
+    {Qt::Key_ScrollLock, 145},
+    // Punctuation of the US layout, either shift state.
+    {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186},    {Qt::Key_Equal, 187},     {Qt::Key_Plus, 187},
+    {Qt::Key_Comma, 188},    {Qt::Key_Less, 188},      {Qt::Key_Minus, 189},     {Qt::Key_Underscore, 189},
+    {Qt::Key_Period, 190},   {Qt::Key_Greater, 190},   {Qt::Key_Slash, 191},     {Qt::Key_Question, 191},
+    {Qt::Key_QuoteLeft, 192}, {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219},
+    {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220},      {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221},
+    {Qt::Key_Apostrophe, 222}, {Qt::Key_QuoteDbl, 222},
+    // Shifted digits of the US layout.
+    {Qt::Key_Exclam, 49},    {Qt::Key_At, 50},         {Qt::Key_NumberSign, 51}, {Qt::Key_Dollar, 52},
+};
+
+std::int16_t KeypadCode(int qtKey)
+{
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return static_cast<std::int16_t>(96 + (qtKey - Qt::Key_0));
+    switch (qtKey) {
+    case Qt::Key_Asterisk: return 106;
+    case Qt::Key_Plus: return 107;
+    case Qt::Key_Minus: return 109;
+    case Qt::Key_Period: case Qt::Key_Comma: return 110;
+    case Qt::Key_Slash: return 111;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+std::int16_t VirtualKeyOf(int qtKey, bool keypad)
+{
+    if (keypad)
+        if (const std::int16_t code = KeypadCode(qtKey))
+            return code;
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
+        return static_cast<std::int16_t>(qtKey);  // Qt's codes are the characters, as the platform's
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return static_cast<std::int16_t>(112 + (qtKey - Qt::Key_F1));
+    for (const auto& [key, code] : kKeyCodes)
+        if (key == qtKey)
+            return code;
+    return 0;
+}
+
+std::int16_t ShiftStateOf(Qt::KeyboardModifiers modifiers)
+{
+    std::int16_t shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= 1;
+    if (modifiers & Qt::ControlModifier)
+        shift |= 2;
+    if (modifiers & Qt::AltModifier)
+        shift |= 4;
+    return shift;
+}
+
+std::int16_t MouseButtonsOf(Qt::MouseButtons buttons)
+{
+    std::int16_t code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= 1;
+    if (buttons & Qt::RightButton)
+        code |= 2;
+    if (buttons & Qt::MiddleButton)
+        code |= 4;
+    return code;
+}
+
+std::int16_t KeyAsciiOf(const QString& text)
+{
+    if (text.isEmpty())
+        return 0;
+    const QByteArray first = QString(text.at(0)).toUtf8();
+    const std::string ansi = ToAnsi(std::string_view(first.constData(), static_cast<std::size_t>(first.size())));
+    return ansi.empty() ? 0 : static_cast<std::int16_t>(static_cast<unsigned char>(ansi[0]));
+}
+
+Colour ResolveButtonSystemColour(const QPalette& palette, int index)
+{
+    const auto rgb = [](const QColor& c) { return Rgb(c.red(), c.green(), c.blue()); };
+    switch (index) {
+    case 5: return rgb(palette.color(QPalette::Base));        // window background
+    case 6: return rgb(palette.color(QPalette::WindowText));  // window frame
+    default: return ResolveSystemColour(index);
+    }
+}
+
+}  // namespace pelmora::qt

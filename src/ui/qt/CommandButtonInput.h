@@ -1,0 +1,31 @@
+#pragma once
+
+// How Qt's input reaches the hover button: key codes as the platform's virtual-key codes, the
+// Shift argument and mouse buttons as the button's events code them, and system colours.
+
+#include "controls/Colour.h"
+
+#include <QPalette>
+#include <QString>
+
+#include <cstdint>
+
+namespace pelmora::qt {
+
+// The virtual-key code of a Qt key (Space 32, Enter 13, Left 37, ..., 'A' 65); `keypad` for
+// keys of the numeric keypad. 0 for a key the platform has no code for.
+std::int16_t VirtualKeyOf(int qtKey, bool keypad = false);
+
+// Shift 1, Ctrl 2, Alt 4, summed.
+std::int16_t ShiftStateOf(Qt::KeyboardModifiers modifiers);
+
+// Left 1, right 2, middle 4, summed.
+std::int16_t MouseButtonsOf(Qt::MouseButtons buttons);
+
+// The character a key typed, as its code in the ANSI code page; 0 when it typed none.
+std::int16_t KeyAsciiOf(const QString& text);
+
+// A system colour by its index, from the palette the button is drawn with.
+Colour ResolveButtonSystemColour(const QPalette& palette, int index);
+
+}  // namespace pelmora::qt

@@ -1,0 +1,302 @@
+// The hover button widget end to end, offscreen: what it shows, its mask, and the events Qt's
+// input makes it raise.
+#include "CommandButton.h"
+#include "CommandButtonDesign.h"
+#include "CommandButtonInput.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace pelmora::qt {
+namespace {
+
+Colour At(const QImage& image, int x, int y)
+{
+    const QRgb p = image.pixel(x, y);
+    return Rgb(qRed(p), qGreen(p), qBlue(p));
+}
+
+// A window with one 100 x 30 button at (10, 10) whose pointer position the test decides.
+struct ButtonWindow {
+    explicit ButtonWindow(const std::string& caption = "OK")
+    {
+        window->resize(200, 100);
+        window->setFocusPolicy(Qt::StrongFocus);  // the focus starts on the window, not the button
+        window->setFocus();
+        button = new CommandButton(ButtonAmbient{ButtonFont{}, kHostForeColour, "CommandButton1"}, window.get());
+        PropertyBag bag;
+        bag.WriteProperty("caption", caption);
+        button->ReadProperties(bag);
+        button->setGeometry(10, 10, 100, 30);
+        button->SetPointerProbe([this] { return pointerOver; });
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void MoveTo(int x, int y, Qt::MouseButtons held = Qt::NoButton)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), button->mapToGlobal(QPointF(x, y)), Qt::NoButton, held,
+                         Qt::NoModifier);
+        QApplication::sendEvent(button, &move);
+    }
+
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    CommandButton* button = nullptr;
+    bool pointerOver = false;
+};
+
+constexpr Colour kFrame = Rgb(0, 60, 116);
+constexpr Colour kHoverOuterTop = Rgb(254, 223, 154);  // column 1 at row 2
+constexpr Colour kFocusTop = Rgb(206, 231, 251);        // row 1 from column 2
+
+TEST(CommandButtonWidget, DrawsTheNormalLookAtItsSizeWithTheFourCornersCutOut)
+{
+    ButtonWindow w;
+    const QImage image = w.button->Image();
+    ASSERT_EQ(image.size(), QSize(100, 30));
+    EXPECT_EQ(At(image, 50, 0), kFrame);
+    EXPECT_EQ(At(image, 0, 15), kFrame);
+    EXPECT_EQ(At(image, 1, 1), Rgb(37, 87, 131));
+    EXPECT_EQ(At(image, 5, 3), Rgb(255, 255, 253));   // first gradient row
+    EXPECT_EQ(At(image, 5, 28), Rgb(214, 208, 197));  // the fixed line above the frame
+    const QRegion mask = w.button->mask();
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const bool corner = (x == 0 || x == 99) && (y == 0 || y == 29);
+            EXPECT_EQ(mask.contains(QPoint(x, y)), !corner) << x << ", " << y;
+        }
+}
+
+TEST(CommandButtonWidget, CaptionIsDrawnInTheForeColourAndCentred)
+{
+    ButtonWindow w("MMMM");
+    w.button->SetForeColor(Rgb(255, 0, 0));
+    const QImage image = w.button->Image();
+    int top = 30, bottom = -1, reddish = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) > 200 && qGreen(p) < 120 && qBlue(p) < 120) {  // red, not blue: red is the low byte
+                ++reddish;
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    ASSERT_GT(reddish, 10);
+    EXPECT_LE(std::abs((top + bottom) - 29), 4) << top << ".." << bottom;  // around the middle row
+}
+
+TEST(CommandButtonWidget, HoverLookFromTheFirstMoveOverItUntilATickFindsThePointerGone)
+{
+    ButtonWindow w;
+    QSignalSpy over(w.button, &CommandButton::MouseOver);
+    QSignalSpy moves(w.button, &CommandButton::MouseMove);
+    QSignalSpy out(w.button, &CommandButton::MouseOut);
+
+    w.pointerOver = true;
+    w.MoveTo(20, 10);
+    EXPECT_EQ(over.count(), 1);
+    EXPECT_TRUE(w.button->HoverTimerRunning());
+    EXPECT_EQ(At(w.button->Image(), 1, 2), kHoverOuterTop);
+
+    w.MoveTo(21, 10);
+    const long redraws = w.button->RedrawCount();
+    for (int x = 22; x < 40; ++x)
+        w.MoveTo(x, 10);
+    EXPECT_EQ(moves.count(), 2);  // the first two moves only
+    EXPECT_EQ(w.button->RedrawCount(), redraws);
+    QTest::qWait(40);
+    EXPECT_EQ(out.count(), 0);  // ticks while the pointer stays
+
+    w.pointerOver = false;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return out.count() == 1; }, 1000));
+    EXPECT_FALSE(w.button->HoverTimerRunning());
+    EXPECT_EQ(At(w.button->Image(), 1, 2), ResolveButtonSystemColour(w.button->palette(), 5));  // normal again
+    EXPECT_EQ(over.count(), 1);
+}
+
+TEST(CommandButtonWidget, MouseClicksWithTheLeftButtonOnly)
+{
+    ButtonWindow w;
+    QSignalSpy clicks(w.button, &CommandButton::Click);
+    QSignalSpy downs(w.button, &CommandButton::MouseDown);
+    QSignalSpy ups(w.button, &CommandButton::MouseUp);
+
+    QTest::mouseClick(w.button, Qt::RightButton, Qt::NoModifier, QPoint(30, 12));
+    EXPECT_EQ(clicks.count(), 0);
+    QTest::mouseClick(w.button, Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 12));
+    EXPECT_EQ(clicks.count(), 1);
+    ASSERT_EQ(downs.count(), 2);
+    EXPECT_EQ(downs.at(1), (QList<QVariant>{short(1), short(1), 30.0f, 12.0f}));
+    EXPECT_EQ(ups.count(), 2);
+
+    // Released off the button: no click.
+    QTest::mousePress(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(30, 12));
+    QTest::mouseRelease(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(150, 12));
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(CommandButtonWidget, SpaceAndEnterClickOncePerPressAndRelease)
+{
+    ButtonWindow w;
+    w.button->setFocus();
+    QSignalSpy clicks(w.button, &CommandButton::Click);
+    QSignalSpy keyDowns(w.button, &CommandButton::KeyDown);
+
+    QTest::keyClick(w.button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::keyClick(w.button, Qt::Key_Return);
+    EXPECT_EQ(clicks.count(), 2);
+    EXPECT_EQ(keyDowns.at(1).at(0).value<short>(), 13);
+
+    QTest::keyPress(w.button, Qt::Key_Space);  // Space down, Shift down, Space up
+    QTest::keyPress(w.button, Qt::Key_Shift);
+    QTest::keyRelease(w.button, Qt::Key_Space);
+    QTest::keyRelease(w.button, Qt::Key_Shift);
+    EXPECT_EQ(clicks.count(), 2);
+
+    // A held Space repeats its key-down; only its last release clicks.
+    QTest::keyPress(w.button, Qt::Key_Space);
+    QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(w.button, &repeatUp);
+    QKeyEvent repeatDown(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(w.button, &repeatDown);
+    QTest::keyRelease(w.button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 3);
+}
+
+TEST(CommandButtonWidget, ArrowKeysMoveTheFocusAfterRaisingKeyDown)
+{
+    ButtonWindow w;
+    auto* second = new CommandButton(ButtonAmbient{ButtonFont{}, kHostForeColour, "CommandButton2"}, w.window.get());
+    second->setGeometry(10, 50, 100, 30);
+    second->show();
+    w.button->setFocus();
+    QSignalSpy keyDowns(w.button, &CommandButton::KeyDown);
+
+    QTest::keyClick(w.button, Qt::Key_Right);
+    EXPECT_TRUE(w.button->hasFocus());  // the Tab is queued, as if typed
+    EXPECT_TRUE(QTest::qWaitFor([&] { return second->hasFocus(); }, 1000));
+    EXPECT_EQ(keyDowns.at(0).at(0).value<short>(), 39);
+    EXPECT_EQ(At(second->Image(), 50, 1), kFocusTop);
+
+    QTest::keyClick(second, Qt::Key_Up);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.button->hasFocus(); }, 1000));
+}
+
+TEST(CommandButtonWidget, AltWithTheAccessKeyClicksEvenAfterARightPress)
+{
+    ButtonWindow w("&Apply");
+    EXPECT_EQ(w.button->AccessKey(), "a");
+    QSignalSpy clicks(w.button, &CommandButton::Click);
+    QTest::mouseClick(w.button, Qt::RightButton, Qt::NoModifier, QPoint(30, 12));
+    QTest::keyClick(w.window.get(), Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+
+    w.button->SetCaption("Save && Exit");  // no access key any more
+    QTest::keyClick(w.window.get(), Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(CommandButtonWidget, DisabledItDrawsThePaleLookAndTakesNoInput)
+{
+    ButtonWindow w;
+    QSignalSpy changed(w.button, &CommandButton::propertyChanged);
+    QSignalSpy clicks(w.button, &CommandButton::Click);
+    w.button->SetEnabled(false);
+    EXPECT_FALSE(w.button->isEnabled());
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(0).toString(), "Enabled");
+    const QImage image = w.button->Image();
+    EXPECT_EQ(At(image, 50, 0), Rgb(201, 199, 186));
+    EXPECT_EQ(At(image, 5, 5), Rgb(245, 244, 234));
+    EXPECT_EQ(At(image, 1, 1), Rgb(216, 213, 199));
+    QTest::mouseClick(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(30, 12));
+    QTest::keyClick(w.button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST(CommandButtonWidget, ReadsItsDesignEntriesAndWritesThemBack)
+{
+    designs::WindowDesign window;
+    designs::ControlDesign design;
+    design.kind = designs::ControlKind::CommandButton;
+    design.name = "CommandButton3";
+    design.position = designs::TwipPoint{150, 300};
+    design.size = designs::TwipSize{1500, 450};
+    design.properties = {{"enabled", "0"},
+                         {"font", R"({"Arial", 9.75, 700, 0, -1, 0, 0})"},
+                         {"caption", R"("E&xit")"},
+                         {"forecolor", "&H000000FF&"},
+                         {"forehover", "&H00743C00&"},
+                         {"_extentx", "&H00000A5A&"},
+                         {"_extenty", "&H000002FA&"}};
+    QWidget parent;
+    int clicked = 0;
+    CommandButton* button = CreateCommandButton(design, window, &parent, [&] { ++clicked; });
+    EXPECT_EQ(button->objectName(), "CommandButton3");
+    EXPECT_EQ(button->geometry(), QRect(10, 20, 100, 30));
+    EXPECT_FALSE(button->Enabled());
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(button->Font(), (ButtonFont{"Arial", 9.75, 700, 0, true, false, false}));
+    EXPECT_EQ(button->Caption(), "E&xit");
+    EXPECT_EQ(button->AccessKey(), "x");
+    EXPECT_EQ(button->ForeColor(), Rgb(255, 0, 0));
+    EXPECT_EQ(button->ForeHover(), Rgb(0, 60, 116));
+    EXPECT_EQ(WriteButtonEntries(*button, design.properties), design.properties);
+
+    button->SetEnabled(true);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(30, 12));
+    EXPECT_EQ(clicked, 1);
+}
+
+TEST(CommandButtonWidget, EveryButtonOfTheProgramsDesignsWritesBackItsOwnEntries)
+{
+    for (const char* file : {"Form1.design", "sinf.design", "Form2z.design"}) {
+        const designs::WindowDesign window = designs::EmbeddedDesign(file);
+        for (const designs::ControlDesign& design : window.controls) {
+            if (design.kind != designs::ControlKind::CommandButton)
+                continue;
+            QWidget parent;
+            CommandButton* button = CreateCommandButton(design, window, &parent, {});
+            EXPECT_EQ(WriteButtonEntries(*button, design.properties), design.properties) << file << " " << design.name;
+            EXPECT_TRUE(button->Enabled());
+        }
+    }
+}
+
+TEST(CommandButtonWidget, PointerIsOverOnlyWhereTheButtonItselfIsUnderIt)
+{
+    ButtonWindow w;
+    w.button->SetPointerProbe({});
+    const auto overAt = [&](int x, int y) {
+        QCursor::setPos(w.button->mapToGlobal(QPoint(x, y)));
+        return w.button->IsPointerOver();
+    };
+    EXPECT_TRUE(overAt(50, 15));
+    EXPECT_TRUE(overAt(1, 0));
+    EXPECT_FALSE(overAt(0, 0));  // a cut corner shows the window below
+    EXPECT_FALSE(overAt(100, 15));
+    QWidget onTop;
+    onTop.setGeometry(QRect(w.button->mapToGlobal(QPoint(40, 5)), QSize(40, 40)));
+    onTop.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&onTop));
+    EXPECT_FALSE(overAt(50, 15));
+    EXPECT_TRUE(overAt(20, 15));
+}
+
+TEST(CommandButtonWidget, HoverTimerAsksForOneMillisecondAndRunsAtTheMinimum)
+{
+    ButtonWindow w;
+    EXPECT_EQ(w.button->HoverTimer().Interval(), 1);
+    EXPECT_EQ(w.button->HoverTimer().EffectiveInterval(), 10);
+    EXPECT_FALSE(w.button->HoverTimerRunning());  // only while the hover look is shown
+}
+
+}  // namespace
+}  // namespace pelmora::qt
