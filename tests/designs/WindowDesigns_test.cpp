@@ -1,3 +1,5 @@
+#include "controls/ButtonProperties.h"
+#include "controls/PropertyBagText.h"
 #include "designs/DesignPictures.h"
 #include "designs/DesignValues.h"
 #include "designs/Twips.h"
@@ -255,6 +257,36 @@ TEST(WindowDesigns, ButtonExtentsMatchTheirSize)
             ASSERT_TRUE(c.size);
             EXPECT_EQ(StoredEntry(c, "_extentx"), StoredInteger(TwipsToHimetric(c.size->width)));
             EXPECT_EQ(StoredEntry(c, "_extenty"), StoredInteger(TwipsToHimetric(c.size->height)));
+        });
+    }
+}
+
+// Each button comes back through its property bag with the caption, colours and state the
+// window needs: every entry in the bag's own form, nothing left to defaults by a typo.
+TEST(WindowDesigns, ButtonsReadBackThroughTheirPropertyBags)
+{
+    for (const char* file : {"Form1.design", "sinf.design", "Form2z.design"}) {
+        WindowDesign design = EmbeddedDesign(file);
+        ForEachControl(design.controls, [&](const ControlDesign& c) {
+            if (c.kind != ControlKind::CommandButton)
+                return;
+            SCOPED_TRACE(std::string(file) + " " + c.name);
+            std::vector<std::string> lines;
+            for (const PropertyEntry& entry : c.properties)
+                lines.push_back(entry.name + " = " + entry.value);
+            PropertyBagResult read = ReadPropertyLines(lines);
+            ASSERT_EQ(read.error, "");
+            ASSERT_EQ(read.bag.Entries().size(), lines.size());
+
+            ButtonAmbient host{design.font.value_or(ButtonFont{}), SystemColour(18), c.name};
+            ButtonState state = ReadProperties(ButtonState{}, read.bag, host).state;
+            auto caption = values::UnquoteText(StoredEntry(c, "caption"));
+            ASSERT_TRUE(caption);
+            EXPECT_EQ(state.fields.m_Caption, *caption);
+            EXPECT_EQ(state.fields.m_Enabled, -1);
+            EXPECT_EQ(state.surface.foreColor, Rgb(0, 0, 0));
+            EXPECT_EQ(state.fields.m_ForeHover, Rgb(0, 60, 116));
+            EXPECT_EQ(state.surface.font, host.font);
         });
     }
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -104,3 +105,21 @@ TEST_F(SysPropsWindowTest, NeverWritesTheFiles)
 
 }  // namespace
 }  // namespace pelmora::sysprops
+
+namespace {
+
+TEST(SysPropsStart, WithoutADisplaySaysSoInOneLine)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    program.setProcessEnvironment(environment);
+    program.start(PELMORA_SYSPROPS, {"/nowhere"});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_NE(program.exitCode(), 0);
+    EXPECT_EQ(program.readAllStandardError(),
+              "pelmora-sysprops: no display available (set DISPLAY or QT_QPA_PLATFORM)\n");
+}
+
+}  // namespace

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace pelmora::qt {
@@ -221,15 +222,21 @@ void DesignedWindow::ShowPlaced()
         return;
     }
     adjustSize();
-    if (m_Design.startUp == StartUpPosition::Manual) {
+    if (m_Design.startUp == StartUpPosition::Manual)
         move(TwipsToPixels(m_Design.position.x), TwipsToPixels(m_Design.position.y));
-    } else if (m_Design.startUp == StartUpPosition::Centred) {
-        QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen != nullptr)
-            move(screen->availableGeometry().center() - rect().center());
-    }
+    else if (m_Design.startUp == StartUpPosition::Centred)
+        MoveToScreenCentre(size());
     show();
+    // Centred again with its frame, where the frame is known once the window is shown.
+    if (m_Design.startUp == StartUpPosition::Centred && frameGeometry().size() != size())
+        MoveToScreenCentre(frameGeometry().size());
     activateWindow();
+}
+
+void DesignedWindow::MoveToScreenCentre(const QSize& outerSize)
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outerSize, screen->availableGeometry()).topLeft());
 }
 
 }  // namespace pelmora::qt

@@ -68,6 +68,7 @@ private:
     void BuildControls();
     void ApplyWindowKind();
     bool IsMenuShortcut(const QKeyEvent& key) const;
+    void MoveToScreenCentre(const QSize& outerSize);
 
     designs::WindowDesign m_Design;
     ClientArea* m_Client = nullptr;

@@ -1,5 +1,6 @@
 // pelmora: the OEM logo and support information tool.
 #include "QtAppShell.h"
+#include "QtDesignStyle.h"
 #include "app/AppServices.h"
 #include "platform/LocalFiles.h"
 #include "platform/LocalProcesses.h"
@@ -10,6 +11,8 @@
 #include "registry/SystemRegistry.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 #include <cstdio>
 
@@ -21,6 +24,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(true);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pelmora::qt::DesignImage("about-emblem"))));
 
     auto registry = pelmora::MakeSystemRegistry();
     pelmora::LocalFiles files;
