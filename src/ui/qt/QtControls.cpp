@@ -1,13 +1,12 @@
 #include "QtControls.h"
 
+#include "CommandButtonDesign.h"
 #include "QtDesignStyle.h"
-#include "designs/DesignValues.h"
 #include "designs/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -82,16 +81,6 @@ QWidget* MakePicture(const ControlDesign& design, const designs::WindowDesign& w
     return picture;
 }
 
-// The caption stored for a button, or its name when it has none stored.
-QString StoredCaption(const ControlDesign& design)
-{
-    for (const designs::PropertyEntry& entry : design.properties)
-        if (entry.name == "caption")
-            if (auto text = designs::values::UnquoteText(entry.value))
-                return ToQString(*text);
-    return ToQString(design.name);
-}
-
 }  // namespace
 
 PictureWidget::PictureWidget(const ControlDesign& design, QWidget* parent)
@@ -140,14 +129,10 @@ void PlaceControl(QWidget& widget, const ControlDesign& design)
         widget.resize(TwipsToPixels(design.size->width), TwipsToPixels(design.size->height));
 }
 
-QWidget* MakeCommandButton(const ControlDesign& design, QWidget* parent, const std::function<void()>& onClick)
+QWidget* MakeCommandButton(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent,
+                           const std::function<void()>& onClick)
 {
-    auto* button = new QPushButton(StoredCaption(design), parent);
-    button->setObjectName(ToQString(design.name));
-    PlaceControl(*button, design);
-    button->setVisible(design.visible);
-    QObject::connect(button, &QPushButton::clicked, button, [onClick] { onClick(); });
-    return button;
+    return CreateCommandButton(design, window, parent, onClick);
 }
 
 QWidget* MakeControl(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent,
@@ -158,7 +143,7 @@ QWidget* MakeControl(const ControlDesign& design, const designs::WindowDesign& w
     case ControlKind::TextBox: return MakeTextBox(design, window, parent);
     case ControlKind::PictureBox:
     case ControlKind::Image: return MakePicture(design, window, parent);
-    case ControlKind::CommandButton: return MakeCommandButton(design, parent, onClick);
+    case ControlKind::CommandButton: return MakeCommandButton(design, window, parent, onClick);
     case ControlKind::Menu:
     case ControlKind::MenuItem: break;
     }

@@ -33,9 +33,9 @@ private:
 QWidget* MakeControl(const designs::ControlDesign& design, const designs::WindowDesign& window,
                      QWidget* parent, const std::function<void()>& onClick);
 
-// The one place a window's buttons are made.
-QWidget* MakeCommandButton(const designs::ControlDesign& design, QWidget* parent,
-                           const std::function<void()>& onClick);
+// The one place a window's buttons are made: hover buttons, read from their stored entries.
+QWidget* MakeCommandButton(const designs::ControlDesign& design, const designs::WindowDesign& window,
+                           QWidget* parent, const std::function<void()>& onClick);
 
 // A control's geometry in pixels; controls without a size keep their own.
 void PlaceControl(QWidget& widget, const designs::ControlDesign& design);
