@@ -8,6 +8,32 @@
 #include <string_view>
 #include <vector>
 
+// A window design is a text file (src/designs/*.design), compiled into the program:
+//
+//     Window Form1                         the window: its name, then "Key = value" lines
+//         Caption = "OEM Logo & Support Information"
+//         ClientSize = 7800, 6465          twips
+//         BorderStyle = FixedSingle
+//         StartUp = Default
+//
+//         Label Label3                     each control: its kind and name, in tab order
+//             Caption = "OEM logo Management"
+//             Position = 180, 180          left, top in twips
+//             Size = 3300, 270             width, height in twips
+//             Font = "MS Sans Serif", 9.75, bold
+//         End
+//
+//         CommandButton CommandButton1
+//             ...
+//             Properties                   the button's stored entries, in its property
+//                 caption = "Apply Selected "    bag's own value forms
+//             End
+//         End
+//     End
+//
+// Texts are in double quotes with a quote doubled; colours are rgb(r, g, b) or system(index);
+// a menu holds its MenuItem blocks. Optional keys are written only when they differ from their
+// defaults, in a fixed order, so a design read and written back is the same text.
 namespace pelmora::designs {
 
 enum class ControlKind { Label, TextBox, PictureBox, Image, CommandButton, Menu, MenuItem };

@@ -91,18 +91,6 @@ TEST_F(SysPropsWindowTest, BrokenPictureLeavesOutOnlyTheLogo)
     EXPECT_EQ(Find<QPushButton>(*window, "SupportButton"), nullptr);  // no support lines, no button
 }
 
-TEST_F(SysPropsWindowTest, NeverWritesTheFiles)
-{
-    WriteLogo(10, 10);
-    WriteFile("oeminfo.ini", "[GENERAL]\nMANUFACTURER=A\n");
-    auto before = std::filesystem::last_write_time(m_Dir.Path() / "System" / "oeminfo.ini");
-    Open().reset();
-    EXPECT_EQ(std::filesystem::last_write_time(m_Dir.Path() / "System" / "oeminfo.ini"), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_Dir.Path() / "System"),
-                            std::filesystem::directory_iterator()),
-              2);
-}
-
 }  // namespace
 }  // namespace pelmora::sysprops
 

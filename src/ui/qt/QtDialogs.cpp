@@ -43,7 +43,8 @@ std::string QtDialogs::AskOpenFile(const OpenFileRequest& request)
     QFileDialog dialog(m_Window, QString::fromStdString(request.title));
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // Any name is taken, also one of a file that does not exist; the command finds out.
+    // Any name is taken, also one of a file that does not exist; the command finds out. Qt's
+    // dialogs have no read-only box, so the flag that hides it (4) needs nothing here.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(ToQtFilter(request.filter));
     if (!request.fileName.empty()) {
