@@ -102,7 +102,13 @@ private:
             std::fill(row + right, row + m_Width, m_Background);
             m_RowPending[static_cast<std::size_t>(y)] = 0;
         }
-        std::fill(row + left, row + right, pixel);
+        // Most spans are a pixel or two (edges, corners): plain stores beat a vectorised fill.
+        if (right - left <= 2) {
+            row[left] = pixel;
+            row[right - 1] = pixel;
+        } else {
+            std::fill(row + left, row + right, pixel);
+        }
     }
     void PaintRect(int left, int top, int right, int bottom, std::uint32_t pixel)
     {

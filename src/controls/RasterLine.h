@@ -87,6 +87,13 @@ void WalkPath(int x1, int y1, int x2, int y2, Plot plot)
 }
 
 template <typename Sink>
+void PaintDiagonalThinLine(Sink& sink, int x1, int y1, int x2, int y2)
+{
+    WalkPath(x1, y1, x2, y2, [&](int x, int y) { sink.Span(y, x, x + 1); });
+}
+
+// Kept small so that the straight lines, dozens per redraw, inline into their callers.
+template <typename Sink>
 void PaintThinLine(Sink& sink, int x1, int y1, int x2, int y2)
 {
     if (y1 == y2) {
@@ -95,7 +102,7 @@ void PaintThinLine(Sink& sink, int x1, int y1, int x2, int y2)
         const int to = y1 < y2 ? y2 : y1 + 1;
         for (int y = y1 < y2 ? y1 : y2 + 1; y < to; ++y) sink.Span(y, x1, x1 + 1);
     } else {
-        WalkPath(x1, y1, x2, y2, [&](int x, int y) { sink.Span(y, x, x + 1); });
+        PaintDiagonalThinLine(sink, x1, y1, x2, y2);
     }
 }
 
@@ -113,16 +120,12 @@ void StampCap(Sink& sink, const PenCap& cap, int x, int y)
 // Band and caps are painted as one span per row: every cap row holds the cap's centre column
 // (or both centre columns), so on each row the caps and the band overlap into one interval.
 template <typename Sink>
-void PaintWideLine(Sink& sink, const PenCap& cap, int x1, int y1, int x2, int y2)
+void PaintRoundWideLine(Sink& sink, const PenCap& cap, int x1, int y1, int x2, int y2)
 {
     const int w = cap.Width();
     const int before = w / 2;  // rows (or columns) of the band before the centre line
     const auto& rows = cap.Rows();
-    if (cap.IsSquare() && (x1 == x2 || y1 == y2)) {
-        // Square caps make the line a plain rectangle.
-        sink.Rect(std::min(x1, x2) - before, std::min(y1, y2) - before, std::max(x1, x2) - before + w,
-                  std::max(y1, y2) - before + w);
-    } else if (y1 == y2) {
+    if (y1 == y2) {
         const int left = std::min(x1, x2) - before;
         const int right = std::max(x1, x2) - before;
         for (int i = 0; i < w; ++i) sink.Span(y1 - before + i, left + rows[i].left, right + rows[i].right + 1);
@@ -148,6 +151,19 @@ void PaintWideLine(Sink& sink, const PenCap& cap, int x1, int y1, int x2, int y2
     } else {
         WalkPath(x1, y1, x2, y2, [&](int x, int y) { StampCap(sink, cap, x, y); });
         StampCap(sink, cap, x2, y2);
+    }
+}
+
+template <typename Sink>
+void PaintWideLine(Sink& sink, const PenCap& cap, int x1, int y1, int x2, int y2)
+{
+    if (cap.IsSquare() && (x1 == x2 || y1 == y2)) {
+        // Square caps make a straight line a plain rectangle.
+        const int before = cap.Width() / 2;
+        sink.Rect(std::min(x1, x2) - before, std::min(y1, y2) - before, std::max(x1, x2) - before + cap.Width(),
+                  std::max(y1, y2) - before + cap.Width());
+    } else {
+        PaintRoundWideLine(sink, cap, x1, y1, x2, y2);
     }
 }
 
