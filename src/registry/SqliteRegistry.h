@@ -32,8 +32,8 @@ struct SqliteRegistryOptions {
 // The registry off Windows: one SQLite file. Key paths and value names are compared without regard
 // to case and kept with their case; each value keeps its type code and bytes. Every write is one
 // transaction, so two running programs lose nothing. A file that cannot be used (corrupt, not a
-// database, unreadable, read-only, locked) is never changed: reads fail, writes fail with a status,
-// and one warning line goes to stderr.
+// database, unreadable, locked) is never changed or repaired: reads fail, writes fail with a
+// status, and one warning line goes to stderr. A read-only file is read but not written.
 class SqliteRegistry : public RegistryApi {
 public:
     explicit SqliteRegistry(SqliteRegistryOptions options);
