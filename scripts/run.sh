@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELMORA_BENCHMARKS=OFF > /dev/null
 cmake --build build/release --target pelmora pelmora-cli pelmora-sysprops
-exec build/release/src/ui/qt/pelmora "$@"
+exec build/release/bin/pelmora "$@"
