@@ -141,14 +141,6 @@ TEST(RasterCanvasShapes, ResetShowsInTheRawPixels)
               std::vector<std::uint32_t>(9, PixelOf(Rgb(255, 255, 255))));
 }
 
-TEST(RasterCanvasShapes, SystemColoursAreResolvedWhenUsed)
-{
-    CanvasFixture f(2, 1);
-    f.canvas.SetPixel(0, 0, kColourWindowFrame);
-    EXPECT_EQ(f.canvas.ColourAt(0, 0), Rgb(0, 0, 0));
-    EXPECT_EQ(f.canvas.ColourAt(1, 0), Rgb(255, 255, 255));
-}
-
 TEST(RasterCanvasText, MeasuresAndDrawsClippedToTheRectangle)
 {
     const unsigned wrapCentre = TextFlag::kWordBreak | TextFlag::kCenter;
