@@ -64,19 +64,18 @@ void CommandButton::WriteProperties(PropertyBag& bag) const { pelmora::WriteProp
 
 // ---- looking in
 
+// Asking the window system (QCursor::pos and widgetAt) costs X11 three round trips, several times
+// what the timer's wake-up itself costs. Qt already tracks the widget under the pointer from the
+// window system's crossing events, masks and windows on top included, so a tick only reads that;
+// only while a mouse button is held, when Qt holds those events back until the release, is the
+// window system asked.
 bool CommandButton::IsPointerOver() const
 {
     if (m_PointerProbe)
         return m_PointerProbe();
-    return IsPointerOverAt(QCursor::pos());
-}
-
-bool CommandButton::IsPointerOverAt(const QPoint& global) const
-{
-    // Outside the rectangle the window system need not be asked.
-    if (!rect().contains(mapFromGlobal(global)))
-        return false;
-    return QApplication::widgetAt(global) == this;
+    if (QGuiApplication::mouseButtons() != Qt::NoButton || m_Grabbed)
+        return QApplication::widgetAt(QCursor::pos()) == this;
+    return underMouse();
 }
 
 QImage CommandButton::Image() const
@@ -142,8 +141,7 @@ void CommandButton::mouseMoveEvent(QMouseEvent* event)
     const std::int16_t buttons = MouseButtonsOf(event->buttons());
     const QPointF at = DevicePosition(event->position());
     // Only moves with no button or the left one held ask where the pointer is.
-    const bool over =
-        buttons < 2 && (m_PointerProbe ? m_PointerProbe() : IsPointerOverAt(event->globalPosition().toPoint()));
+    const bool over = buttons < 2 && IsPointerOver();
     Notify(ButtonNotification::MouseMove(buttons, ShiftStateOf(event->modifiers()), static_cast<float>(at.x()),
                                          static_cast<float>(at.y()), over));
 }

@@ -52,7 +52,7 @@ public:
     // The access key ("" for none), lower case.
     const std::string& AccessKey() const { return m_State.surface.accessKeys; }
 
-    // Is the widget under the pointer this button? Respects the mask and windows on top.
+    // Is the widget under the pointer this button? Cut corners and windows on top count as not.
     bool IsPointerOver() const;
     // Tests answer IsPointerOver themselves where the pointer cannot be moved; an empty
     // function restores the real query.
@@ -92,7 +92,6 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    bool IsPointerOverAt(const QPoint& global) const;
     void Notify(const ButtonNotification& notification);
     void Apply(ButtonStepResult result);
     // False when a handler of a raised event deleted the button.
