@@ -35,8 +35,8 @@ struct ButtonWindow {
         button->ReadProperties(bag);
         button->setGeometry(10, 10, 100, 30);
         window->show();
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
     // To (x, y) of the button's own pixels; with a mouse button held the window system is asked
@@ -44,7 +44,8 @@ struct ButtonWindow {
     void MoveTo(int x, int y)
     {
         const QPoint at = button->mapTo(window.get(), QPoint(x, y));
-        QCursor::setPos(window->mapToGlobal(at));
+        if (QGuiApplication::mouseButtons() != Qt::NoButton)
+            QCursor::setPos(window->mapToGlobal(at));
         QTest::mouseMove(window->windowHandle(), at);
     }
     void Press(int x, int y) { QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, button->mapTo(window.get(), QPoint(x, y))); }
@@ -53,6 +54,12 @@ struct ButtonWindow {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     CommandButton* button = nullptr;
 };
+
+// Only the offscreen platform moves the pointer exactly when told; a real X server delivers its
+// own crossing events in between (the benchmark covers the pointer there).
+#define SKIP_UNLESS_OFFSCREEN()                                                        \
+    if (QGuiApplication::platformName() != "offscreen")                               \
+    GTEST_SKIP() << "the pointer is scripted on the offscreen platform only"
 
 constexpr Colour kFrame = Rgb(0, 60, 116);
 constexpr Colour kHoverOuterTop = Rgb(254, 223, 154);  // column 1 at row 2
@@ -98,6 +105,7 @@ TEST(CommandButtonWidget, CaptionIsDrawnInTheForeColourAndCentred)
 
 TEST(CommandButtonWidget, HoverLookFromTheFirstMoveOverItUntilATickFindsThePointerGone)
 {
+    SKIP_UNLESS_OFFSCREEN();
     ButtonWindow w;
     QSignalSpy over(w.button, &CommandButton::MouseOver);
     QSignalSpy moves(w.button, &CommandButton::MouseMove);
@@ -126,6 +134,7 @@ TEST(CommandButtonWidget, HoverLookFromTheFirstMoveOverItUntilATickFindsThePoint
 
 TEST(CommandButtonWidget, DraggedOutAndBackWithTheLeftButtonHeld)
 {
+    SKIP_UNLESS_OFFSCREEN();
     ButtonWindow w;
     QSignalSpy over(w.button, &CommandButton::MouseOver);
     QSignalSpy out(w.button, &CommandButton::MouseOut);
@@ -302,6 +311,7 @@ TEST(CommandButtonWidget, EveryButtonOfTheProgramsDesignsWritesBackItsOwnEntries
 
 TEST(CommandButtonWidget, PointerIsOverOnlyWhereTheButtonItselfIsUnderIt)
 {
+    SKIP_UNLESS_OFFSCREEN();
     ButtonWindow w;
     const auto overAt = [&](int x, int y) {
         w.MoveTo(x, y);
