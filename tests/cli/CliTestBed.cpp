@@ -65,10 +65,6 @@ std::string CliTestBed::LogoPath() const { return OemFileLocations::From(Windows
 
 std::string CliTestBed::InfoPath() const { return OemFileLocations::From(WindowsDir()).InfoPath; }
 
-std::string CliTestBed::ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
+std::string CliTestBed::ReadBytes(const std::string& path) { return pelmora::testing::ReadBytes(path); }
 
 }  // namespace pelmora::cli::testing

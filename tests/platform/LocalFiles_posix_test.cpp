@@ -8,8 +8,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -20,13 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+using testing::ReadBytes;
 
 std::size_t EntryCount(const fs::path& folder)
 {

@@ -4,22 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace pelmora {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+using testing::ReadBytes;
 
 std::vector<std::string> Listing(const fs::path& folder)
 {

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <thread>
 
 #include <sys/stat.h>
@@ -25,13 +24,7 @@ namespace fs = std::filesystem;
 constexpr RegRoot kMachine = RegRoot::LocalMachine;
 const std::string kKey = "SOFTWARE\\Pelmora\\Corvexa\\OEM";
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+using testing::ReadBytes;
 
 SqliteRegistryOptions At(const std::string& path, int busyTimeoutMs = 5000)
 {

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <system_error>
@@ -52,6 +54,12 @@ TempDir::~TempDir()
 std::string TempDir::File(const std::string& name) const
 {
     return (m_Path / name).string();
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 }  // namespace pelmora::testing

@@ -22,4 +22,7 @@ private:
     std::filesystem::path m_Path;
 };
 
+// The whole content of a file, byte for byte; empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
+
 }  // namespace pelmora::testing

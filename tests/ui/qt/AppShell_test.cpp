@@ -17,8 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace pelmora::qt {
 namespace {
@@ -26,6 +24,7 @@ namespace {
 using pelmora::testing::FakeProcesses;
 using pelmora::testing::FakeWindowsDirectory;
 using pelmora::testing::MakeScratchRegistry;
+using pelmora::testing::ReadBytes;
 using pelmora::testing::TempDir;
 using testing::FileDialogAnswerer;
 using testing::MessageBoxAnswerer;
@@ -67,12 +66,6 @@ protected:
     }
 
     std::string SystemFile(const char* name) const { return (m_Dir.Path() / "System" / name).string(); }
-
-    std::string FileBytes(const std::string& path) const
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
 
     static void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -140,7 +133,7 @@ TEST_F(AppShellTest, ApplyOemInformationThroughTheWindow)
     ASSERT_EQ(answerer.Answered().size(), 1u);
     EXPECT_EQ(answerer.Answered()[0].title, "Pelmora");
     EXPECT_EQ(answerer.Answered()[0].icon, QMessageBox::Information);
-    EXPECT_EQ(FileBytes(SystemFile("oeminfo.ini")), "[GENERAL]\r\nMANUFACTURER=Quillon Works\r\nMODEL=QW 7\r\n\r\n");
+    EXPECT_EQ(ReadBytes(SystemFile("oeminfo.ini")), "[GENERAL]\r\nMANUFACTURER=Quillon Works\r\nMODEL=QW 7\r\n\r\n");
     EXPECT_EQ(Stored(kOemKey, "Manufacture"), "Quillon Works");
     EXPECT_EQ(Stored(kOemKey, "Model"), "QW 7");
 }
@@ -169,7 +162,7 @@ TEST_F(AppShellTest, SelectAndInstallALogoThroughTheDialogs)
     EXPECT_EQ(answerer.Answered()[0].icon, QMessageBox::Information);
     QImage installed(QString::fromStdString(SystemFile("oemlogo.bmp")));
     EXPECT_EQ(installed.size(), QSize(40, 30));  // at its own size
-    EXPECT_EQ(FileBytes(SystemFile("oemlogo.bmp")).substr(0, 2), "BM");
+    EXPECT_EQ(ReadBytes(SystemFile("oemlogo.bmp")).substr(0, 2), "BM");
     EXPECT_EQ(dynamic_cast<PictureWidget*>(main->Control("Picture1"))->Image().size(), QSize(40, 30));
 
     // The dialog starts with the name it returned last; cancelled, nothing changes.
