@@ -244,9 +244,10 @@ TEST(WindowDesigns, PicturesHaveTheirSizesAndFitTheirControls)
     }
 }
 
-// The host stores every button's size a second time, in hundredths of a millimetre: both
-// must describe the same button.
-TEST(WindowDesigns, ButtonExtentsMatchTheirSize)
+// Each button's entries agree with its place in the window and come back through its property
+// bag: the host stores the size a second time, in hundredths of a millimetre, and every entry is
+// in the bag's own form, nothing left to defaults by a typo.
+TEST(WindowDesigns, ButtonEntriesMatchTheirSizeAndReadBackThroughTheirPropertyBags)
 {
     for (const char* file : {"Form1.design", "sinf.design", "Form2z.design"}) {
         WindowDesign design = EmbeddedDesign(file);
@@ -257,20 +258,7 @@ TEST(WindowDesigns, ButtonExtentsMatchTheirSize)
             ASSERT_TRUE(c.size);
             EXPECT_EQ(StoredEntry(c, "_extentx"), StoredInteger(TwipsToHimetric(c.size->width)));
             EXPECT_EQ(StoredEntry(c, "_extenty"), StoredInteger(TwipsToHimetric(c.size->height)));
-        });
-    }
-}
 
-// Each button comes back through its property bag with the caption, colours and state the
-// window needs: every entry in the bag's own form, nothing left to defaults by a typo.
-TEST(WindowDesigns, ButtonsReadBackThroughTheirPropertyBags)
-{
-    for (const char* file : {"Form1.design", "sinf.design", "Form2z.design"}) {
-        WindowDesign design = EmbeddedDesign(file);
-        ForEachControl(design.controls, [&](const ControlDesign& c) {
-            if (c.kind != ControlKind::CommandButton)
-                return;
-            SCOPED_TRACE(std::string(file) + " " + c.name);
             std::vector<std::string> lines;
             for (const PropertyEntry& entry : c.properties)
                 lines.push_back(entry.name + " = " + entry.value);
