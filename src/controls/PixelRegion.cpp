@@ -28,33 +28,37 @@ void PixelRegion::Subtract(const PixelRegion& removed)
 
 // Each rectangle the removed one overlaps is cut into the bands above and below it and the
 // pieces left and right of it within its rows. Pieces never overlap the removed rectangle, so
-// the ones appended need no second look.
+// the ones appended need no second look. The first piece takes the cut rectangle's place, which
+// keeps a redraw's four corner cuts free of moves.
 void PixelRegion::Subtract(const CanvasRect& removed)
 {
     if (IsEmptyRect(removed)) return;
-    const std::size_t count = m_Rects.size();
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < count; ++i) {
+    std::size_t count = m_Rects.size();
+    for (std::size_t i = 0; i < count;) {
         const CanvasRect r = m_Rects[i];
         if (!Overlaps(r, removed)) {
-            m_Rects[kept++] = r;
+            ++i;
             continue;
         }
         const int top = std::max(r.top, removed.top);
         const int bottom = std::min(r.bottom, removed.bottom);
-        const CanvasRect pieces[] = {
-            {r.left, r.top, r.right, top},
-            {r.left, bottom, r.right, r.bottom},
-            {r.left, top, std::max(r.left, removed.left), bottom},
-            {std::min(r.right, removed.right), top, r.right, bottom},
+        bool kept = false;
+        const auto keep = [&](const CanvasRect& piece) {
+            if (kept) m_Rects.push_back(piece);
+            else m_Rects[i] = piece;
+            kept = true;
         };
-        for (const CanvasRect& piece : pieces) {
-            if (!IsEmptyRect(piece)) m_Rects.push_back(piece);
+        if (r.top < removed.top) keep({r.left, r.top, r.right, removed.top});
+        if (removed.bottom < r.bottom) keep({r.left, removed.bottom, r.right, r.bottom});
+        if (r.left < removed.left) keep({r.left, top, removed.left, bottom});
+        if (removed.right < r.right) keep({removed.right, top, r.right, bottom});
+        if (kept) {
+            ++i;
+        } else {
+            m_Rects.erase(m_Rects.begin() + static_cast<std::ptrdiff_t>(i));
+            --count;
         }
     }
-    // Pieces were appended after the first `count` slots; close the gap the cut ones left.
-    m_Rects.erase(m_Rects.begin() + static_cast<std::ptrdiff_t>(kept),
-                  m_Rects.begin() + static_cast<std::ptrdiff_t>(count));
 }
 
 bool PixelRegion::Contains(int x, int y) const
