@@ -16,19 +16,19 @@ void RasterCanvas::Resize(int width, int height)
     m_Height = std::max(height, 0);
     m_Pixels.assign(static_cast<std::size_t>(m_Width) * static_cast<std::size_t>(m_Height), PixelOf(0));
     m_RowPending.assign(static_cast<std::size_t>(m_Height), 0);
-    m_AnyPending = false;
+    m_PendingRows = 0;
 }
 
 void RasterCanvas::ClearPendingRows() const
 {
-    if (!m_AnyPending) return;
+    if (m_PendingRows == 0) return;
     for (std::size_t y = 0; y < m_RowPending.size(); ++y) {
         if (m_RowPending[y] == 0) continue;
         const auto row = m_Pixels.begin() + static_cast<std::ptrdiff_t>(y * static_cast<std::size_t>(m_Width));
         std::fill(row, row + m_Width, m_Background);
         m_RowPending[y] = 0;
     }
-    m_AnyPending = false;
+    m_PendingRows = 0;
 }
 
 PixelView RasterCanvas::View()
@@ -65,19 +65,133 @@ void RasterCanvas::ResetSurface(Colour background)
 {
     m_Background = Resolve(background);
     std::fill(m_RowPending.begin(), m_RowPending.end(), 1);
-    m_AnyPending = true;
+    m_PendingRows = m_Height;
 }
 
+namespace {
+
+// Most runs of a redraw are a few pixels (a row's ends, a frame's sides) or a whole row: plain
+// stores for the few, the vectorised fill for the rest.
+void FillRun(std::uint32_t* first, std::uint32_t* last, std::uint32_t pixel)
+{
+    const std::ptrdiff_t count = last - first;
+    if (count > 4) {
+        std::fill(first, last, pixel);
+        return;
+    }
+    // Unrolled by hand: a loop here would be vectorised, set-up and all.
+    if (count > 0) first[0] = pixel;
+    if (count > 1) first[1] = pixel;
+    if (count > 2) first[2] = pixel;
+    if (count > 3) first[3] = pixel;
+}
+
+}  // namespace
+
+void RasterCanvas::ClaimRow(int y, int left, int right)
+{
+    m_RowPending[static_cast<std::size_t>(y)] = 0;
+    --m_PendingRows;
+    std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(y) * m_Width;
+    FillRun(row, row + left, m_Background);
+    FillRun(row + right, row + m_Width, m_Background);
+}
+
+void RasterCanvas::PaintRect(int left, int top, int right, int bottom, std::uint32_t pixel)
+{
+    const int width = m_Width;
+    left = std::max(left, 0);
+    right = std::min(right, width);
+    top = std::max(top, 0);
+    bottom = std::min(bottom, m_Height);
+    if (left >= right || top >= bottom) return;
+    std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(top) * width;
+    for (int y = top; y < bottom; ++y, row += width) {
+        if (m_RowPending[static_cast<std::size_t>(y)] != 0) ClaimRow(y, left, right);
+        std::fill(row + left, row + right, pixel);
+    }
+}
+
+void RasterCanvas::PaintRow(int y, int left, int right, std::uint32_t pixel)
+{
+    left = std::max(left, 0);
+    right = std::min(right, m_Width);
+    if (static_cast<unsigned>(y) >= static_cast<unsigned>(m_Height) || left >= right) return;
+    if (m_RowPending[static_cast<std::size_t>(y)] != 0) {
+        ClaimAndPaintRow(y, left, right, pixel);
+        return;
+    }
+    std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(y) * m_Width;
+    std::fill(row + left, row + right, pixel);
+}
+
+// Its own call, so that neither path of PaintRow saves registers.
+void RasterCanvas::ClaimAndPaintRow(int y, int left, int right, std::uint32_t pixel)
+{
+    ClaimRow(y, left, right);
+    std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(y) * m_Width;
+    std::fill(row + left, row + right, pixel);
+}
+
+// The lines Line does not paint itself. Vertical ones of a one- or two-pixel pen take a short
+// path: the box of each is worked out in its own branch, so that its width is a constant there.
+void RasterCanvas::PaintLine(int x1, int y1, int x2, int y2)
+{
+    PixelBox box;
+    PenSink sink{*this, m_PenPixel};
+    if (x1 == x2 && m_PenWidth == 1) {
+        StraightLineBox(1, true, x1, y1, x1, y2, box);
+        PaintNarrowBox(box.left, box.top, box.right, box.bottom, m_PenPixel);
+    } else if (x1 == x2 && m_PenWidth == 2 && m_Cap.IsSquare()) {
+        StraightLineBox(2, true, x1, y1, x1, y2, box);
+        PaintNarrowBox(box.left, box.top, box.right, box.bottom, m_PenPixel);
+    } else if (m_PenWidth == 1) {
+        PaintThinLine(sink, x1, y1, x2, y2);
+    } else if (m_PenWidth > 1) {
+        PaintWideLine(sink, m_Cap, x1, y1, x2, y2);
+    }
+}
+
+void RasterCanvas::PaintNarrowBox(int left, int top, int right, int bottom, std::uint32_t pixel)
+{
+    const int width = m_Width;
+    if (left < 0 || right > width || top < 0 || bottom > m_Height) {
+        PaintRect(left, top, right, bottom, pixel);
+        return;
+    }
+    if (top >= bottom) return;
+    std::uint32_t* first = m_Pixels.data() + static_cast<std::ptrdiff_t>(top) * width + left;
+    const std::ptrdiff_t last = right - left - 1;
+    for (int y = top; y < bottom; ++y, first += width) {
+        if (m_RowPending[static_cast<std::size_t>(y)] != 0) ClaimRow(y, left, right);
+        first[0] = pixel;
+        first[last] = pixel;
+    }
+}
+
+// The top and bottom rows whole, then the two columns between them.
 void RasterCanvas::FrameRect(const CanvasRect& rect, Colour colour)
 {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
     const std::uint32_t pixel = Resolve(colour);
-    PaintSpan(rect.top, rect.left, rect.right, pixel);
-    for (int y = std::max(rect.top + 1, 0); y < std::min(rect.bottom - 1, m_Height); ++y) {
-        PaintSpan(y, rect.left, rect.left + 1, pixel);
-        PaintSpan(y, rect.right - 1, rect.right, pixel);
+    PaintRow(rect.top, rect.left, rect.right, pixel);
+    PaintRow(rect.bottom - 1, rect.left, rect.right, pixel);
+    if (rect.left < 0 || rect.right > m_Width) {
+        PaintNarrowBox(rect.left, rect.top + 1, rect.left + 1, rect.bottom - 1, pixel);
+        PaintNarrowBox(rect.right - 1, rect.top + 1, rect.right, rect.bottom - 1, pixel);
+        return;
     }
-    PaintSpan(rect.bottom - 1, rect.left, rect.right, pixel);
+    // Both columns inside the image: one pass over their rows.
+    const int width = m_Width;
+    const int top = std::max(rect.top + 1, 0);
+    const int bottom = std::min(rect.bottom - 1, m_Height);
+    if (top >= bottom) return;
+    std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(top) * width;
+    for (int y = top; y < bottom; ++y, row += width) {
+        if (m_RowPending[static_cast<std::size_t>(y)] != 0) ClaimRow(y, rect.left, rect.left + 1);
+        row[rect.left] = pixel;
+        row[rect.right - 1] = pixel;
+    }
 }
 
 void RasterCanvas::SetTextColour(Colour colour) { m_TextPixel = Resolve(colour); }

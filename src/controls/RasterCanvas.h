@@ -39,23 +39,41 @@ public:
     int ScaleWidth() const override { return m_Width; }
     int ScaleHeight() const override { return m_Height; }
     // The primitives drawn many times per redraw are inline, for a painter that calls the
-    // canvas directly rather than through the port.
+    // canvas directly rather than through the port. A redraw selects a pen for nearly every
+    // stroke, often of the colour before: that colour is not resolved again.
     void SelectPen(int width, Colour colour) override
     {
-        m_PenSelected = true;
+        if (colour != m_PenColour || IsSystemColour(colour)) {
+            m_PenColour = colour;
+            m_PenPixel = Resolve(colour);
+        }
         m_PenWidth = std::max(width, 1);
-        m_PenPixel = Resolve(colour);
         if (m_PenWidth > 1) m_Cap.SetWidth(m_PenWidth);
     }
-    void Line(int x1, int y1, int x2, int y2) override
+    // The edges' strokes, most of a redraw's calls, are single steps painted inline: a one-pixel
+    // pen's paints its start pixel, a two-pixel pen's vertical one a box of 2 x 3 (the caps are
+    // square). A one-pixel pen's rows (the face's) go straight to PaintRow. Every other line,
+    // and a box not wholly on rows already painted, goes out of line.
+    [[gnu::always_inline]] void Line(int x1, int y1, int x2, int y2) override
     {
-        if (!m_PenSelected) return;
-        PenSink sink{*this, m_PenPixel};
-        if (m_PenWidth == 1) PaintThinLine(sink, x1, y1, x2, y2);
-        else PaintWideLine(sink, m_Cap, x1, y1, x2, y2);
+        PixelBox box;
+        if (m_PenWidth == 1 && IsOneStep(x1, y1, x2, y2)) {
+            PaintPixel(x1, y1, m_PenPixel);
+            return;
+        }
+        if (m_PenWidth == 1 && y1 == y2 && x1 != x2) {
+            StraightLineBox(1, true, x1, y1, x2, y2, box);
+            PaintRow(box.top, box.left, box.right, m_PenPixel);
+            return;
+        }
+        if (m_PenWidth == 2 && x1 == x2 && IsOneStep(x1, y1, x2, y2) &&
+            StraightLineBox(2, m_Cap.IsSquare(), x1, y1, x2, y2, box) && PaintSmallBox(box, m_PenPixel)) {
+            return;
+        }
+        PaintLine(x1, y1, x2, y2);
     }
-    void ReleasePen() override { m_PenSelected = false; }
-    void SetPixel(int x, int y, Colour colour) override { PaintSpan(y, x, x + 1, Resolve(colour)); }
+    void ReleasePen() override { m_PenWidth = 0; }
+    void SetPixel(int x, int y, Colour colour) override { PaintPixel(x, y, Resolve(colour)); }
     void FillRect(const CanvasRect& rect, Colour colour) override
     {
         PaintRect(rect.left, rect.top, rect.right, rect.bottom, Resolve(colour));
@@ -77,7 +95,7 @@ private:
     struct PenSink {
         RasterCanvas& canvas;
         std::uint32_t pixel;
-        void Span(int y, int left, int right) { canvas.PaintSpan(y, left, right, pixel); }
+        void Span(int y, int left, int right) { canvas.PaintRow(y, left, right, pixel); }
         void Rect(int left, int top, int right, int bottom) { canvas.PaintRect(left, top, right, bottom, pixel); }
     };
 
@@ -86,37 +104,46 @@ private:
         return IsSystemColour(colour) ? ResolveSystemColour(colour) : PixelOf(colour);
     }
     std::uint32_t ResolveSystemColour(Colour colour) const;
-    std::uint32_t* Row(int y) { return m_Pixels.data() + static_cast<std::ptrdiff_t>(y) * m_Width; }
 
-    // Paints the columns left ... right - 1 of row y that lie in the image; a row still waiting
-    // for the background gets it around the span first.
-    void PaintSpan(int y, int left, int right, std::uint32_t pixel)
+    // Paints one pixel inside the image on a row already painted with one store; anything else
+    // goes to PaintRect.
+    void PaintPixel(int x, int y, std::uint32_t pixel)
     {
-        if (y < 0 || y >= m_Height) return;
-        left = std::max(left, 0);
-        right = std::min(right, m_Width);
-        if (left >= right) return;
-        std::uint32_t* row = Row(y);
-        if (m_RowPending[static_cast<std::size_t>(y)] != 0) {
-            std::fill(row, row + left, m_Background);
-            std::fill(row + right, row + m_Width, m_Background);
-            m_RowPending[static_cast<std::size_t>(y)] = 0;
+        const int width = m_Width;
+        if (static_cast<unsigned>(x) >= static_cast<unsigned>(width) ||
+            static_cast<unsigned>(y) >= static_cast<unsigned>(m_Height) ||
+            m_RowPending[static_cast<std::size_t>(y)] != 0) {
+            PaintRect(x, y, x + 1, y + 1, pixel);
+            return;
         }
-        // Most spans are a pixel or two (edges, corners): plain stores beat a vectorised fill.
-        if (right - left <= 2) {
-            row[left] = pixel;
-            row[right - 1] = pixel;
-        } else {
-            std::fill(row + left, row + right, pixel);
-        }
+        m_Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] = pixel;
     }
-    void PaintRect(int left, int top, int right, int bottom, std::uint32_t pixel)
+    // Paints a small box that lies inside the image on rows already painted, and says whether it
+    // did; paints nothing otherwise.
+    bool PaintSmallBox(const PixelBox& box, std::uint32_t pixel)
     {
-        left = std::max(left, 0);
-        right = std::min(right, m_Width);
-        if (left >= right) return;
-        for (int y = std::max(top, 0); y < std::min(bottom, m_Height); ++y) PaintSpan(y, left, right, pixel);
+        const int width = m_Width;
+        if (box.left < 0 || box.right > width || box.top < 0 || box.bottom > m_Height || box.top >= box.bottom) {
+            return false;
+        }
+        const std::uint8_t* pending = m_RowPending.data();
+        for (int y = box.top; y < box.bottom; ++y) {
+            if (pending[y] != 0) return false;
+        }
+        std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(box.top) * width;
+        for (int y = box.top; y < box.bottom; ++y, row += width) std::fill(row + box.left, row + box.right, pixel);
+        return true;
     }
+    // Paints a box one or two pixels wide (the edges' strokes, the frame's sides) with plain
+    // stores into its rows; a box reaching outside the image goes to PaintRect.
+    [[gnu::noinline]] void PaintNarrowBox(int left, int top, int right, int bottom, std::uint32_t pixel);
+    // Any box; a row still waiting for the background first gets it around the box.
+    [[gnu::noinline]] void PaintRect(int left, int top, int right, int bottom, std::uint32_t pixel);
+    // Gives row y, still waiting, the background outside the columns left ... right - 1.
+    void ClaimRow(int y, int left, int right);
+    [[gnu::noinline]] void PaintRow(int y, int left, int right, std::uint32_t pixel);
+    [[gnu::noinline]] void ClaimAndPaintRow(int y, int left, int right, std::uint32_t pixel);
+    [[gnu::noinline]] void PaintLine(int x1, int y1, int x2, int y2);
     // Gives every waiting row its background.
     void ClearPendingRows() const;
     RegionSlot* Slot(RegionHandle region);
@@ -126,13 +153,13 @@ private:
     // Mutable: reading the pixels first clears the rows still waiting for the background.
     mutable std::vector<std::uint32_t> m_Pixels;
     mutable std::vector<std::uint8_t> m_RowPending;
-    mutable bool m_AnyPending = false;
+    mutable int m_PendingRows = 0;
     std::uint32_t m_Background = PixelOf(0);
     int m_Width = 0;
     int m_Height = 0;
-    bool m_PenSelected = false;
-    int m_PenWidth = 1;
-    std::uint32_t m_PenPixel = 0;
+    int m_PenWidth = 0;  // 0 while no pen is selected
+    Colour m_PenColour = 0;
+    std::uint32_t m_PenPixel = PixelOf(0);
     PenCap m_Cap;
     std::uint32_t m_TextPixel = PixelOf(0);
     std::vector<RegionSlot> m_Regions;  // handle = index + 1

@@ -92,18 +92,44 @@ void PaintDiagonalThinLine(Sink& sink, int x1, int y1, int x2, int y2)
     WalkPath(x1, y1, x2, y2, [&](int x, int y) { sink.Span(y, x, x + 1); });
 }
 
-// Kept small so that the straight lines, dozens per redraw, inline into their callers.
+// Columns left ... right - 1 of rows top ... bottom - 1.
+struct PixelBox {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// Whether the line's pixels make one box, and which: a one-pixel line along an axis, or a
+// wider one along an axis whose caps are square (widths up to 2). Nearly every line of a
+// redraw is one, so this is kept small enough to inline.
+inline bool StraightLineBox(int width, bool squareCaps, int x1, int y1, int x2, int y2, PixelBox& box)
+{
+    if (x1 != x2 && y1 != y2) return false;
+    if (width == 1) {
+        if (x1 == x2) box = {x1, y1 < y2 ? y1 : y2 + 1, x1 + 1, y1 < y2 ? y2 : y1 + 1};
+        else box = {x1 < x2 ? x1 : x2 + 1, y1, x1 < x2 ? x2 : x1 + 1, y1 + 1};
+        return true;
+    }
+    if (width < 2 || !squareCaps) return false;
+    const int before = width / 2;
+    box = {std::min(x1, x2) - before, std::min(y1, y2) - before, std::max(x1, x2) - before + width,
+           std::max(y1, y2) - before + width};
+    return true;
+}
+
+// A one-pixel line one step long, in any direction, paints its start point alone.
+inline bool IsOneStep(int x1, int y1, int x2, int y2)
+{
+    return std::abs(x2 - x1) <= 1 && std::abs(y2 - y1) <= 1 && (x1 != x2 || y1 != y2);
+}
+
 template <typename Sink>
 void PaintThinLine(Sink& sink, int x1, int y1, int x2, int y2)
 {
-    if (y1 == y2) {
-        sink.Span(y1, x1 < x2 ? x1 : x2 + 1, x1 < x2 ? x2 : x1 + 1);
-    } else if (x1 == x2) {
-        const int to = y1 < y2 ? y2 : y1 + 1;
-        for (int y = y1 < y2 ? y1 : y2 + 1; y < to; ++y) sink.Span(y, x1, x1 + 1);
-    } else {
-        PaintDiagonalThinLine(sink, x1, y1, x2, y2);
-    }
+    PixelBox box;
+    if (StraightLineBox(1, true, x1, y1, x2, y2, box)) sink.Rect(box.left, box.top, box.right, box.bottom);
+    else PaintDiagonalThinLine(sink, x1, y1, x2, y2);
 }
 
 template <typename Sink>
@@ -157,11 +183,9 @@ void PaintRoundWideLine(Sink& sink, const PenCap& cap, int x1, int y1, int x2, i
 template <typename Sink>
 void PaintWideLine(Sink& sink, const PenCap& cap, int x1, int y1, int x2, int y2)
 {
-    if (cap.IsSquare() && (x1 == x2 || y1 == y2)) {
-        // Square caps make a straight line a plain rectangle.
-        const int before = cap.Width() / 2;
-        sink.Rect(std::min(x1, x2) - before, std::min(y1, y2) - before, std::max(x1, x2) - before + cap.Width(),
-                  std::max(y1, y2) - before + cap.Width());
+    PixelBox box;
+    if (StraightLineBox(cap.Width(), cap.IsSquare(), x1, y1, x2, y2, box)) {
+        sink.Rect(box.left, box.top, box.right, box.bottom);
     } else {
         PaintRoundWideLine(sink, cap, x1, y1, x2, y2);
     }
