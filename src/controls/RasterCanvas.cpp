@@ -15,18 +15,19 @@ void RasterCanvas::Resize(int width, int height)
     m_Width = std::max(width, 0);
     m_Height = std::max(height, 0);
     m_Pixels.assign(static_cast<std::size_t>(m_Width) * static_cast<std::size_t>(m_Height), PixelOf(0));
-    m_RowPending.assign(static_cast<std::size_t>(m_Height), 0);
+    m_Rows.assign(static_cast<std::size_t>(m_Height), nullptr);
+    for (int y = 0; y < m_Height; ++y) m_Rows[static_cast<std::size_t>(y)] = RowStart(y);
     m_PendingRows = 0;
 }
 
 void RasterCanvas::ClearPendingRows() const
 {
     if (m_PendingRows == 0) return;
-    for (std::size_t y = 0; y < m_RowPending.size(); ++y) {
-        if (m_RowPending[y] == 0) continue;
-        const auto row = m_Pixels.begin() + static_cast<std::ptrdiff_t>(y * static_cast<std::size_t>(m_Width));
+    for (int y = 0; y < m_Height; ++y) {
+        if (m_Rows[static_cast<std::size_t>(y)] != nullptr) continue;
+        std::uint32_t* row = RowStart(y);
         std::fill(row, row + m_Width, m_Background);
-        m_RowPending[y] = 0;
+        m_Rows[static_cast<std::size_t>(y)] = row;
     }
     m_PendingRows = 0;
 }
@@ -45,9 +46,8 @@ const std::uint32_t* RasterCanvas::Pixels() const
 
 Colour RasterCanvas::ColourAt(int x, int y) const
 {
-    if (m_RowPending[static_cast<std::size_t>(y)] != 0) return ColourOfPixel(m_Background);
-    return ColourOfPixel(m_Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_Width) +
-                                  static_cast<std::size_t>(x)]);
+    const std::uint32_t* row = m_Rows[static_cast<std::size_t>(y)];
+    return ColourOfPixel(row != nullptr ? row[x] : m_Background);
 }
 
 const PixelRegion* RasterCanvas::WindowRegion() const
@@ -64,7 +64,7 @@ std::uint32_t RasterCanvas::ResolveSystemColour(Colour colour) const
 void RasterCanvas::ResetSurface(Colour background)
 {
     m_Background = Resolve(background);
-    std::fill(m_RowPending.begin(), m_RowPending.end(), 1);
+    std::fill(m_Rows.begin(), m_Rows.end(), nullptr);
     m_PendingRows = m_Height;
 }
 
@@ -88,26 +88,26 @@ void FillRun(std::uint32_t* first, std::uint32_t* last, std::uint32_t pixel)
 
 }  // namespace
 
-void RasterCanvas::ClaimRow(int y, int left, int right)
+std::uint32_t* RasterCanvas::ClaimRow(int y, int left, int right)
 {
-    m_RowPending[static_cast<std::size_t>(y)] = 0;
     --m_PendingRows;
-    std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(y) * m_Width;
+    std::uint32_t* row = RowStart(y);
     FillRun(row, row + left, m_Background);
     FillRun(row + right, row + m_Width, m_Background);
+    m_Rows[static_cast<std::size_t>(y)] = row;
+    return row;
 }
 
 void RasterCanvas::PaintRect(int left, int top, int right, int bottom, std::uint32_t pixel)
 {
-    const int width = m_Width;
     left = std::max(left, 0);
-    right = std::min(right, width);
+    right = std::min(right, m_Width);
     top = std::max(top, 0);
     bottom = std::min(bottom, m_Height);
-    if (left >= right || top >= bottom) return;
-    std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(top) * width;
-    for (int y = top; y < bottom; ++y, row += width) {
-        if (m_RowPending[static_cast<std::size_t>(y)] != 0) ClaimRow(y, left, right);
+    if (left >= right) return;
+    for (int y = top; y < bottom; ++y) {
+        std::uint32_t* row = m_Rows[static_cast<std::size_t>(y)];
+        if (row == nullptr) row = ClaimRow(y, left, right);
         std::fill(row + left, row + right, pixel);
     }
 }
@@ -117,19 +117,18 @@ void RasterCanvas::PaintRow(int y, int left, int right, std::uint32_t pixel)
     left = std::max(left, 0);
     right = std::min(right, m_Width);
     if (static_cast<unsigned>(y) >= static_cast<unsigned>(m_Height) || left >= right) return;
-    if (m_RowPending[static_cast<std::size_t>(y)] != 0) {
+    std::uint32_t* row = m_Rows[static_cast<std::size_t>(y)];
+    if (row == nullptr) {
         ClaimAndPaintRow(y, left, right, pixel);
         return;
     }
-    std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(y) * m_Width;
     std::fill(row + left, row + right, pixel);
 }
 
 // Its own call, so that neither path of PaintRow saves registers.
 void RasterCanvas::ClaimAndPaintRow(int y, int left, int right, std::uint32_t pixel)
 {
-    ClaimRow(y, left, right);
-    std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(y) * m_Width;
+    std::uint32_t* row = ClaimRow(y, left, right);
     std::fill(row + left, row + right, pixel);
 }
 
@@ -154,18 +153,15 @@ void RasterCanvas::PaintLine(int x1, int y1, int x2, int y2)
 
 void RasterCanvas::PaintNarrowBox(int left, int top, int right, int bottom, std::uint32_t pixel)
 {
-    const int width = m_Width;
-    if (left < 0 || right > width || top < 0 || bottom > m_Height) {
+    if (left < 0 || right > m_Width || top < 0 || bottom > m_Height) {
         PaintRect(left, top, right, bottom, pixel);
         return;
     }
-    if (top >= bottom) return;
-    std::uint32_t* first = m_Pixels.data() + static_cast<std::ptrdiff_t>(top) * width + left;
-    const std::ptrdiff_t last = right - left - 1;
-    for (int y = top; y < bottom; ++y, first += width) {
-        if (m_RowPending[static_cast<std::size_t>(y)] != 0) ClaimRow(y, left, right);
-        first[0] = pixel;
-        first[last] = pixel;
+    for (int y = top; y < bottom; ++y) {
+        std::uint32_t* row = m_Rows[static_cast<std::size_t>(y)];
+        if (row == nullptr) row = ClaimRow(y, left, right);
+        row[left] = pixel;
+        row[right - 1] = pixel;
     }
 }
 
@@ -182,13 +178,10 @@ void RasterCanvas::FrameRect(const CanvasRect& rect, Colour colour)
         return;
     }
     // Both columns inside the image: one pass over their rows.
-    const int width = m_Width;
-    const int top = std::max(rect.top + 1, 0);
     const int bottom = std::min(rect.bottom - 1, m_Height);
-    if (top >= bottom) return;
-    std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(top) * width;
-    for (int y = top; y < bottom; ++y, row += width) {
-        if (m_RowPending[static_cast<std::size_t>(y)] != 0) ClaimRow(y, rect.left, rect.left + 1);
+    for (int y = std::max(rect.top + 1, 0); y < bottom; ++y) {
+        std::uint32_t* row = m_Rows[static_cast<std::size_t>(y)];
+        if (row == nullptr) row = ClaimRow(y, rect.left, rect.left + 1);
         row[rect.left] = pixel;
         row[rect.right - 1] = pixel;
     }

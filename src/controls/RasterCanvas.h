@@ -22,6 +22,9 @@ namespace pelmora {
 class RasterCanvas final : public CanvasPort {
 public:
     RasterCanvas(TextRenderer& text, SystemColourResolver resolveSystemColour);
+    // Not copied: its row table points into its own pixels.
+    RasterCanvas(const RasterCanvas&) = delete;
+    RasterCanvas& operator=(const RasterCanvas&) = delete;
 
     // A new size clears the image to black; the next surface reset paints it.
     void Resize(int width, int height);
@@ -104,19 +107,20 @@ private:
         return IsSystemColour(colour) ? ResolveSystemColour(colour) : PixelOf(colour);
     }
     std::uint32_t ResolveSystemColour(Colour colour) const;
+    std::uint32_t* RowStart(int y) const { return m_Pixels.data() + static_cast<std::ptrdiff_t>(y) * m_Width; }
 
     // Paints one pixel inside the image on a row already painted with one store; anything else
     // goes to PaintRect.
     void PaintPixel(int x, int y, std::uint32_t pixel)
     {
-        const int width = m_Width;
-        if (static_cast<unsigned>(x) >= static_cast<unsigned>(width) ||
-            static_cast<unsigned>(y) >= static_cast<unsigned>(m_Height) ||
-            m_RowPending[static_cast<std::size_t>(y)] != 0) {
-            PaintRect(x, y, x + 1, y + 1, pixel);
-            return;
+        if (static_cast<unsigned>(x) < static_cast<unsigned>(m_Width) &&
+            static_cast<unsigned>(y) < static_cast<unsigned>(m_Height)) {
+            if (std::uint32_t* row = m_Rows[static_cast<std::size_t>(y)]) {
+                row[x] = pixel;
+                return;
+            }
         }
-        m_Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] = pixel;
+        PaintRect(x, y, x + 1, y + 1, pixel);
     }
     // Paints a small box that lies inside the image on rows already painted, and says whether it
     // did; paints nothing otherwise.
@@ -126,12 +130,11 @@ private:
         if (box.left < 0 || box.right > width || box.top < 0 || box.bottom > m_Height || box.top >= box.bottom) {
             return false;
         }
-        const std::uint8_t* pending = m_RowPending.data();
+        std::uint32_t* const* rows = m_Rows.data();
         for (int y = box.top; y < box.bottom; ++y) {
-            if (pending[y] != 0) return false;
+            if (rows[y] == nullptr) return false;
         }
-        std::uint32_t* row = m_Pixels.data() + static_cast<std::ptrdiff_t>(box.top) * width;
-        for (int y = box.top; y < box.bottom; ++y, row += width) std::fill(row + box.left, row + box.right, pixel);
+        for (int y = box.top; y < box.bottom; ++y) std::fill(rows[y] + box.left, rows[y] + box.right, pixel);
         return true;
     }
     // Paints a box one or two pixels wide (the edges' strokes, the frame's sides) with plain
@@ -139,8 +142,9 @@ private:
     [[gnu::noinline]] void PaintNarrowBox(int left, int top, int right, int bottom, std::uint32_t pixel);
     // Any box; a row still waiting for the background first gets it around the box.
     [[gnu::noinline]] void PaintRect(int left, int top, int right, int bottom, std::uint32_t pixel);
-    // Gives row y, still waiting, the background outside the columns left ... right - 1.
-    void ClaimRow(int y, int left, int right);
+    // Gives row y, still waiting, the background outside the columns left ... right - 1, and
+    // returns it.
+    std::uint32_t* ClaimRow(int y, int left, int right);
     [[gnu::noinline]] void PaintRow(int y, int left, int right, std::uint32_t pixel);
     [[gnu::noinline]] void ClaimAndPaintRow(int y, int left, int right, std::uint32_t pixel);
     [[gnu::noinline]] void PaintLine(int x1, int y1, int x2, int y2);
@@ -152,7 +156,9 @@ private:
     SystemColourResolver m_ResolveSystemColour;
     // Mutable: reading the pixels first clears the rows still waiting for the background.
     mutable std::vector<std::uint32_t> m_Pixels;
-    mutable std::vector<std::uint8_t> m_RowPending;
+    // Each row's first pixel, null while the row waits for the background: one load both finds
+    // a row and tells whether it is painted.
+    mutable std::vector<std::uint32_t*> m_Rows;
     mutable int m_PendingRows = 0;
     std::uint32_t m_Background = PixelOf(0);
     int m_Width = 0;
