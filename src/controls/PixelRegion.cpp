@@ -15,17 +15,6 @@ bool Overlaps(const CanvasRect& a, const CanvasRect& b)
 
 }  // namespace
 
-void PixelRegion::SetRect(const CanvasRect& rect)
-{
-    m_Rects.clear();
-    if (!IsEmptyRect(rect)) m_Rects.push_back(rect);
-}
-
-void PixelRegion::Subtract(const PixelRegion& removed)
-{
-    for (const CanvasRect& r : removed.m_Rects) Subtract(r);
-}
-
 // Each rectangle the removed one overlaps is cut into the bands above and below it and the
 // pieces left and right of it within its rows. Pieces never overlap the removed rectangle, so
 // the ones appended need no second look. The first piece takes the cut rectangle's place, which

@@ -10,9 +10,17 @@ namespace pelmora {
 // minus a few squares. Reuses its storage, so rebuilding one on every redraw does not allocate.
 class PixelRegion {
 public:
-    void SetRect(const CanvasRect& rect);
+    // Inline, as a redraw rebuilds the window's shape from a rectangle and four corners.
+    void SetRect(const CanvasRect& rect)
+    {
+        m_Rects.clear();
+        if (rect.right > rect.left && rect.bottom > rect.top) m_Rects.push_back(rect);
+    }
     void Clear() { m_Rects.clear(); }
-    void Subtract(const PixelRegion& removed);
+    void Subtract(const PixelRegion& removed)
+    {
+        for (const CanvasRect& r : removed.m_Rects) Subtract(r);
+    }
     void Subtract(const CanvasRect& removed);
 
     bool Contains(int x, int y) const;
