@@ -69,10 +69,14 @@ inline void DrawButton(ButtonFields& fields, const ButtonSurface& surface, Raste
     ButtonPainter<RasterCanvas>(fields, surface, canvas).DrawButton(request);
 }
 
-// c with its red, green and blue parts lowered by the given steps.
+// c with its red, green and blue parts lowered by the given steps, each part wrapping within its
+// byte. The three subtractions are done at once (each byte's top bit set first, so that no borrow
+// crosses into the next), as the gradients step a colour on every row.
 constexpr Colour Darker(Colour c, int red, int green, int blue)
 {
-    return Rgb(RedOf(c) - red, GreenOf(c) - green, BlueOf(c) - blue);
+    const Colour step = Rgb(red, green, blue);
+    constexpr Colour kTopBits = 0x808080u;
+    return (((c | kTopBits) - (step & ~kTopBits)) ^ ((c ^ ~step) & kTopBits)) & 0xFFFFFFu;
 }
 
 }  // namespace pelmora
