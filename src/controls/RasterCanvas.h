@@ -53,24 +53,26 @@ public:
         m_PenWidth = std::max(width, 1);
         if (m_PenWidth > 1) m_Cap.SetWidth(m_PenWidth);
     }
-    // The edges' strokes, most of a redraw's calls, are single steps painted inline: a one-pixel
-    // pen's paints its start pixel, a two-pixel pen's vertical one a box of 2 x 3 (the caps are
-    // square). A one-pixel pen's rows (the face's) go straight to PaintRow. Every other line,
-    // and a box not wholly on rows already painted, goes out of line.
+    // A one-pixel pen's rows (the face's) go straight to PaintRow. The edges' strokes, most of a
+    // redraw's calls, are single steps painted inline: a one-pixel pen's paints its start pixel,
+    // a two-pixel pen's vertical one a box of 2 x 3 (the caps are square). Every other line, and
+    // a box not wholly on rows already painted, goes out of line. The checks are in this order
+    // so that a caller's constant coordinates drop all but one.
     [[gnu::always_inline]] void Line(int x1, int y1, int x2, int y2) override
     {
         PixelBox box;
-        if (m_PenWidth == 1 && IsOneStep(x1, y1, x2, y2)) {
-            PaintPixel(x1, y1, m_PenPixel);
-            return;
-        }
         if (m_PenWidth == 1 && y1 == y2 && x1 != x2) {
             StraightLineBox(1, true, x1, y1, x2, y2, box);
             PaintRow(box.top, box.left, box.right, m_PenPixel);
             return;
         }
+        if (m_PenWidth == 1 && IsOneStep(x1, y1, x2, y2)) {
+            PaintPixel(x1, y1, m_PenPixel);
+            return;
+        }
         if (m_PenWidth == 2 && x1 == x2 && IsOneStep(x1, y1, x2, y2) &&
-            StraightLineBox(2, m_Cap.IsSquare(), x1, y1, x2, y2, box) && PaintSmallBox(box, m_PenPixel)) {
+            StraightLineBox(2, m_Cap.IsSquare(), x1, y1, x2, y2, box) &&
+            PaintColumnPair(box.left, box.top, box.bottom, m_PenPixel)) {
             return;
         }
         PaintLine(x1, y1, x2, y2);
@@ -122,19 +124,19 @@ private:
         }
         PaintRect(x, y, x + 1, y + 1, pixel);
     }
-    // Paints a small box that lies inside the image on rows already painted, and says whether it
-    // did; paints nothing otherwise.
-    bool PaintSmallBox(const PixelBox& box, std::uint32_t pixel)
+    // Paints the columns left and left + 1 of rows top ... bottom - 1 if they lie inside the
+    // image on rows already painted, and says whether it did; paints nothing otherwise.
+    bool PaintColumnPair(int left, int top, int bottom, std::uint32_t pixel)
     {
-        const int width = m_Width;
-        if (box.left < 0 || box.right > width || box.top < 0 || box.bottom > m_Height || box.top >= box.bottom) {
-            return false;
-        }
+        if (left < 0 || left + 2 > m_Width || top < 0 || bottom > m_Height || top >= bottom) return false;
         std::uint32_t* const* rows = m_Rows.data();
-        for (int y = box.top; y < box.bottom; ++y) {
+        for (int y = top; y < bottom; ++y) {
             if (rows[y] == nullptr) return false;
         }
-        for (int y = box.top; y < box.bottom; ++y) std::fill(rows[y] + box.left, rows[y] + box.right, pixel);
+        for (int y = top; y < bottom; ++y) {
+            rows[y][left] = pixel;
+            rows[y][left + 1] = pixel;
+        }
         return true;
     }
     // Paints a box one or two pixels wide (the edges' strokes, the frame's sides) with plain
