@@ -146,9 +146,9 @@ private:
     [[gnu::noinline]] void PaintRect(int left, int top, int right, int bottom, std::uint32_t pixel);
     // Gives row y, still waiting, the background outside the columns left ... right - 1, and
     // returns it.
-    std::uint32_t* ClaimRow(int y, int left, int right);
+    [[gnu::noinline]] std::uint32_t* ClaimRow(int y, int left, int right);
+    std::uint32_t* ClaimRowInline(int y, int left, int right);
     [[gnu::noinline]] void PaintRow(int y, int left, int right, std::uint32_t pixel);
-    [[gnu::noinline]] void ClaimAndPaintRow(int y, int left, int right, std::uint32_t pixel);
     [[gnu::noinline]] void PaintLine(int x1, int y1, int x2, int y2);
     // Gives every waiting row its background.
     void ClearPendingRows() const;
