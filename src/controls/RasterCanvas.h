@@ -57,7 +57,8 @@ public:
     // redraw's calls, are single steps painted inline: a one-pixel pen's paints its start pixel,
     // a two-pixel pen's vertical one a box of 2 x 3 (the caps are square). Every other line, and
     // a box not wholly on rows already painted, goes out of line. The checks are in this order
-    // so that a caller's constant coordinates drop all but one.
+    // so that a caller's constant coordinates drop all but one; forced inline, as a compiler
+    // otherwise keeps some of a step's dozens of calls out of line.
     [[gnu::always_inline]] void Line(int x1, int y1, int x2, int y2) override
     {
         PixelBox box;
@@ -139,17 +140,21 @@ private:
         }
         return true;
     }
+    // The routines below stay out of line, so that the inline paths above stay small where a
+    // step calls them dozens of times.
     // Paints a box one or two pixels wide (the edges' strokes, the frame's sides) with plain
     // stores into its rows; a box reaching outside the image goes to PaintRect.
     [[gnu::noinline]] void PaintNarrowBox(int left, int top, int right, int bottom, std::uint32_t pixel);
     // Any box; a row still waiting for the background first gets it around the box.
     [[gnu::noinline]] void PaintRect(int left, int top, int right, int bottom, std::uint32_t pixel);
+    // The columns left ... right - 1 of row y.
+    [[gnu::noinline]] void PaintRow(int y, int left, int right, std::uint32_t pixel);
+    // The lines Line does not paint itself.
+    [[gnu::noinline]] void PaintLine(int x1, int y1, int x2, int y2);
     // Gives row y, still waiting, the background outside the columns left ... right - 1, and
     // returns it.
     [[gnu::noinline]] std::uint32_t* ClaimRow(int y, int left, int right);
     std::uint32_t* ClaimRowInline(int y, int left, int right);
-    [[gnu::noinline]] void PaintRow(int y, int left, int right, std::uint32_t pixel);
-    [[gnu::noinline]] void PaintLine(int x1, int y1, int x2, int y2);
     // Gives every waiting row its background.
     void ClearPendingRows() const;
     RegionSlot* Slot(RegionHandle region);
@@ -161,7 +166,7 @@ private:
     // Each row's first pixel, null while the row waits for the background: one load both finds
     // a row and tells whether it is painted.
     mutable std::vector<std::uint32_t*> m_Rows;
-    mutable int m_PendingRows = 0;
+    mutable int m_PendingRows = 0;  // how many are null
     std::uint32_t m_Background = PixelOf(0);
     int m_Width = 0;
     int m_Height = 0;
