@@ -207,6 +207,40 @@ int RasterCanvas::DrawText(std::string_view text, CanvasRect& rect, unsigned fla
     return extent.height;
 }
 
+RasterCanvas::RegionSlot* RasterCanvas::Slot(RegionHandle region)
+{
+    if (region == 0 || region > m_Regions.size() || !m_Regions[region - 1].used) return nullptr;
+    return &m_Regions[region - 1];
+}
+
+RegionHandle RasterCanvas::CreateRectRegion(const CanvasRect& rect)
+{
+    auto free = std::find_if(m_Regions.begin(), m_Regions.end(),
+                             [](const RegionSlot& slot) { return !slot.used; });
+    if (free == m_Regions.end()) free = m_Regions.insert(m_Regions.end(), RegionSlot{});
+    free->used = true;
+    free->region.SetRect(rect);
+    return static_cast<RegionHandle>(free - m_Regions.begin()) + 1;
+}
+
+void RasterCanvas::SubtractRegion(RegionHandle target, RegionHandle removed)
+{
+    RegionSlot* to = Slot(target);
+    const RegionSlot* from = Slot(removed);
+    if (to == nullptr || from == nullptr) return;
+    if (to == from) to->region.Clear();
+    else to->region.Subtract(from->region);
+}
+
+// The window's own region is not the caller's to delete.
+void RasterCanvas::DeleteRegion(RegionHandle region)
+{
+    RegionSlot* slot = Slot(region);
+    if (slot == nullptr || region == m_WindowRegion) return;
+    slot->used = false;
+    slot->region.Clear();
+}
+
 void RasterCanvas::SetWindowRegion(RegionHandle region)
 {
     if (region != 0 && Slot(region) == nullptr) return;

@@ -88,32 +88,9 @@ public:
     void SetTextColour(Colour colour) override;
     int DrawText(std::string_view text, CanvasRect& rect, unsigned flags,
                  const ButtonFont& font) override;
-    // The region calls are inline: a redraw makes fourteen of them to cut the corners.
-    RegionHandle CreateRectRegion(const CanvasRect& rect) override
-    {
-        std::size_t free = 0;
-        while (free < m_Regions.size() && m_Regions[free].used) ++free;
-        if (free == m_Regions.size()) m_Regions.emplace_back();
-        m_Regions[free].used = true;
-        m_Regions[free].region.SetRect(rect);
-        return free + 1;
-    }
-    void SubtractRegion(RegionHandle target, RegionHandle removed) override
-    {
-        RegionSlot* to = Slot(target);
-        const RegionSlot* from = Slot(removed);
-        if (to == nullptr || from == nullptr) return;
-        if (to == from) to->region.Clear();
-        else to->region.Subtract(from->region);
-    }
-    // The window's own region is not the caller's to delete.
-    void DeleteRegion(RegionHandle region) override
-    {
-        RegionSlot* slot = Slot(region);
-        if (slot == nullptr || region == m_WindowRegion) return;
-        slot->used = false;
-        slot->region.Clear();
-    }
+    RegionHandle CreateRectRegion(const CanvasRect& rect) override;
+    void SubtractRegion(RegionHandle target, RegionHandle removed) override;
+    void DeleteRegion(RegionHandle region) override;
     void SetWindowRegion(RegionHandle region) override;
 
 private:
@@ -180,11 +157,7 @@ private:
     std::uint32_t* ClaimRowInline(int y, int left, int right);
     // Gives every waiting row its background.
     void ClearPendingRows() const;
-    RegionSlot* Slot(RegionHandle region)
-    {
-        if (region == 0 || region > m_Regions.size() || !m_Regions[region - 1].used) return nullptr;
-        return &m_Regions[region - 1];
-    }
+    RegionSlot* Slot(RegionHandle region);
 
     TextRenderer& m_Text;
     SystemColourResolver m_ResolveSystemColour;
