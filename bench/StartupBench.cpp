@@ -9,12 +9,7 @@
 // The main window starts as the program does: the real registry store, files, pictures and
 // Windows directory, all in a scratch folder, so its load reads and writes for real.
 #include "QtAppShell.h"
-#include "app/AppServices.h"
-#include "platform/LocalFiles.h"
-#include "platform/LocalProcesses.h"
-#include "platform/SystemWindowsDirectory.h"
-#include "platform/qt/QtPictures.h"
-#include "registry/SystemRegistry.h"
+#include "platform/qt/SystemServices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -80,13 +75,8 @@ int RunEmptyWindow(int argc, char** argv, bool text)
 int RunMainWindow(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    auto registry = pelmora::MakeSystemRegistry();
-    pelmora::LocalFiles files;
-    pelmora::QtPictures pictures;
-    auto windowsDirectory = pelmora::MakeSystemWindowsDirectory();
-    pelmora::LocalProcesses processes;
-    pelmora::AppServices services{*registry, files, pictures, *windowsDirectory, processes, "pelmora"};
-    pelmora::qt::QtAppShell shell(services);
+    pelmora::SystemServices system("pelmora");
+    pelmora::qt::QtAppShell shell(system.Services());
     // The watch must be on the window before it is first shown, so the shell's window is made
     // the way OpenMainWindow makes it and watched from its first event.
     struct WatchNewWindows : QObject {

@@ -2,11 +2,7 @@
 // window system: pictures go through QImage, which needs no application object.
 #include "RunCli.h"
 #include "platform/AnsiText.h"
-#include "platform/LocalFiles.h"
-#include "platform/LocalProcesses.h"
-#include "platform/SystemWindowsDirectory.h"
-#include "platform/qt/QtPictures.h"
-#include "registry/SystemRegistry.h"
+#include "platform/qt/SystemServices.h"
 
 #include <filesystem>
 #include <iostream>
@@ -24,13 +20,8 @@ int main(int argc, char** argv)
 #endif
     const std::string programName = argc > 0 ? std::filesystem::path(argv[0]).stem().string() : "pelmora-cli";
     try {
-        const std::unique_ptr<RegistryApi> registry = MakeSystemRegistry();
-        const std::unique_ptr<WindowsDirectorySource> windowsDirectory = MakeSystemWindowsDirectory();
-        LocalFiles files;
-        QtPictures pictures;
-        LocalProcesses processes;
-        AppServices services{*registry, files, pictures, *windowsDirectory, processes, programName};
-        return cli::RunCli(args, std::cout, std::cerr, services);
+        SystemServices system(programName);
+        return cli::RunCli(args, std::cout, std::cerr, system.Services());
     } catch (const std::exception& error) {
         std::cerr << "pelmora-cli: " << error.what() << '\n';
         return 1;

@@ -1,14 +1,8 @@
 // pelmora: the OEM logo and support information tool.
 #include "QtAppShell.h"
 #include "QtDesignStyle.h"
-#include "app/AppServices.h"
-#include "platform/LocalFiles.h"
-#include "platform/LocalProcesses.h"
-#include "platform/SystemWindowsDirectory.h"
-#include "platform/WindowsDirectory.h"
 #include "platform/qt/DisplayCheck.h"
-#include "platform/qt/QtPictures.h"
-#include "registry/SystemRegistry.h"
+#include "platform/qt/SystemServices.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,14 +20,8 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(true);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pelmora::qt::DesignImage("about-emblem"))));
 
-    auto registry = pelmora::MakeSystemRegistry();
-    pelmora::LocalFiles files;
-    pelmora::QtPictures pictures;
-    auto windowsDirectory = pelmora::MakeSystemWindowsDirectory();
-    pelmora::LocalProcesses processes;
-    pelmora::AppServices services{*registry, files, pictures, *windowsDirectory, processes, "pelmora"};
-
-    pelmora::qt::QtAppShell shell(services);
+    pelmora::SystemServices system("pelmora");
+    pelmora::qt::QtAppShell shell(system.Services());
     shell.OpenMainWindow();
     return QApplication::exec();
 }

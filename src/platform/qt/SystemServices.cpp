@@ -1,0 +1,15 @@
+#include "platform/qt/SystemServices.h"
+
+#include "platform/SystemWindowsDirectory.h"
+#include "registry/SystemRegistry.h"
+
+namespace pelmora {
+
+SystemServices::SystemServices(std::string executableName)
+    : m_Registry(MakeSystemRegistry()),
+      m_WindowsDirectory(MakeSystemWindowsDirectory()),
+      m_Services{*m_Registry, m_Files, m_Pictures, *m_WindowsDirectory, m_Processes, std::move(executableName)}
+{
+}
+
+}  // namespace pelmora
