@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppServices.h"
+#include "oem/AppServices.h"
 #include "platform/ViewPort.h"
 
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "app/MainPresenter.h"
 
-#include "app/FailureReport.h"
+#include "oem/FailureReport.h"
 
 namespace pelmora {
 

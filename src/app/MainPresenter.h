@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppServices.h"
 #include "app/AppShell.h"
-#include "app/OemFileLocations.h"
+#include "oem/AppServices.h"
+#include "oem/OemFileLocations.h"
 #include "platform/DialogPort.h"
 #include "platform/ViewPort.h"
 

@@ -1,10 +1,10 @@
 #include "app/MainPresenter.h"
 
-#include "app/FailureReport.h"
+#include "oem/FailureReport.h"
+#include "oem/OemInfoLayout.h"
+#include "oem/OemInfoWriter.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
-#include "support/OemInfoLayout.h"
-#include "support/OemInfoWriter.h"
 
 namespace pelmora {
 

@@ -2,9 +2,9 @@
 
 #include "ConsoleDialogs.h"
 #include "ConsoleView.h"
-#include "app/AppServices.h"
 #include "app/AppShell.h"
 #include "app/MainPresenter.h"
+#include "oem/AppServices.h"
 
 namespace pelmora::cli {
 

@@ -1,11 +1,11 @@
 #include "support/SupportEditorPresenter.h"
 
-#include "app/FailureReport.h"
-#include "app/OemFileLocations.h"
+#include "oem/FailureReport.h"
+#include "oem/OemFileLocations.h"
+#include "oem/OemInfoLayout.h"
+#include "oem/OemInfoWriter.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
-#include "support/OemInfoLayout.h"
-#include "support/OemInfoWriter.h"
 #include "support/SupportFields.h"
 
 #include <iterator>

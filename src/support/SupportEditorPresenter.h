@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/AppServices.h"
+#include "oem/AppServices.h"
+#include "oem/SupportInfo.h"
 #include "platform/DialogPort.h"
 #include "platform/ViewPort.h"
-#include "support/SupportInfo.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/SupportInfo.h"
+#include "oem/SupportInfo.h"
 
 namespace pelmora {
 

@@ -22,6 +22,4 @@ struct MainWindowStart {
     MainPresenter presenter;
 };
 
-inline ShownMessage Stop(std::string text) { return {std::move(text), "Pelmora", MessageStyle::Stop}; }
-
 }  // namespace pelmora::testing

@@ -1,8 +1,10 @@
 #include "support/SupportEditorPresenter.h"
 
-#include "app/MainWindowStart.h"
+#include "oem/OemInfoLayout.h"
 #include "registry/RegistryPaths.h"
-#include "support/OemInfoLayout.h"
+#include "testing/FakeDialogs.h"
+#include "testing/FakeMachine.h"
+#include "testing/FakeView.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "support/OemInfoLayout.h"
+#include "oem/OemInfoLayout.h"
 
 #include "platform/AnsiText.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "oem/SupportInfo.h"
 #include "platform/FilePort.h"
 #include "platform/Status.h"
-#include "support/SupportInfo.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "app/OemFileLocations.h"
+#include "oem/OemFileLocations.h"
 
 namespace pelmora {
 

@@ -1,6 +1,6 @@
-#include "support/OemInfoWriter.h"
+#include "oem/OemInfoWriter.h"
 
-#include "support/OemInfoLayout.h"
+#include "oem/OemInfoLayout.h"
 #include "testing/FakeMachine.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/FailureReport.h"
+#include "oem/FailureReport.h"
 
 namespace pelmora {
 
