@@ -1,7 +1,5 @@
 #include "app/MainPresenter.h"
 
-#include "platform/LocalProcesses.h"
-
 namespace pelmora {
 
 void MainPresenter::EditSupportInformation() { m_Shell.OpenSupportEditor(); }
@@ -11,8 +9,9 @@ void MainPresenter::About() { m_Shell.OpenAbout(); }
 void MainPresenter::View()
 {
     // Shown and activated (style 5), not waited for; a failure to start is not reported.
-    const ProgramCommand command = SystemPropertiesCommand(m_View.Text("La11"));
-    m_Services.processes.StartDetached(command.program, command.arguments, 5);
+    ProcessPort& processes = m_Services.processes;
+    const ProgramCommand command = processes.SystemPropertiesCommand(m_View.Text("La11"));
+    processes.StartDetached(command.program, command.arguments, 5);
 }
 
 void MainPresenter::Exit() { m_Shell.ExitProgram(); }

@@ -1,5 +1,4 @@
 #include "app/MainWindowStart.h"
-#include "platform/LocalProcesses.h"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +77,7 @@ TEST(CommandTable, ViewStartsSystemPropertiesOnTheWindowsDirectoryEachTime)
     machine.processes.startSucceeds = false;
     start.presenter.View();
     start.presenter.RunCommand("on");
-    const ProgramCommand expected = SystemPropertiesCommand(machine.WindowsDirectory());
+    const ProgramCommand expected = machine.processes.SystemPropertiesCommand(machine.WindowsDirectory());
     const StartedProcess process{expected.program, expected.arguments, 5};
     EXPECT_EQ(machine.processes.started, (std::vector<StartedProcess>{process, process}));
     EXPECT_TRUE(start.dialogs.messages.empty()) << "a failure to start is not reported";
