@@ -2,13 +2,15 @@
 #include "QtAppShell.h"
 #include "QtDesignStyle.h"
 #include "platform/qt/DisplayCheck.h"
-#include "platform/qt/SystemServices.h"
+#include "platform/qt/QtPictures.h"
+#include "wiring/SystemServices.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -20,7 +22,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(true);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pelmora::qt::DesignImage("about-emblem"))));
 
-    pelmora::SystemServices system("pelmora");
+    pelmora::SystemServices system("pelmora", std::make_unique<pelmora::QtPictures>());
     pelmora::qt::QtAppShell shell(system.Services());
     shell.OpenMainWindow();
     return QApplication::exec();
