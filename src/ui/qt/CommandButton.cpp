@@ -3,6 +3,7 @@
 #include "CommandButtonInput.h"
 #include "QtDesignStyle.h"
 #include "controls/ButtonPainter.h"
+#include "controls/Overloaded.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -41,7 +42,7 @@ CommandButton::CommandButton(ButtonAmbient host, QWidget* parent)
     setMouseTracking(true);                     // moves without a button held reach the button
     setAttribute(Qt::WA_OpaquePaintEvent);      // the image covers every pixel inside the mask
     connect(&m_HoverTimer, &TimerElement::Timer, this,
-            [this] { Notify(ButtonNotification::TimerTick(IsPointerOver())); });
+            [this] { Notify(notifications::TimerTick(IsPointerOver())); });
 }
 
 CommandButton::~CommandButton()
@@ -103,37 +104,37 @@ void CommandButton::paintEvent(QPaintEvent*)
 void CommandButton::resizeEvent(QResizeEvent*)
 {
     const double ratio = devicePixelRatioF();
-    Notify(ButtonNotification::Resize(static_cast<std::int32_t>(std::lround(width() * ratio)),
+    Notify(notifications::Resize(static_cast<std::int32_t>(std::lround(width() * ratio)),
                                       static_cast<std::int32_t>(std::lround(height() * ratio))));
 }
 
-void CommandButton::showEvent(QShowEvent*) { Notify(ButtonNotification::Show()); }
+void CommandButton::showEvent(QShowEvent*) { Notify(notifications::Show()); }
 
 // A popup menu opening or closing leaves the focus where it was.
 void CommandButton::focusInEvent(QFocusEvent* event)
 {
     if (event->reason() != Qt::PopupFocusReason)
-        Notify(ButtonNotification::GotFocus());
+        Notify(notifications::GotFocus());
 }
 
 void CommandButton::focusOutEvent(QFocusEvent* event)
 {
     if (event->reason() != Qt::PopupFocusReason)
-        Notify(ButtonNotification::LostFocus());
+        Notify(notifications::LostFocus());
 }
 
 void CommandButton::mousePressEvent(QMouseEvent* event)
 {
     m_ReleaseEndsDoubleClick = false;
     const QPointF at = DevicePosition(event->position());
-    Notify(ButtonNotification::MouseDown(MouseButtonsOf(event->button()), ShiftStateOf(event->modifiers()),
+    Notify(notifications::MouseDown(MouseButtonsOf(event->button()), ShiftStateOf(event->modifiers()),
                                          static_cast<float>(at.x()), static_cast<float>(at.y())));
 }
 
 void CommandButton::mouseDoubleClickEvent(QMouseEvent*)
 {
     m_ReleaseEndsDoubleClick = true;
-    Notify(ButtonNotification::DblClick());
+    Notify(notifications::DblClick());
 }
 
 void CommandButton::mouseMoveEvent(QMouseEvent* event)
@@ -142,7 +143,7 @@ void CommandButton::mouseMoveEvent(QMouseEvent* event)
     const QPointF at = DevicePosition(event->position());
     // Only moves with no button or the left one held ask where the pointer is.
     const bool over = buttons < 2 && IsPointerOver();
-    Notify(ButtonNotification::MouseMove(buttons, ShiftStateOf(event->modifiers()), static_cast<float>(at.x()),
+    Notify(notifications::MouseMove(buttons, ShiftStateOf(event->modifiers()), static_cast<float>(at.x()),
                                          static_cast<float>(at.y()), over));
 }
 
@@ -163,10 +164,10 @@ void CommandButton::mouseReleaseEvent(QMouseEvent* event)
         }
     }
     QPointer<CommandButton> alive(this);
-    Notify(ButtonNotification::MouseUp(MouseButtonsOf(event->button()), ShiftStateOf(event->modifiers()),
+    Notify(notifications::MouseUp(MouseButtonsOf(event->button()), ShiftStateOf(event->modifiers()),
                                        static_cast<float>(at.x()), static_cast<float>(at.y())));
     if (clicks && alive)
-        Notify(ButtonNotification::Click());
+        Notify(notifications::Click());
 }
 
 // Held keys repeat their key-down, as on the platform; X11's repeated releases are dropped so a
@@ -177,9 +178,9 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
     const std::int16_t ascii = KeyAsciiOf(event->text());
     QPointer<CommandButton> alive(this);
     if (code != 0)
-        Notify(ButtonNotification::KeyDown(code, ShiftStateOf(event->modifiers())));
+        Notify(notifications::KeyDown(code, ShiftStateOf(event->modifiers())));
     if (ascii != 0 && alive)
-        Notify(ButtonNotification::KeyPress(ascii));
+        Notify(notifications::KeyPress(ascii));
 }
 
 void CommandButton::keyReleaseEvent(QKeyEvent* event)
@@ -187,7 +188,7 @@ void CommandButton::keyReleaseEvent(QKeyEvent* event)
     if (event->isAutoRepeat())
         return;
     if (const std::int16_t code = KeyCodeOf(*event))
-        Notify(ButtonNotification::KeyUp(code, ShiftStateOf(event->modifiers())));
+        Notify(notifications::KeyUp(code, ShiftStateOf(event->modifiers())));
 }
 
 // ---- carrying out the effects
@@ -209,26 +210,27 @@ void CommandButton::Apply(ButtonStepResult result)
 bool CommandButton::Carry(const ButtonEffect& effect, bool snapshotCurrent)
 {
     QPointer<CommandButton> alive(this);
-    switch (effect.kind) {
-    case ButtonEffectKind::DrawButton: Draw(snapshotCurrent ? effect.fields : m_State.fields, effect.request); break;
-    case ButtonEffectKind::Refresh: repaint(); break;
-    case ButtonEffectKind::EnableTimer: m_HoverTimer.SetEnabled(true); break;
-    case ButtonEffectKind::DisableTimer: m_HoverTimer.SetEnabled(false); break;
-    case ButtonEffectKind::Raise: Raise(effect.event); break;
-    case ButtonEffectKind::SendTab: SendTab(true); break;
-    case ButtonEffectKind::SendShiftTab: SendTab(false); break;
-    case ButtonEffectKind::CaptureMouse:
-        if (isVisible()) {
-            grabMouse();
-            m_Grabbed = true;
-        }
-        break;
-    case ButtonEffectKind::NotifyChanged: emit propertyChanged(ToQString(effect.text)); break;
-    case ButtonEffectKind::SetSurfaceEnabled: QWidget::setEnabled(effect.enabled); break;
-    case ButtonEffectKind::SetSurfaceFont: QWidget::setFont(ToQFont(effect.font)); break;
-    case ButtonEffectKind::SetSurfaceForeColor: break;  // drawn from the state
-    case ButtonEffectKind::SetAccessKeys: SetAccessKeys(effect.text); break;
-    }
+    std::visit(Overloaded{
+                   [&](const effects::Draw& e) { Draw(snapshotCurrent ? e.fields : m_State.fields, e.request); },
+                   [&](const effects::Refresh&) { repaint(); },
+                   [&](const effects::EnableTimer&) { m_HoverTimer.SetEnabled(true); },
+                   [&](const effects::DisableTimer&) { m_HoverTimer.SetEnabled(false); },
+                   [&](const effects::Raise& e) { Raise(e.event); },
+                   [&](const effects::SendTab&) { SendTab(true); },
+                   [&](const effects::SendShiftTab&) { SendTab(false); },
+                   [&](const effects::CaptureMouse&) {
+                       if (isVisible()) {
+                           grabMouse();
+                           m_Grabbed = true;
+                       }
+                   },
+                   [&](const effects::NotifyChanged& e) { emit propertyChanged(ToQString(e.property)); },
+                   [&](const effects::SurfaceEnabled& e) { QWidget::setEnabled(e.enabled); },
+                   [&](const effects::SurfaceFont& e) { QWidget::setFont(ToQFont(e.font)); },
+                   [&](const effects::SurfaceForeColor&) {},  // drawn from the state
+                   [&](const effects::AccessKeys& e) { SetAccessKeys(e.keys); },
+               },
+               effect);
     return !alive.isNull();
 }
 
@@ -277,7 +279,7 @@ void CommandButton::SetAccessKeys(const std::string& keys)
     }
     if (m_AccessKey == nullptr) {
         m_AccessKey = new QShortcut(this);  // Alt with the key, anywhere in the button's window
-        connect(m_AccessKey, &QShortcut::activated, this, [this] { Notify(ButtonNotification::AccessKeyPress()); });
+        connect(m_AccessKey, &QShortcut::activated, this, [this] { Notify(notifications::AccessKeyPress()); });
     }
     m_AccessKey->setKey(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(key.at(0).unicode())));
 }
