@@ -33,7 +33,7 @@ std::string Describe(const ButtonEffect& effect)
             [](const effects::SendShiftTab&) { return string("SendShiftTab"); },
             [](const effects::CaptureMouse&) { return string("CaptureMouse"); },
             [](const effects::NotifyChanged& e) { return "Notify " + e.property; },
-            [](const effects::SurfaceEnabled& e) { return string(e.enabled ? "SurfaceEnabled 1" : "SurfaceEnabled 0"); },
+            [](const effects::SurfaceEnabled& e) { return string("SurfaceEnabled ") + (e.enabled ? "1" : "0"); },
             [](const effects::SurfaceFont& e) { return "SurfaceFont " + e.font.name; },
             [](const effects::SurfaceForeColor& e) { return "SurfaceForeColor " + Hex(e.colour); },
             [](const effects::AccessKeys& e) { return "AccessKeys " + (e.keys.empty() ? string("(none)") : e.keys); },

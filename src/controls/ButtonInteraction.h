@@ -2,9 +2,9 @@
 
 // The hover button's reaction to its window's notifications, as a pure step: a notification
 // (ButtonNotifications.h) and the state in, the new state and the effects to carry out in order
-// out (ButtonEffects.h). Whoever drives it keeps the new state first, then carries out the
-// effects; each Draw carries the fields to draw with. The property functions
-// (ButtonProperties.h) return the same kind of result.
+// out (ButtonEffects.h). Whoever drives it (a front end through ButtonHost) keeps the new state
+// first, then carries out the effects; each Draw carries the fields to draw with. The property
+// functions (ButtonProperties.h) return the same kind of result.
 //
 // Only MouseMove and TimerTick need `pointerOver`, asked at that moment. Nothing here keeps time
 // or touches a window, so every rule can be tested without either.
