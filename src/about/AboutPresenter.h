@@ -7,7 +7,7 @@
 
 namespace pelmora {
 
-// Every handler of the About window Form2z.
+// Every handler of the About window Form2z (names in AboutWindowControls.h).
 class AboutPresenter {
 public:
     AboutPresenter(ViewPort& view, AppServices& services);

@@ -6,12 +6,11 @@
 #include "platform/ViewPort.h"
 
 #include <string>
-
 #include <string_view>
 
 namespace pelmora {
 
-// Every handler of the support-information editor sinf.
+// Every handler of the support-information editor sinf (names in SupportEditorControls.h).
 class SupportEditorPresenter {
 public:
     SupportEditorPresenter(ViewPort& view, DialogPort& dialogs, AppServices& services);
