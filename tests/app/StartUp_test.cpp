@@ -92,5 +92,28 @@ TEST(StartUp, WithoutWindowsDirectory)
     EXPECT_TRUE(start.dialogs.messages.empty());
 }
 
+// What the console loads: the stored fields and the Windows directory, without counting a start
+// or looking at the logo.
+TEST(StartUp, StoredFieldsAloneCountNoStart)
+{
+    FakeMachine machine;
+    machine.SetReg(kReadKey, "", "/pics/Logo.bmp");
+    machine.SetReg(kOemKey, "Manufacture", "Contoso");
+    machine.SetReg(kOemKey, "Model", "X1");
+    machine.PutFile(machine.LogoPath(), testing::FakePictures::FileBytes(180, 115));
+    FakeView view;
+    testing::FakeDialogs dialogs;
+    testing::FakeShell shell;
+    MainPresenter presenter(view, dialogs, shell, machine.services);
+    presenter.LoadStoredFields();
+    EXPECT_EQ(view.Text(form1::kPathBox), "/pics/Logo.bmp");
+    EXPECT_EQ(view.Text(form1::kManufacturer), "Contoso");
+    EXPECT_EQ(view.Text(form1::kModel), "X1");
+    EXPECT_EQ(view.Text(form1::kWindowsDir), machine.WindowsDirectory());
+    EXPECT_EQ(view.Text(form1::kVisits), "");
+    EXPECT_EQ(SettingsStore(*machine.realRegistry).GetSetting("pelmora", "Run", "Run", "none"), "none");
+    EXPECT_EQ(machine.pictures.loads, 0);
+}
+
 }  // namespace
 }  // namespace pelmora
