@@ -83,9 +83,9 @@ int main(int argc, char** argv)
     window.resize(360, 160);
     std::vector<CommandButton*> buttons;
     for (int i = 0; i < 4; ++i) {
+        const std::string name = "CommandButton" + std::to_string(i + 1);
         auto* button = new CommandButton(
-            pelmora::ButtonAmbient{pelmora::ButtonFont{}, pelmora::designs::kHostForeColour, "CommandButton" + std::to_string(i + 1)},
-            &window);
+            pelmora::ButtonAmbient{pelmora::ButtonFont{}, pelmora::designs::kHostForeColour, name}, &window);
         pelmora::PropertyBag bag;
         bag.WriteProperty("caption", std::string("Button ") + std::to_string(i + 1));
         button->Host().ReadProperties(bag);

@@ -54,7 +54,8 @@ void LogoCommands::ApplySelected()
 {
     if (!Install())
         return;
-    const Status stored = WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text(form1::kPathBox));
+    const Status stored =
+        WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text(form1::kPathBox));
     if (!stored)
         ShowStop(m_Dialogs, "The logo was saved, but its path was not stored: " + Why(stored) + ".");
 }

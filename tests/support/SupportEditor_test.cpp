@@ -24,9 +24,10 @@ const ShownMessage kSaved{"Support informations Saved", "OEM", MessageStyle::Inf
 
 // Each box of the editor and the value it is stored as, in the order they are read.
 const std::pair<const char*, const char*> kBoxes[] = {
-    {sinf::kManufacturer, "Manufacture"}, {sinf::kModel, "Model"},  {sinf::kWebAddress, "web addres"}, {sinf::kEMail, "E-MAIL"},
-    {sinf::kPostalAddress, "ADDRES"},      {sinf::kTelephone, "TELEPHONE"}, {sinf::kFax, "FAX"},    {sinf::kOwner, "OWNER"},
-    {sinf::kAddress2, "ADD2"},        {sinf::kCompany, "company"}, {sinf::kDate, "date"},
+    {sinf::kManufacturer, "Manufacture"}, {sinf::kModel, "Model"},         {sinf::kWebAddress, "web addres"},
+    {sinf::kEMail, "E-MAIL"},             {sinf::kPostalAddress, "ADDRES"}, {sinf::kTelephone, "TELEPHONE"},
+    {sinf::kFax, "FAX"},                  {sinf::kOwner, "OWNER"},          {sinf::kAddress2, "ADD2"},
+    {sinf::kCompany, "company"},          {sinf::kDate, "date"},
 };
 
 // An opening of the editor: a fresh window, loaded.

@@ -30,7 +30,8 @@ struct ButtonWindow {
         window->resize(200, 100);
         window->setFocusPolicy(Qt::StrongFocus);  // the focus starts on the window, not the button
         window->setFocus();
-        button = new CommandButton(ButtonAmbient{ButtonFont{}, designs::kHostForeColour, "CommandButton1"}, window.get());
+        button =
+            new CommandButton(ButtonAmbient{ButtonFont{}, designs::kHostForeColour, "CommandButton1"}, window.get());
         PropertyBag bag;
         bag.WriteProperty("caption", caption);
         button->Host().ReadProperties(bag);
@@ -213,7 +214,8 @@ TEST(CommandButtonWidget, SpaceAndEnterClickOncePerPressAndRelease)
 TEST(CommandButtonWidget, ArrowKeysMoveTheFocusAfterRaisingKeyDown)
 {
     ButtonWindow w;
-    auto* second = new CommandButton(ButtonAmbient{ButtonFont{}, designs::kHostForeColour, "CommandButton2"}, w.window.get());
+    auto* second =
+        new CommandButton(ButtonAmbient{ButtonFont{}, designs::kHostForeColour, "CommandButton2"}, w.window.get());
     second->setGeometry(10, 50, 100, 30);
     second->show();
     w.button->setFocus();
