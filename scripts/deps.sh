@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 wine wine64
   xvfb xauth
+  librsvg2-bin scdoc desktop-file-utils appstream dpkg-dev lintian file
 )
 
 missing=()
