@@ -66,12 +66,12 @@ int Finish(const std::string& temp, const struct stat& old, bool flush)
     if (fd < 0)
         return errno;
     int error = 0;
-    if (::fchmod(fd, old.st_mode & 07777) != 0)
-        error = errno;
-    // Only root may give a file away; a mount that fixes the owner refuses it, which changes nothing.
+    // A file system that keeps no modes or owners of its own (an NTFS mount may fix them for the
+    // whole mount) refuses these, which changes nothing; only root may give a file away.
+    (void)::fchmod(fd, old.st_mode & 07777);
     if (::geteuid() == 0)
         (void)::fchown(fd, old.st_uid, old.st_gid);
-    if (!error && flush && ::fsync(fd) != 0)
+    if (flush && ::fsync(fd) != 0)
         error = errno;
     if (::close(fd) != 0 && !error)
         error = errno;

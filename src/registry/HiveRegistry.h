@@ -26,8 +26,9 @@ struct HiveRegistryOptions {
 // text is stored and read as advapi32's A entry points do (see HiveText.h).
 //
 // Each change, or each group between BeginChanges and CommitChanges, is made under a lock on the
-// file, on the hive as it is on disk then, and committed by renaming a new file over it; a failed
-// commit leaves the file byte for byte and drops the change. A hive Windows left unfinished, one
+// file (taken at the group's first change and kept to its end), on the hive as it is on disk then,
+// and committed by renaming a new file over it; a failed commit leaves the file byte for byte and
+// drops the change. An abandoned group drops every change since its outermost begin. A hive Windows left unfinished, one
 // that is read-only, and a file that is no usable hive are never written: the reason is reported
 // (once on stderr, and through DescribeError) and reading works where the file can be read.
 class HiveRegistry : public RegistryApi {
@@ -71,13 +72,17 @@ private:
         std::vector<std::string> parts;  // ANSI, as opened
     };
 
-    // The hive as it is on disk now (as this program left it while changes are held); null when
+    // The hive as it is on disk now (as this program left it while it holds the lock); null when
     // the file cannot be used, with `code` saying why.
     hive_h* Hive(long& code);
+    // The same, read again if the file changed, also while the lock is held.
+    hive_h* Refresh(long& code);
     long Load();
     void DropHive();
     // Why the loaded hive must not be written; kRegSuccess when it may be.
     long RefuseWrite();
+    // Takes the lock for the changes being made, unless held, and reads the hive again under it.
+    long Hold();
     // Runs `body` on the hive as one change (or as part of the group being made).
     long Change(const std::function<long(hive_h*)>& body);
     long Commit();

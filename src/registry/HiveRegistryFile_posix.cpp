@@ -38,9 +38,16 @@ void HiveRegistry::DropHive()
 
 hive_h* HiveRegistry::Hive(long& code)
 {
+    if (m_Lock.Held() && m_Hive) {
+        code = kRegSuccess;
+        return m_Hive;  // only this program changes it now
+    }
+    return Refresh(code);
+}
+
+hive_h* HiveRegistry::Refresh(long& code)
+{
     code = kRegSuccess;
-    if (m_ChangeDepth > 0 && m_Hive)
-        return m_Hive;  // held: only this program changes it
     const std::string& path = m_Options.path;
     HiveFileIdentity now;
     if (const int error = ReadHiveFileIdentity(path, now)) {
@@ -113,10 +120,15 @@ long HiveRegistry::RefuseWrite()
 
 long HiveRegistry::BeginChanges()
 {
-    if (m_ChangeDepth > 0) {
-        ++m_ChangeDepth;
+    if (m_ChangeDepth++ == 0)
+        m_Pending = false;
+    return kRegSuccess;
+}
+
+long HiveRegistry::Hold()
+{
+    if (m_Lock.Held())
         return kRegSuccess;
-    }
     long code = kRegSuccess;
     if (!Hive(code) || (code = RefuseWrite()) != kRegSuccess)
         return code;
@@ -126,13 +138,9 @@ long HiveRegistry::BeginChanges()
         return Fail(kIoFailed, "cannot lock the registry hive " + m_Options.path + ": " + std::strerror(error));
     }
     // Another program may have changed the hive before the lock was ours: go on from the file as it is.
-    if (!Hive(code) || (code = RefuseWrite()) != kRegSuccess) {
+    if (!Refresh(code) || (code = RefuseWrite()) != kRegSuccess)
         m_Lock.Release();
-        return code;
-    }
-    m_ChangeDepth = 1;
-    m_Pending = false;
-    return kRegSuccess;
+    return code;
 }
 
 long HiveRegistry::CommitChanges()
@@ -162,11 +170,11 @@ long HiveRegistry::Change(const std::function<long(hive_h*)>& body)
 {
     const bool alone = m_ChangeDepth == 0;
     if (alone)
-        if (const long code = BeginChanges(); code != kRegSuccess)
-            return code;
-    long code = kRegSuccess;
-    if (hive_h* hive = Hive(code))
-        code = body(hive);
+        BeginChanges();
+    long code = Hold();
+    if (code == kRegSuccess)
+        if (hive_h* hive = Hive(code))
+            code = body(hive);
     if (alone) {
         if (code == kRegSuccess)
             code = CommitChanges();

@@ -151,11 +151,11 @@ std::string RoutedRegistry::DescribeError(long code)
 
 long RoutedRegistry::BeginChanges()
 {
-    if (const long code = m_Software->BeginChanges(); code != kRegSuccess)
-        return From(m_Software.get(), code);
-    if (const long code = m_Local->BeginChanges(); code != kRegSuccess) {
-        m_Software->AbandonChanges();
+    if (const long code = m_Local->BeginChanges(); code != kRegSuccess)
         return From(m_Local.get(), code);
+    if (const long code = m_Software->BeginChanges(); code != kRegSuccess) {
+        m_Local->AbandonChanges();
+        return From(m_Software.get(), code);
     }
     return kRegSuccess;
 }

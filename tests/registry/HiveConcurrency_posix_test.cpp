@@ -104,5 +104,26 @@ TEST(HiveConcurrency, AHiveHeldByAnotherProgramIsNotChanged)
     EXPECT_EQ(ReadRegString(hive, kMachine, kKey, "Model", ""), "new");
 }
 
+TEST(HiveConcurrency, AGroupOfChangesHoldsTheHiveFromItsFirstChangeToItsEnd)
+{
+    const WindowsImage image;
+    HiveRegistry one(At(image.HivePath()));
+    HiveRegistry two(At(image.HivePath(), 50));
+    ::testing::internal::CaptureStderr();
+    {
+        RegistryChanges changes(one);
+        EXPECT_TRUE(WriteRegString(two, kMachine, kKey, "Model", "two, before"));
+        ASSERT_TRUE(WriteRegString(one, kMachine, kKey, "Manufacture", "one"));
+        EXPECT_FALSE(WriteRegString(two, kMachine, kKey, "Model", "two, meanwhile"));
+        ASSERT_TRUE(WriteRegString(one, kMachine, kKey, "Model", "one"));
+        EXPECT_TRUE(changes.Commit());
+    }
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(WriteRegString(two, kMachine, kKey, "web addres", "two, after"));
+    for (const auto& [name, text] :
+         {std::pair{"Manufacture", u"one"}, std::pair{"Model", u"one"}, std::pair{"web addres", u"two, after"}})
+        EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kKey, name)->data, Utf16(text)) << name;
+}
+
 }  // namespace
 }  // namespace pelmora
