@@ -1,0 +1,16 @@
+#pragma once
+
+#include "controls/ButtonFields.h"
+#include "controls/Colour.h"
+#include "platform/WindowsApi.h"
+
+namespace pelmora::win32 {
+
+// A design colour as GDI takes it: the same byte order, system colours through GetSysColor.
+COLORREF ToColorRef(Colour colour);
+
+// A design font at the window's DPI: its size in points becomes pixels there. The caller
+// deletes it.
+HFONT CreateDesignFont(const ButtonFont& font, UINT dpi);
+
+}  // namespace pelmora::win32
