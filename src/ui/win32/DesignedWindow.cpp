@@ -386,6 +386,14 @@ LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
                                                  message == WM_CTLCOLOREDIT))
             return brush;
         return Default(message, wParam, lParam);
+    case WM_SETCURSOR:
+        // A child asks its parent first: the design's hand pointer over the controls that want it.
+        if (const Entry* entry = FindWindow(reinterpret_cast<HWND>(wParam));
+            entry != nullptr && entry->design->mousePointer == "Hand") {
+            SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
+            return TRUE;
+        }
+        return Default(message, wParam, lParam);
     case WM_COMMAND:
         if (Command(wParam, lParam))
             return 0;

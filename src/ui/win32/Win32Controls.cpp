@@ -34,8 +34,10 @@ MadeControl MakeLabel(const ControlDesign& design, HWND parent, int id)
         align = SS_CENTER;
     else if (design.alignment == Alignment::Right)
         align = SS_RIGHT;
-    // Captions show as they stand: an ampersand is a character, not an access key.
-    return {Child(WC_STATICW, design.text, align | SS_NOPREFIX | Shown(design), 0, parent, id), nullptr};
+    // Captions show as they stand: an ampersand is a character, not an access key. A label with
+    // its own pointer must be hit by the mouse to be asked for it.
+    const DWORD notify = design.mousePointer.empty() ? 0 : SS_NOTIFY;
+    return {Child(WC_STATICW, design.text, align | SS_NOPREFIX | notify | Shown(design), 0, parent, id), nullptr};
 }
 
 MadeControl MakeTextBox(const ControlDesign& design, HWND parent, int id)

@@ -20,7 +20,8 @@ OtherWindowsDisabled::OtherWindowsDisabled(HWND keep) : m_Keep(keep)
         GetCurrentThreadId(),
         [](HWND window, LPARAM self) -> BOOL {
             auto* scope = reinterpret_cast<OtherWindowsDisabled*>(self);
-            if (window != scope->m_Keep && IsWindowEnabled(window)) {
+            // Hidden windows take no input; the system keeps some of its own among them.
+            if (window != scope->m_Keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
                 EnableWindow(window, FALSE);
                 scope->m_Disabled.push_back(window);
             }

@@ -29,7 +29,7 @@ private:
 // whole by one more.
 std::wstring DialogFilter(const std::string& filter);
 
-// Disables every enabled top-level window of this thread except `keep` while it lives.
+// Disables every shown and enabled top-level window of this thread except `keep` while it lives.
 class OtherWindowsDisabled {
 public:
     explicit OtherWindowsDisabled(HWND keep);

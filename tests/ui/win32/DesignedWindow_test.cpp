@@ -191,6 +191,19 @@ TEST(Win32DesignedWindow, PicturesAreShownAtTheirOwnSizeAndDesignPicturesDrawn)
     EXPECT_TRUE(preview->Picture().Empty());
 }
 
+TEST(Win32DesignedWindow, HandPointerOverTheLabelsThatAskForIt)
+{
+    Built about("Form2z.design");
+    HWND link = about.window.Control("Label5");
+    EXPECT_TRUE(GetWindowLongPtrW(link, GWL_STYLE) & SS_NOTIFY) << "hit by the mouse, so asked for its pointer";
+    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
+    SendMessageW(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
+    HWND plain = about.window.Control("Label4");
+    SendMessageW(plain, WM_SETCURSOR, reinterpret_cast<WPARAM>(plain), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
+}
+
 TEST(Win32DesignedWindow, WindowsKeptOffTheTaskbarHaveAnOwnerTheMainWindowNone)
 {
     HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);

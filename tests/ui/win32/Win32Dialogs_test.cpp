@@ -54,38 +54,44 @@ std::wstring TextOf(HWND window)
     return text;
 }
 
-TEST_F(Win32ProgramTest, MessageBoxIsOwnedByItsWindowAndDisablesEveryOther)
+// With its window as owner the box stays above it; without one (the window is gone) it is
+// task-modal. Either way no other window takes input while it is open.
+TEST_F(Win32ProgramTest, MessageBoxDisablesEveryOtherWindowOwnedOrNot)
 {
     Shell().OpenMainWindow();
     Shell().OpenAbout();
     HWND main = Shell().MainWindow()->Window();
     HWND about = Shell().About()->Window();
-    Win32Dialogs dialogs([main] { return main; });
+    for (HWND owner : {main, static_cast<HWND>(nullptr)}) {
+        SCOPED_TRACE(owner != nullptr ? "owned by the main window" : "without owner");
+        Win32Dialogs dialogs([owner] { return owner; });
+        bool found = false, mainEnabled = true, aboutEnabled = true;
+        HWND boxOwner = nullptr;
+        std::wstring text;
+        WhileModal answer([&] {
+            HWND box = FindDialog(L"Pelmora \u2713");
+            if (box == nullptr)
+                return false;
+            found = true;
+            mainEnabled = IsWindowEnabled(main);
+            aboutEnabled = IsWindowEnabled(about);
+            boxOwner = GetWindow(box, GW_OWNER);
+            text = TextOf(GetDlgItem(box, 0xFFFF));  // the box's static text
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        dialogs.ShowMessage("Saved to C:\\Gr\xC3\xBC\xC3\x9F" "e", "Pelmora \xE2\x9C\x93", MessageStyle::Information);
 
-    bool found = false, mainEnabled = true, aboutEnabled = true;
-    HWND owner = nullptr;
-    std::wstring text;
-    WhileModal answer([&] {
-        HWND box = FindDialog(L"Pelmora \u2713");
-        if (box == nullptr)
-            return false;
-        found = true;
-        mainEnabled = IsWindowEnabled(main);
-        aboutEnabled = IsWindowEnabled(about);
-        owner = GetWindow(box, GW_OWNER);
-        text = TextOf(GetDlgItem(box, 0xFFFF));  // the box's static text
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return true;
-    });
-    dialogs.ShowMessage("Saved to C:\\Gr\xC3\xBC\xC3\x9F" "e", "Pelmora \xE2\x9C\x93", MessageStyle::Information);
-
-    ASSERT_TRUE(found) << "the box was not found by its title";
-    EXPECT_EQ(owner, main);
-    EXPECT_FALSE(mainEnabled);
-    EXPECT_FALSE(aboutEnabled) << "no other window of the program takes input while a box is open";
-    EXPECT_EQ(text, L"Saved to C:\\Gr\u00FC\u00DFe");
-    EXPECT_TRUE(IsWindowEnabled(main));
-    EXPECT_TRUE(IsWindowEnabled(about));
+        ASSERT_TRUE(found) << "the box was not found by its title";
+        if (owner != nullptr) {
+            EXPECT_EQ(boxOwner, main);
+        }
+        EXPECT_FALSE(mainEnabled);
+        EXPECT_FALSE(aboutEnabled) << "no other window of the program takes input while a box is open";
+        EXPECT_EQ(text, L"Saved to C:\\Gr\u00FC\u00DFe");
+        EXPECT_TRUE(IsWindowEnabled(main));
+        EXPECT_TRUE(IsWindowEnabled(about));
+    }
 }
 
 // The edit control of a dialog that shows `text`; null when there is none.
