@@ -220,7 +220,7 @@ const DesignedWindow::Entry* DesignedWindow::Find(std::string_view name) const
     return nullptr;
 }
 
-const DesignedWindow::Entry* DesignedWindow::FindWindow(HWND control) const
+const DesignedWindow::Entry* DesignedWindow::EntryOfWindow(HWND control) const
 {
     for (const Entry& entry : m_Entries)
         if (entry.window != nullptr && entry.window == control)
@@ -339,7 +339,7 @@ bool DesignedWindow::Command(WPARAM wParam, LPARAM lParam)
 
 LRESULT DesignedWindow::ControlColours(HDC dc, HWND control, bool editable)
 {
-    const Entry* entry = FindWindow(control);
+    const Entry* entry = EntryOfWindow(control);
     if (entry == nullptr)
         return 0;
     const ControlDesign& design = *entry->design;
@@ -388,7 +388,7 @@ LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return Default(message, wParam, lParam);
     case WM_SETCURSOR:
         // A child asks its parent first: the design's hand pointer over the controls that want it.
-        if (const Entry* entry = FindWindow(reinterpret_cast<HWND>(wParam));
+        if (const Entry* entry = EntryOfWindow(reinterpret_cast<HWND>(wParam));
             entry != nullptr && entry->design->mousePointer == "Hand") {
             SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
             return TRUE;
@@ -424,31 +424,6 @@ LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     default:
         return Default(message, wParam, lParam);
     }
-}
-
-bool PreTranslateDesignedWindowMessage(MSG& message)
-{
-    if (message.hwnd == nullptr)
-        return false;
-    HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    DesignedWindow* window = DesignedWindow::FromHandle(root);
-    if (window == nullptr)
-        return false;
-    if (window->Accelerators() != nullptr && TranslateAcceleratorW(root, window->Accelerators(), &message))
-        return true;
-    return IsDialogMessageW(root, &message) != FALSE;
-}
-
-int RunMessageLoop()
-{
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (PreTranslateDesignedWindowMessage(message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
 }
 
 }  // namespace pelmora::win32

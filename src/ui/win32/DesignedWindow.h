@@ -65,7 +65,7 @@ private:
     void FitAutoSize(const Entry& entry);
     HFONT FontFor(const designs::ControlDesign& control);
     const Entry* Find(std::string_view name) const;
-    const Entry* FindWindow(HWND control) const;
+    const Entry* EntryOfWindow(HWND control) const;
     bool Command(WPARAM wParam, LPARAM lParam);
     LRESULT ControlColours(HDC dc, HWND control, bool editable);
     void Destroyed();
@@ -83,13 +83,5 @@ private:
     CommandHandler m_OnCommand;
     std::function<void()> m_OnDestroyed;
 };
-
-// The message loop's part for designed windows: a message for one of them or its controls goes
-// through the window's accelerators (menu shortcuts first, so a text box does not take Ctrl+A)
-// and then its dialog keys (Tab, Shift+Tab). True when the message has been handled.
-bool PreTranslateDesignedWindowMessage(MSG& message);
-
-// Runs the thread's messages until WM_QUIT; returns its exit code.
-int RunMessageLoop();
 
 }  // namespace pelmora::win32

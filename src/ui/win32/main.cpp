@@ -1,6 +1,7 @@
 // pelmora.exe: the OEM logo and support information tool, native on Windows.
 #include "DesignedWindow.h"
 #include "Win32AppShell.h"
+#include "Win32MessageLoop.h"
 #include "Win32SystemServices.h"
 #include "platform/Utf16_win32.h"
 

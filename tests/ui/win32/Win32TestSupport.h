@@ -5,6 +5,7 @@
 // the dialog port replaced where a box would wait for a person.
 #include "DesignedWindow.h"
 #include "Win32AppShell.h"
+#include "Win32MessageLoop.h"
 #include "platform/LocalFiles.h"
 #include "platform/WicPictures_win32.h"
 #include "registry/RegString.h"
