@@ -4,7 +4,6 @@
 #include "Win32DesignStyle.h"
 #include "Win32Dpi.h"
 #include "Win32PictureBox.h"
-#include "designs/DesignPictures.h"
 #include "platform/RasterPicture.h"
 #include "platform/Utf16_win32.h"
 
@@ -146,6 +145,9 @@ void DesignedWindow::ApplyDpi(UINT dpi)
     for (auto& [font, handle] : oldFonts)
         DeleteObject(handle);
     ComposeBackdrop();
+    for (const Entry& entry : m_Entries)
+        if (entry.picture && !entry.design->picture.empty())
+            entry.picture->SetPicture(DesignPictureAt(entry.design->picture, dpi));
     PlaceControls();
     RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -156,8 +158,7 @@ void DesignedWindow::ComposeBackdrop()
     GetClientRect(Window(), &client);
     const COLORREF back = m_Design.backColor ? ToColorRef(*m_Design.backColor) : GetSysColor(COLOR_BTNFACE);
     m_Backdrop = SolidBlock(client.right, client.bottom, back);
-    designs::PixelPicture drawn = designs::DrawDesignPicture(m_Design.picture);
-    const PixelBlock picture{drawn.width, drawn.height, std::move(drawn.pixels)};
+    const PixelBlock picture = DesignPictureAt(m_Design.picture, m_Dpi);
     if (m_Design.pictureTiled)
         TileOver(m_Backdrop, picture);
     else

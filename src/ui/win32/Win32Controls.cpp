@@ -1,7 +1,6 @@
 #include "Win32Controls.h"
 
 #include "Win32DesignStyle.h"
-#include "designs/DesignPictures.h"
 #include "controls/PropertyBag.h"
 #include "controls/PropertyBagText.h"
 #include "platform/Utf16_win32.h"
@@ -56,12 +55,6 @@ MadeControl MakeTextBox(const ControlDesign& design, HWND parent, int id)
     return {box, nullptr};
 }
 
-PixelBlock DesignPicture(const std::string& name)
-{
-    designs::PixelPicture picture = designs::DrawDesignPicture(name);
-    return {picture.width, picture.height, std::move(picture.pixels)};
-}
-
 MadeControl MakePicture(const ControlDesign& design, HWND parent, int id, const PixelBlock& backdrop)
 {
     const bool pictureBox = design.kind == ControlKind::PictureBox;
@@ -73,8 +66,6 @@ MadeControl MakePicture(const ControlDesign& design, HWND parent, int id, const 
     const bool sunken = pictureBox && design.borderStyle.value_or(BorderStyle::FixedSingle) != BorderStyle::None;
     auto picture = std::make_unique<PictureBox>(backdrop, back);
     HWND window = picture->Create(parent, id, Shown(design), sunken ? WS_EX_CLIENTEDGE : 0);
-    if (!design.picture.empty())
-        picture->SetPicture(DesignPicture(design.picture));
     return {window, std::move(picture)};
 }
 

@@ -15,7 +15,8 @@ struct MadeControl {
 };
 
 // Creates the control of a design's kind as a child of `parent` with the given id. Labels are
-// static controls, text boxes edit controls that take any length, pictures PictureBox windows.
+// static controls, text boxes edit controls that take any length, pictures PictureBox windows
+// (the window gives a design's own picture once it knows its DPI).
 // Buttons are the one kind left to the hover-button window class; until it is there, a design's
 // button is the system's push button with the design's caption, so every command is reachable.
 MadeControl MakeControl(const designs::ControlDesign& design, HWND parent, int id, const PixelBlock& backdrop);

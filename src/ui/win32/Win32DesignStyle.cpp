@@ -1,5 +1,6 @@
 #include "Win32DesignStyle.h"
 
+#include "designs/DesignPictures.h"
 #include "platform/Utf16_win32.h"
 
 #include <algorithm>
@@ -31,6 +32,14 @@ HFONT CreateDesignFont(const ButtonFont& font, UINT dpi)
     const std::wstring face = ToUtf16(font.name);
     face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&logFont);
+}
+
+PixelBlock DesignPictureAt(std::string_view name, UINT dpi)
+{
+    designs::PixelPicture drawn = designs::DrawDesignPicture(name);
+    const PixelBlock picture{drawn.width, drawn.height, std::move(drawn.pixels)};
+    return ScaledBlock(picture, MulDiv(picture.width, static_cast<int>(dpi), 96),
+                       MulDiv(picture.height, static_cast<int>(dpi), 96));
 }
 
 }  // namespace pelmora::win32

@@ -80,6 +80,35 @@ PixelBlock Cut(const PixelBlock& source, int x, int y, int width, int height, CO
     return part;
 }
 
+PixelBlock ScaledBlock(const PixelBlock& source, int width, int height)
+{
+    if (source.Empty() || (width == source.width && height == source.height))
+        return source;
+    PixelBlock result{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
+    auto sample = [&](int x, int y) { return source.pixels[static_cast<std::size_t>(y) * source.width + x]; };
+    for (int y = 0; y < height; ++y) {
+        const double sy = std::clamp((y + 0.5) * source.height / height - 0.5, 0.0, source.height - 1.0);
+        const int y0 = static_cast<int>(sy);
+        const int y1 = std::min(y0 + 1, source.height - 1);
+        const double fy = sy - y0;
+        for (int x = 0; x < width; ++x) {
+            const double sx = std::clamp((x + 0.5) * source.width / width - 0.5, 0.0, source.width - 1.0);
+            const int x0 = static_cast<int>(sx);
+            const int x1 = std::min(x0 + 1, source.width - 1);
+            const double fx = sx - x0;
+            std::uint32_t pixel = 0;
+            for (int shift = 0; shift < 32; shift += 8) {
+                auto channel = [&](int cx, int cy) { return static_cast<double>((sample(cx, cy) >> shift) & 0xFF); };
+                const double top = channel(x0, y0) * (1 - fx) + channel(x1, y0) * fx;
+                const double bottom = channel(x0, y1) * (1 - fx) + channel(x1, y1) * fx;
+                pixel |= static_cast<std::uint32_t>(top * (1 - fy) + bottom * fy + 0.5) << shift;
+            }
+            result.pixels[static_cast<std::size_t>(y) * width + x] = pixel;
+        }
+    }
+    return result;
+}
+
 void DrawBlock(HDC dc, const PixelBlock& block, int x, int y)
 {
     if (block.Empty())

@@ -29,6 +29,9 @@ void TileOver(PixelBlock& base, const PixelBlock& picture);
 // The part of `source` at (x, y) of the given size; outside it, `fill`.
 PixelBlock Cut(const PixelBlock& source, int x, int y, int width, int height, COLORREF fill);
 
+// The block resized to `width` x `height`, each pixel mixed from the four nearest (bilinear).
+PixelBlock ScaledBlock(const PixelBlock& source, int width, int height);
+
 // Draws the block at (x, y) of the device context, unscaled.
 void DrawBlock(HDC dc, const PixelBlock& block, int x, int y);
 
