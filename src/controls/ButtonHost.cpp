@@ -131,28 +131,20 @@ void ButtonHost::Draw(const ButtonFields& fields, std::int16_t request)
     ++m_Redraws;
     if (RasterCanvas* const* raster = std::get_if<RasterCanvas*>(&m_Canvas)) {
         if (const PixelRegion* region = (*raster)->WindowRegion())
-            TakeShape(*region);
+            TakeShape(*region, (*raster)->Width(), (*raster)->Height());
     }
     m_Surface.Invalidate();
 }
 
-// The window region in the surface's units: a unit stays only when all of its pixels lie inside,
-// so the corners stay cut at any scale.
-void ButtonHost::TakeShape(const PixelRegion& region)
+// The window region in the surface's units, converted as a whole: a unit goes only where a cut
+// pixel touches it, so at any scale the corners stay cut and the frame's rows and columns stay.
+void ButtonHost::TakeShape(const PixelRegion& region, int pixelWidth, int pixelHeight)
 {
-    const double scale = m_Surface.Scale();
-    std::vector<CanvasRect> shape;
-    for (const CanvasRect& r : region.Rects()) {
-        const CanvasRect unit{static_cast<std::int32_t>(std::ceil(r.left / scale)),
-                              static_cast<std::int32_t>(std::ceil(r.top / scale)),
-                              static_cast<std::int32_t>(std::floor(r.right / scale)),
-                              static_cast<std::int32_t>(std::floor(r.bottom / scale))};
-        if (unit.right > unit.left && unit.bottom > unit.top)
-            shape.push_back(unit);
-    }
-    if (shape == m_Shape)
+    ScaleRegionToUnits(region, CanvasRect{0, 0, pixelWidth, pixelHeight}, m_Surface.Scale(),
+                       CanvasRect{0, 0, m_Width, m_Height}, m_UnitShape);
+    if (m_UnitShape.Rects() == m_Shape)
         return;
-    m_Shape = std::move(shape);
+    m_Shape = m_UnitShape.Rects();
     m_Surface.SetShape(m_Shape);
 }
 

@@ -100,7 +100,7 @@ private:
     void Carry(const effects::SurfaceForeColor&) {}  // drawn from the state
     void Carry(const effects::AccessKeys& effect) { m_Surface.SetAccessKey(effect.keys); }
     float CanvasPixels(double units) const { return static_cast<float>(units * m_Surface.Scale()); }
-    void TakeShape(const PixelRegion& region);
+    void TakeShape(const PixelRegion& region, int pixelWidth, int pixelHeight);
     bool IsOnShape(double x, double y) const;
 
     ButtonSurfacePort& m_Surface;
@@ -110,6 +110,7 @@ private:
     int m_Width = 0;  // the surface's size and shape, in its units
     int m_Height = 0;
     std::vector<CanvasRect> m_Shape;
+    PixelRegion m_UnitShape;  // reused for each drawing's conversion
     // False once the host is gone: a handler of a raised event may delete the button, and the
     // step that raised it must then stop.
     std::shared_ptr<bool> m_Alive = std::make_shared<bool>(true);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -84,6 +85,43 @@ TEST(CommandButtonWidget, DrawsTheNormalLookAtItsSizeWithTheFourCornersCutOut)
             const bool corner = (x == 0 || x == 99) && (y == 0 || y == 29);
             EXPECT_EQ(mask.contains(QPoint(x, y)), !corner) << x << ", " << y;
         }
+}
+
+// Qt takes a screen's scale from QT_SCALE_FACTOR when it starts, so this test runs itself again
+// with each scale; there the mask in widget pixels keeps the frame's top and bottom rows whole
+// but for the corners, and a click on the frame counts.
+TEST(CommandButtonWidget, OnAScaledScreenTheMaskLacksOnlyTheFourCorners)
+{
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
+    if (scale.isEmpty()) {
+        for (const char* factor : {"1.5", "2"}) {
+            QProcess self;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("QT_SCALE_FACTOR", factor);
+            self.setProcessEnvironment(environment);
+            self.start(QCoreApplication::applicationFilePath(),
+                       {"--gtest_filter=CommandButtonWidget.OnAScaledScreenTheMaskLacksOnlyTheFourCorners"});
+            ASSERT_TRUE(self.waitForFinished(30000)) << factor;
+            const QByteArray out = self.readAllStandardOutput();
+            EXPECT_EQ(self.exitCode(), 0) << factor << "\n" << out.toStdString();
+            EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << factor << "\n" << out.toStdString();
+        }
+        return;
+    }
+    ButtonWindow w;
+    ASSERT_EQ(w.button->devicePixelRatioF(), scale.toDouble());
+    EXPECT_EQ(w.button->Image().size(), QSize(100, 30) * scale.toDouble());
+    const QRegion mask = w.button->mask();
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const bool corner = (x == 0 || x == 99) && (y == 0 || y == 29);
+            EXPECT_EQ(mask.contains(QPoint(x, y)), !corner) << x << ", " << y;
+        }
+    QSignalSpy clicks(w.button, &CommandButton::Click);
+    QTest::mouseClick(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(50, 0));
+    QTest::mouseClick(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(50, 29));
+    QTest::mouseClick(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(99, 29));
+    EXPECT_EQ(clicks.count(), 2);
 }
 
 TEST(CommandButtonWidget, CaptionIsDrawnInTheForeColourAndCentred)
