@@ -81,17 +81,12 @@ void ButtonHost::MouseUp(std::int16_t button, std::int16_t shift, double x, doub
 void ButtonHost::KeyDown(std::int16_t keyCode, std::int16_t shift, std::int16_t keyAscii)
 {
     const std::shared_ptr<bool> alive = m_Alive;
-    if (keyCode != 0)
-        Notify(N::KeyDown{keyCode, shift});
+    Notify(N::KeyDown{keyCode, shift});
     if (keyAscii != 0 && *alive)
         Notify(N::KeyPress{keyAscii});
 }
 
-void ButtonHost::KeyUp(std::int16_t keyCode, std::int16_t shift)
-{
-    if (keyCode != 0)
-        Notify(N::KeyUp{keyCode, shift});
-}
+void ButtonHost::KeyUp(std::int16_t keyCode, std::int16_t shift) { Notify(N::KeyUp{keyCode, shift}); }
 
 void ButtonHost::HoverTimerTicked() { Notify(N::TimerTick{m_Surface.IsPointerOver()}); }
 

@@ -72,8 +72,8 @@ public:
     // `lastButton`: no button is held any more. Such a release on the button's shape clicks,
     // unless it ends a double-click.
     void MouseUp(std::int16_t button, std::int16_t shift, double x, double y, bool lastButton);
-    // A key went down and typed `keyAscii` (0 for none); a key code of 0 is a key the platform
-    // has no code for.
+    // A key went down and typed `keyAscii` (0 for none). Every key is raised and counts as the
+    // last key down, also one the platform has no code for (key code 0).
     void KeyDown(std::int16_t keyCode, std::int16_t shift, std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void AccessKeyPressed() { Notify(notifications::AccessKeyPress{}); }

@@ -223,14 +223,21 @@ TEST(ButtonHost, AHandlerThatDeletesTheButtonEndsTheStep)
     EXPECT_EQ(surface.Clicks(), clicks) << "no click after the release that deleted it";
 }
 
-TEST(ButtonHost, KeysWithoutACodeRaiseOnlyTheirCharacter)
+// A key the platform has no code for is a key all the same: it is raised, and between Space
+// down and Space up it is the last key that went down, so the release does not click.
+TEST(ButtonHost, KeysWithoutACodeAreKeysToo)
 {
     ShownButton b;
     b.host.KeyDown(0, 0, 233);
     b.host.KeyUp(0, 0);
-    EXPECT_EQ(b.surface.Take(), "Raise KeyPress(233)");
+    EXPECT_EQ(b.surface.Take(), "Raise KeyDown(0, 0); Raise KeyPress(233); Raise KeyUp(0, 0)");
+    b.host.KeyDown(kKeySpace, 0, 32);
+    b.host.KeyDown(0, 0, 0);
+    b.host.KeyUp(kKeySpace, 0);
+    EXPECT_EQ(b.surface.Clicks(), 0);
     b.host.KeyDown(kKeyRight, 0, 0);
-    EXPECT_EQ(b.surface.Take(), "Focus next; Raise KeyDown(39, 0)");
+    EXPECT_EQ(b.surface.Take(), "Invalidate; Raise KeyDown(32, 0); Raise KeyPress(32); Raise KeyDown(0, 0); "
+                                "Raise KeyUp(32, 0); Focus next; Raise KeyDown(39, 0)");
 }
 
 TEST(ButtonHost, ThePointerIsAskedOnlyWhereTheStepNeedsIt)

@@ -239,6 +239,22 @@ TEST(CommandButtonWidget, SpaceAndEnterClickOncePerPressAndRelease)
     QTest::keyRelease(w.button, Qt::Key_Shift);
     EXPECT_EQ(clicks.count(), 2);
 
+    // Keys without a virtual-key code are keys too: each is raised and counts as the last one.
+    QSignalSpy keyUps(w.button, &CommandButton::KeyUp);
+    for (const auto& [other, text] : {std::pair{Qt::Key_Adiaeresis, QString::fromUtf8("\xc3\xa4")},
+                                      {Qt::Key_AltGr, QString()}, {Qt::Key_Dead_Acute, QString()}}) {
+        QKeyEvent otherDown(QEvent::KeyPress, other, Qt::NoModifier, text);
+        QKeyEvent otherUp(QEvent::KeyRelease, other, Qt::NoModifier, text);
+        QTest::keyPress(w.button, Qt::Key_Space);
+        QApplication::sendEvent(w.button, &otherDown);
+        QTest::keyRelease(w.button, Qt::Key_Space);
+        QApplication::sendEvent(w.button, &otherUp);
+        EXPECT_EQ(clicks.count(), 2) << std::hex << other;
+        EXPECT_NE(keyDowns.last().at(0).value<short>(), 0);
+        EXPECT_EQ(keyUps.last().at(0), keyDowns.last().at(0));
+    }
+    EXPECT_EQ(keyDowns.count(), 2 + 2 + 2 * 3);
+
     // A held Space repeats its key-down; only its last release clicks.
     QTest::keyPress(w.button, Qt::Key_Space);
     QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", true);
