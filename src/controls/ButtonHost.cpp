@@ -59,7 +59,7 @@ void ButtonHost::DoubleClick()
 
 void ButtonHost::MouseMove(std::int16_t buttons, std::int16_t shift, double x, double y)
 {
-    const bool over = buttons < 2 && m_Surface.IsPointerOver();
+    const bool over = buttons < 2 && IsPointerOver();
     Notify(N::MouseMove{buttons, shift, CanvasPixels(x), CanvasPixels(y), over});
 }
 
@@ -88,7 +88,10 @@ void ButtonHost::KeyDown(std::int16_t keyCode, std::int16_t shift, std::int16_t 
 
 void ButtonHost::KeyUp(std::int16_t keyCode, std::int16_t shift) { Notify(N::KeyUp{keyCode, shift}); }
 
-void ButtonHost::HoverTimerTicked() { Notify(N::TimerTick{m_Surface.IsPointerOver()}); }
+void ButtonHost::HoverTimerTicked() { Notify(N::TimerTick{IsPointerOver()}); }
+
+// The platform's window-under-point lookup never finds a disabled window.
+bool ButtonHost::IsPointerOver() const { return Enabled() && m_Surface.IsPointerOver(); }
 
 void ButtonHost::Apply(ButtonStepResult result)
 {

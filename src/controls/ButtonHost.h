@@ -67,7 +67,7 @@ public:
     void MouseDown(std::int16_t button, std::int16_t shift, double x, double y);
     void DoubleClick();  // the second press of a double-click, instead of its MouseDown
     // `buttons` is the set held. Only moves with no button or the left one held ask where the
-    // pointer is.
+    // pointer is; a disabled button is never under it.
     void MouseMove(std::int16_t buttons, std::int16_t shift, double x, double y);
     // `lastButton`: no button is held any more. Such a release on the button's shape clicks,
     // unless it ends a double-click.
@@ -77,7 +77,7 @@ public:
     void KeyDown(std::int16_t keyCode, std::int16_t shift, std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
     void AccessKeyPressed() { Notify(notifications::AccessKeyPress{}); }
-    void HoverTimerTicked();
+    void HoverTimerTicked();  // a disabled button is not under the pointer: its hover ends
 
     // What the button keeps, for tests and measurements.
     const ButtonState& State() const { return m_State; }
@@ -102,6 +102,7 @@ private:
     float CanvasPixels(double units) const { return static_cast<float>(units * m_Surface.Scale()); }
     void TakeShape(const PixelRegion& region, int pixelWidth, int pixelHeight);
     bool IsOnShape(double x, double y) const;
+    bool IsPointerOver() const;
 
     ButtonSurfacePort& m_Surface;
     std::variant<RasterCanvas*, CanvasPort*> m_Canvas;

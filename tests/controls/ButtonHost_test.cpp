@@ -240,6 +240,35 @@ TEST(ButtonHost, KeysWithoutACodeAreKeysToo)
                                 "Raise KeyUp(32, 0); Focus next; Raise KeyDown(39, 0)");
 }
 
+// The platform's window-under-point lookup passes over a disabled window, so a hovered button
+// that is disabled ends its hover at the next tick though the pointer rests on it, and enabled
+// again under the resting pointer it shows no hover look until the pointer moves.
+TEST(ButtonHost, ADisabledButtonIsNotUnderThePointer)
+{
+    ShownButton b;
+    constexpr Colour kHoverOuter = Rgb(254, 223, 154);
+    ASSERT_EQ(b.canvas.ColourAt(1, 2), kHoverOuter);
+    b.host.SetEnabled(false);
+    b.surface.Take();
+    b.host.HoverTimerTicked();
+    EXPECT_EQ(b.surface.Take(), "TimerOff; Invalidate; Raise MouseOut");
+    EXPECT_EQ(HoverStateOf(b.host.State()), HoverState::Idle);
+
+    b.host.SetEnabled(true);
+    EXPECT_NE(b.canvas.ColourAt(1, 2), kHoverOuter);
+    b.host.MouseMove(0, 0, 21, 10);
+    EXPECT_EQ(b.canvas.ColourAt(1, 2), kHoverOuter);
+    EXPECT_EQ(b.surface.Take(), "Changed Enabled; Enabled 1; Invalidate; TimerOn; Invalidate; Raise MouseOver; "
+                                "Raise MouseMove(0, 0, 21, 10)");
+
+    // Disabled and enabled again before a tick: the button is under the pointer all along.
+    b.host.SetEnabled(false);
+    b.host.SetEnabled(true);
+    b.surface.Take();
+    b.host.HoverTimerTicked();
+    EXPECT_EQ(b.surface.Take(), "");
+}
+
 TEST(ButtonHost, ThePointerIsAskedOnlyWhereTheStepNeedsIt)
 {
     ShownButton b;

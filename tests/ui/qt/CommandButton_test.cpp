@@ -317,6 +317,20 @@ TEST(CommandButtonWidget, DisabledItDrawsThePaleLookAndTakesNoInput)
     EXPECT_EQ(clicks.count(), 0);
 }
 
+TEST(CommandButtonWidget, DisabledUnderTheRestingPointerItLosesTheHoverAtTheNextTick)
+{
+    SKIP_UNLESS_OFFSCREEN();
+    ButtonWindow w;
+    QSignalSpy out(w.button, &CommandButton::MouseOut);
+    w.MoveTo(20, 10);
+    ASSERT_EQ(At(w.button->Image(), 1, 2), kHoverOuterTop);
+    w.button->Host().SetEnabled(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return out.count() == 1; }, 1000));
+    EXPECT_FALSE(w.button->HoverTimer().Enabled());
+    w.button->Host().SetEnabled(true);
+    EXPECT_NE(At(w.button->Image(), 1, 2), kHoverOuterTop) << "no hover look before the pointer moves";
+}
+
 TEST(CommandButtonWidget, ReadsItsDesignEntriesAndWritesThemBack)
 {
     designs::WindowDesign window;
