@@ -306,6 +306,7 @@ TEST(ButtonHost, DesignEntriesComeBackAsTheyWereStoredBesideTheHostsOwn)
 {
     const std::vector<PropertyEntry> stored = {{"_extentx", "&H00000A5A&"},
                                                {"caption", "\"Save && E&xit\""},
+                                               {"font", "{\"MS Sans Serif\", 8.25, 400, 0, 0, 0, 0}"},
                                                {"forecolor", "&H000000FF&"},
                                                {"forehover", "&H00743C00&"},
                                                {"enabled", "0"},
