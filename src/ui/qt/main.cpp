@@ -4,6 +4,7 @@
 #include "platform/qt/DisplayCheck.h"
 #include "platform/qt/ProgramOptions.h"
 #include "platform/qt/QtPictures.h"
+#include "platform/qt/RuntimeFolder.h"
 #include "wiring/SystemServices.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
         std::fputs("pelmora: no display available (set DISPLAY or QT_QPA_PLATFORM)\n", stderr);
         return 1;
     }
+    pelmora::ProvideRuntimeFolder();  // before Qt looks for one
     QApplication app(argc, argv);
     if (const auto status = options.Answer(QApplication::arguments()))
         return *status;
