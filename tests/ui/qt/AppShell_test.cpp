@@ -14,6 +14,7 @@
 #include "testing/TempDir.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
@@ -117,6 +118,19 @@ TEST_F(AppShellTest, StartUpFillsTheMainWindowFromTheStore)
 
     m_Shell.reset();  // the second start counts again
     EXPECT_EQ(Shell().OpenMainWindow()->Text(form1::kVisits), "2");
+}
+
+// A product ID in the form Windows gives its own, as a new store off Windows is seeded with,
+// fits its label on one line.
+TEST_F(AppShellTest, TheProductIdLabelShowsAWholeId)
+{
+    const std::string id = "DDDDD-DDDDD-DDDDD-DDDDD";  // the widest of that form
+    Store(kCurrentVersionKey, "ProductId", id);
+    DesignedWindow* main = Shell().OpenMainWindow();
+    auto* label = qobject_cast<QLabel*>(main->Control(form1::kProductId));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text().toStdString(), id);
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
 }
 
 TEST_F(AppShellTest, ApplyOemInformationThroughTheWindow)
