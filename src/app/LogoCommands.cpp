@@ -3,27 +3,12 @@
 #include "app/LocateOemFiles.h"
 #include "app/MainWindowControls.h"
 #include "oem/FailureReport.h"
+#include "platform/FileNameCase.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 
-#include <algorithm>
 
 namespace pelmora {
-
-namespace {
-
-// On Windows the path box shows the name in upper case, as the file system ignores case there;
-// elsewhere the upper-cased name would be another file, so it keeps the case it was chosen with.
-std::string PathBoxText(std::string fileName)
-{
-#ifdef _WIN32
-    std::transform(fileName.begin(), fileName.end(), fileName.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-#endif
-    return fileName;
-}
-
-}  // namespace
 
 LogoCommands::LogoCommands(ViewPort& view, DialogPort& dialogs, AppServices& services)
     : m_View(view), m_Dialogs(dialogs), m_Services(services)
@@ -45,7 +30,7 @@ void LogoCommands::Select()
         ShowStop(m_Dialogs, "The picture could not be loaded from " + chosen + ": " + Why(why) + ".");
         return;
     }
-    const std::string pathBox = PathBoxText(chosen);
+    const std::string pathBox = ShownFileName(chosen);
     m_View.SetText(form1::kPathBox, pathBox);
     Hold(std::move(picture), pathBox);
 }

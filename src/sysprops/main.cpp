@@ -5,6 +5,7 @@
 #include "platform/WindowsDirectory.h"
 #include "platform/qt/DisplayCheck.h"
 #include "platform/qt/ProgramOptions.h"
+#include "platform/qt/RuntimeFolder.h"
 
 #include <QApplication>
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
         std::fputs("pelmora-sysprops: no display available (set DISPLAY or QT_QPA_PLATFORM)\n", stderr);
         return 1;
     }
+    pelmora::ProvideRuntimeFolder();  // before Qt looks for one
     QApplication app(argc, argv);
     if (const auto status = options.Answer(QApplication::arguments()))
         return *status;

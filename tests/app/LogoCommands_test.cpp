@@ -2,6 +2,10 @@
 #include "app/MainWindowStart.h"
 #include "registry/RegistryPaths.h"
 
+#ifdef _WIN32
+#include "platform/WindowsApi.h"
+#endif
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -75,6 +79,28 @@ TEST_F(LogoCommands, ChooseAsksForABitmapAndRemembersTheLastName)
     EXPECT_EQ(Held(start, form1::kHeldPicture)->Source(), logo) << "loaded from the name as returned";
     EXPECT_FALSE(machine.FileBytes(machine.LogoPath())) << "choosing installs nothing";
     EXPECT_TRUE(start.dialogs.messages.empty());
+}
+
+// Letters beyond a to z are upper-cased too where names ignore case, as the code page has them.
+TEST_F(LogoCommands, AChosenNameIsUpperCasedThroughTheCodePage)
+{
+    Start start(machine);
+    // été.bmp beside an ASCII-named one: the same narrow name writes and reads it on every platform.
+    std::string logo = machine.PictureFile("Logo.bmp", 180, 115);
+    logo.replace(logo.size() - 8, 8, "\xc3\xa9t\xc3\xa9.bmp");
+    machine.PutFile(logo, testing::FakePictures::FileBytes(180, 115));
+    Choose(start, logo);
+    const std::string shown = start.view.Text(form1::kPathBox);
+#ifdef _WIN32
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "the expected name is Windows-1252's";
+    const std::string upper = "\xc3\x89T\xc3\x89.BMP";  // ÉTÉ.BMP
+    ASSERT_GE(shown.size(), upper.size());
+    EXPECT_EQ(shown.substr(shown.size() - upper.size()), upper);
+#else
+    EXPECT_EQ(shown, logo);
+#endif
+    EXPECT_EQ(Held(start, form1::kHeldPicture)->Source(), logo);
 }
 
 TEST_F(LogoCommands, AnUnloadableChoiceIsReportedAndChangesNothing)
