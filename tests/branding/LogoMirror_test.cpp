@@ -69,18 +69,6 @@ TEST(LogoMirror, ALogoThatIsNotWrittenLeavesTheValueAsItWas)
     }
 }
 
-TEST(LogoMirror, AFailedValueWriteIsReported)
-{
-    BrandingTestBed bed;
-    bed.registry.FailWritesOf("Logo");
-    const BrandingSteps steps =
-        InstallLogoMirror(bed.files, bed.pictures, bed.registry, bed.places, FakePicture(10, 10, "x"));
-    ASSERT_EQ(steps.size(), 2u);
-    EXPECT_TRUE(steps[0].status);
-    EXPECT_FALSE(steps[1].status);
-    EXPECT_EQ(steps[1].what, "The value Logo under OEMInformation was not stored");
-}
-
 TEST(LogoMirror, RemovalDeletesTheFileAndTheValueOnly)
 {
     BrandingTestBed bed;
