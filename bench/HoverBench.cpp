@@ -4,7 +4,7 @@
 //
 // Needs a real X server, for example:  xvfb-run -a ./pelmora_bench_hover [seconds]
 #include "CommandButton.h"
-#include "CommandButtonDesign.h"
+#include "designs/ButtonDesign.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -48,7 +48,7 @@ Phase Measure(const std::vector<CommandButton*>& buttons, const long& ticks, int
 {
     long redraws = 0;
     for (const CommandButton* b : buttons)
-        redraws -= b->RedrawCount();
+        redraws -= b->Host().RedrawCount();
     const long ticksBefore = ticks;
     QElapsedTimer wall;
     const double cpuBefore = ProcessCpuSeconds();
@@ -57,7 +57,7 @@ Phase Measure(const std::vector<CommandButton*>& buttons, const long& ticks, int
     const double cpu = ProcessCpuSeconds() - cpuBefore;
     const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     for (const CommandButton* b : buttons)
-        redraws += b->RedrawCount();
+        redraws += b->Host().RedrawCount();
     return {100.0 * cpu / elapsed, redraws, ticks - ticksBefore};
 }
 
@@ -83,12 +83,12 @@ int main(int argc, char** argv)
     window.resize(360, 160);
     std::vector<CommandButton*> buttons;
     for (int i = 0; i < 4; ++i) {
+        const std::string name = "CommandButton" + std::to_string(i + 1);
         auto* button = new CommandButton(
-            pelmora::ButtonAmbient{pelmora::ButtonFont{}, pelmora::qt::kHostForeColour, "CommandButton" + std::to_string(i + 1)},
-            &window);
+            pelmora::ButtonAmbient{pelmora::ButtonFont{}, pelmora::designs::kHostForeColour, name}, &window);
         pelmora::PropertyBag bag;
         bag.WriteProperty("caption", std::string("Button ") + std::to_string(i + 1));
-        button->ReadProperties(bag);
+        button->Host().ReadProperties(bag);
         button->setGeometry(20 + (i % 2) * 170, 20 + (i / 2) * 60, 150, 30);
         buttons.push_back(button);
     }
@@ -109,28 +109,28 @@ int main(int argc, char** argv)
     // In, a second move, then moves across the button: only the first two may redraw.
     MovePointer(inside);
     MovePointer(inside + QPoint(1, 0));
-    const bool hovering = target.HoverTimerRunning();
-    const long redrawsAfterSecond = target.RedrawCount();
+    const bool hovering = target.HoverTimer().Enabled();
+    const long redrawsAfterSecond = target.Host().RedrawCount();
     int movesInside = 0;
     for (int x = 2; x < 120; x += 3, ++movesInside)
         MovePointer(inside + QPoint(x, (x / 3) % 12));
-    const long redrawsOnMoves = target.RedrawCount() - redrawsAfterSecond;
+    const long redrawsOnMoves = target.Host().RedrawCount() - redrawsAfterSecond;
 
     const Phase over = Measure(buttons, ticks, seconds);
-    const bool stillHovering = target.HoverTimerRunning();
+    const bool stillHovering = target.HoverTimer().Enabled();
 
     // A window coming up under the resting pointer ends the hover look as leaving does.
     QWidget cover;
     cover.setGeometry(QRect(QCursor::pos() - QPoint(10, 10), QSize(40, 40)));
     cover.show();
     RunFor(300);
-    const bool coverEnded = !target.HoverTimerRunning();
+    const bool coverEnded = !target.HoverTimer().Enabled();
     cover.hide();
 
     MovePointer(inside + QPoint(5, 0));
     MovePointer(elsewhere);
     RunFor(100);
-    const bool hoverEnded = !target.HoverTimerRunning();
+    const bool hoverEnded = !target.HoverTimer().Enabled();
     const Phase after = Measure(buttons, ticks, seconds);
 
     // The same wake-ups with no button behind them: what any 10 ms timer costs here.

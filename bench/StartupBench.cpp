@@ -9,7 +9,8 @@
 // The main window starts as the program does: the real registry store, files, pictures and
 // Windows directory, all in a scratch folder, so its load reads and writes for real.
 #include "QtAppShell.h"
-#include "platform/qt/SystemServices.h"
+#include "platform/qt/QtPictures.h"
+#include "wiring/SystemServices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,6 +24,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -75,7 +77,7 @@ int RunEmptyWindow(int argc, char** argv, bool text)
 int RunMainWindow(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    pelmora::SystemServices system("pelmora");
+    pelmora::SystemServices system("pelmora", std::make_unique<pelmora::QtPictures>());
     pelmora::qt::QtAppShell shell(system.Services());
     // The watch must be on the window before it is first shown, so the shell's window is made
     // the way OpenMainWindow makes it and watched from its first event.

@@ -37,3 +37,24 @@ function(pelmora_embed_files target function namespace)
     VERBATIM)
   target_sources(${target} PRIVATE "${generated}")
 endfunction()
+
+# One floor of the house: a static library of the .cpp files of src/<folder> (by pelmora_glob's
+# rules) that links the floors it stands on, given after DEPENDS. Its headers are included as
+# "<folder>/Name.h" through an include root of its own in the build folder, which holds links to
+# that folder's headers alone: a file reaches only the headers of the targets it links, so an
+# include from a floor its target does not link fails the build.
+function(pelmora_layer target folder)
+  cmake_parse_arguments(PARSE_ARGV 2 LAYER "" "" "DEPENDS")
+  pelmora_glob(sources ${PROJECT_SOURCE_DIR}/src ${folder})
+  add_library(${target} STATIC ${sources})
+  set(root ${PROJECT_BINARY_DIR}/layers/${target})
+  file(REMOVE_RECURSE ${root})
+  file(MAKE_DIRECTORY ${root}/${folder})
+  file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.h)
+  foreach(header IN LISTS headers)
+    get_filename_component(name ${header} NAME)
+    file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
+  endforeach()
+  target_include_directories(${target} PUBLIC ${root})
+  target_link_libraries(${target} PUBLIC ${LAYER_DEPENDS})
+endfunction()

@@ -1,5 +1,6 @@
 #include "about/AboutPresenter.h"
 
+#include "about/AboutWindowControls.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 
@@ -9,16 +10,16 @@ AboutPresenter::AboutPresenter(ViewPort& view, AppServices& services) : m_View(v
 
 void AboutPresenter::Load()
 {
-    m_View.SetText("Text4", ReadRegString(m_Services.registry, RegRoot::LocalMachine, kCurrentVersionKey,
-                                          "RegisteredOwner", ""));
-    m_View.SetText("L6", m_View.Text("Text4"));
+    m_View.SetText(form2z::kOwnerBox, ReadRegString(m_Services.registry, RegRoot::LocalMachine,
+                                                    kCurrentVersionKey, "RegisteredOwner", ""));
+    m_View.SetText(form2z::kOwner, m_View.Text(form2z::kOwnerBox));
 }
 
 void AboutPresenter::Close() { m_View.Unload(); }
 
 bool AboutPresenter::RunCommand(std::string_view controlName)
 {
-    if (controlName != "CommandButton1")
+    if (controlName != form2z::kClose)
         return false;
     Close();
     return true;

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/AppServices.h"
+#include "oem/AppServices.h"
 #include "platform/ViewPort.h"
 
 #include <string_view>
 
 namespace pelmora {
 
-// Every handler of the About window Form2z.
+// Every handler of the About window Form2z (names in AboutWindowControls.h).
 class AboutPresenter {
 public:
     AboutPresenter(ViewPort& view, AppServices& services);

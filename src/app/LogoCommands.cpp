@@ -1,6 +1,8 @@
-#include "app/MainPresenter.h"
+#include "app/LogoCommands.h"
 
-#include "app/FailureReport.h"
+#include "app/LocateOemFiles.h"
+#include "app/MainWindowControls.h"
+#include "oem/FailureReport.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 
@@ -23,7 +25,12 @@ std::string PathBoxText(std::string fileName)
 
 }  // namespace
 
-void MainPresenter::SelectLogo()
+LogoCommands::LogoCommands(ViewPort& view, DialogPort& dialogs, AppServices& services)
+    : m_View(view), m_Dialogs(dialogs), m_Services(services)
+{
+}
+
+void LogoCommands::Select()
 {
     // The dialog starts with the name it last returned, through either choose command.
     const std::string chosen = m_Dialogs.AskOpenFile({"Bitmap Only|*.bmp", "Open Bitmap", 4, m_DialogFileName});
@@ -39,41 +46,42 @@ void MainPresenter::SelectLogo()
         return;
     }
     const std::string pathBox = PathBoxText(chosen);
-    m_View.SetText("Text1", pathBox);
-    HoldPicture(std::move(picture), pathBox);
+    m_View.SetText(form1::kPathBox, pathBox);
+    Hold(std::move(picture), pathBox);
 }
 
-void MainPresenter::ApplySelected()
+void LogoCommands::ApplySelected()
 {
-    if (!InstallLogo())
+    if (!Install())
         return;
-    const Status stored = WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text("Text1"));
+    const Status stored =
+        WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text(form1::kPathBox));
     if (!stored)
         ShowStop(m_Dialogs, "The logo was saved, but its path was not stored: " + Why(stored) + ".");
 }
 
-void MainPresenter::ApplyLogo() { InstallLogo(); }
+void LogoCommands::Apply() { Install(); }
 
-void MainPresenter::RemoveLogo()
+void LogoCommands::Remove()
 {
-    if (m_View.Text("Text1").empty()) {
+    if (m_View.Text(form1::kPathBox).empty()) {
         m_Dialogs.ShowMessage("no logo to remove", "Corvexa", MessageStyle::Stop);
         return;
     }
-    OemFileLocations locations;
-    if (!LocateOemFiles(locations))
+    const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
+    if (!locations)
         return;
 
-    const Status deleted = m_Services.files.DeleteFile(locations.LogoPath);
+    const Status deleted = m_Services.files.DeleteFile(locations->LogoPath);
     if (!deleted) {
-        ShowStop(m_Dialogs, "The logo was not removed: " + locations.LogoPath + " could not be deleted: " +
+        ShowStop(m_Dialogs, "The logo was not removed: " + locations->LogoPath + " could not be deleted: " +
                                 Why(deleted) + ".");
         return;
     }
     RegistryApi& registry = m_Services.registry;
     const Status cleared = WriteRegString(registry, RegRoot::LocalMachine, kReadKey, "", "");
-    m_View.SetPicture("Picture1", nullptr);
-    m_View.SetText("Text1", ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""));
+    m_View.SetPicture(form1::kCurrentLogo, nullptr);
+    m_View.SetText(form1::kPathBox, ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""));
     if (!cleared) {
         ShowStop(m_Dialogs, "The logo was removed, but its stored path was not cleared: " + Why(cleared) + ".");
         return;
@@ -81,34 +89,34 @@ void MainPresenter::RemoveLogo()
     m_Dialogs.ShowMessage("This will removing oemlogo", "Pelmora", MessageStyle::Exclamation);
 }
 
-void MainPresenter::HoldPicture(std::shared_ptr<const Picture> picture, const std::string& pathBoxText)
+void LogoCommands::Hold(std::shared_ptr<const Picture> picture, const std::string& pathBoxText)
 {
     m_Held = std::move(picture);
     m_HeldFor = pathBoxText;
-    m_View.SetPicture("Image3", m_Held);
+    m_View.SetPicture(form1::kHeldPicture, m_Held);
 }
 
-bool MainPresenter::EnsurePictureForPathBox(const std::string& pathBox, std::string& why)
+bool LogoCommands::EnsurePictureForPathBox(const std::string& pathBox, std::string& why)
 {
     if (m_Held && m_HeldFor == pathBox)
         return true;
     auto picture = m_Services.pictures.Load(pathBox, why);
     if (!picture)
         return false;
-    HoldPicture(std::move(picture), pathBox);
+    Hold(std::move(picture), pathBox);
     return true;
 }
 
-bool MainPresenter::InstallLogo()
+bool LogoCommands::Install()
 {
-    const std::string pathBox = m_View.Text("Text1");
+    const std::string pathBox = m_View.Text(form1::kPathBox);
     if (pathBox.empty()) {
         m_Dialogs.ShowMessage("Could not Complete your request.please select an logo to apply", "Pelmora",
                               MessageStyle::Stop);
         return false;
     }
-    OemFileLocations locations;
-    if (!LocateOemFiles(locations))
+    const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
+    if (!locations)
         return false;
 
     std::string why;
@@ -122,15 +130,15 @@ bool MainPresenter::InstallLogo()
         ShowStop(m_Dialogs, "The logo was not saved: the picture could not be converted to a bitmap.");
         return false;
     }
-    const Status written = m_Services.files.WriteFile(locations.LogoPath, *bmp);
+    const Status written = m_Services.files.WriteFile(locations->LogoPath, *bmp);
     if (!written) {
-        ShowStop(m_Dialogs, "The logo was not saved: " + locations.LogoPath + " could not be written: " +
+        ShowStop(m_Dialogs, "The logo was not saved: " + locations->LogoPath + " could not be written: " +
                                 Why(written) + ".");
         return false;
     }
 
-    if (auto installed = m_Services.pictures.Load(locations.LogoPath, why))
-        m_View.SetPicture("Picture1", std::move(installed));
+    if (auto installed = m_Services.pictures.Load(locations->LogoPath, why))
+        m_View.SetPicture(form1::kCurrentLogo, std::move(installed));
     m_Dialogs.ShowMessage(
         "you selected logo has Succesfully saved. to display this logo you must type model & manufacture's name",
         "Pelmora", MessageStyle::Information);

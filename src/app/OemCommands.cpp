@@ -1,10 +1,12 @@
-#include "app/MainPresenter.h"
+#include "app/OemCommands.h"
 
-#include "app/FailureReport.h"
+#include "app/LocateOemFiles.h"
+#include "app/MainWindowControls.h"
+#include "oem/FailureReport.h"
+#include "oem/OemInfoLayout.h"
+#include "oem/OemInfoWriter.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
-#include "support/OemInfoLayout.h"
-#include "support/OemInfoWriter.h"
 
 namespace pelmora {
 
@@ -16,10 +18,15 @@ constexpr const char* kClearedByRemoval[] = {"Manufacture", "Model", "web addres
 
 }  // namespace
 
-void MainPresenter::ApplyOemInformation()
+OemCommands::OemCommands(ViewPort& view, DialogPort& dialogs, AppServices& services)
+    : m_View(view), m_Dialogs(dialogs), m_Services(services)
 {
-    const std::string manufacturer = m_View.Text("Text2");
-    const std::string model = m_View.Text("Text3");
+}
+
+void OemCommands::Apply()
+{
+    const std::string manufacturer = m_View.Text(form1::kManufacturer);
+    const std::string model = m_View.Text(form1::kModel);
     if (manufacturer.empty()) {
         m_Dialogs.ShowMessage("please type computer manufacture's name", "Pelmora", MessageStyle::Stop);
         return;
@@ -33,8 +40,8 @@ void MainPresenter::ApplyOemInformation()
                                      "Nothing was saved.");
         return;
     }
-    OemFileLocations locations;
-    if (!LocateOemFiles(locations))
+    const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
+    if (!locations)
         return;
 
     RegistryApi& registry = m_Services.registry;
@@ -43,8 +50,8 @@ void MainPresenter::ApplyOemInformation()
                    "The value Manufacture was not stored");
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", model),
                    "The value Model was not stored");
-    failures.Check(WriteShortLayout(m_Services.files, locations.InfoPath, manufacturer, model),
-                   locations.InfoPath + " was not written");
+    failures.Check(WriteShortLayout(m_Services.files, locations->InfoPath, manufacturer, model),
+                   locations->InfoPath + " was not written");
     if (!failures.Empty()) {
         ShowStop(m_Dialogs, failures.Text("The OEM information was not fully saved."));
         return;
@@ -53,21 +60,21 @@ void MainPresenter::ApplyOemInformation()
                           MessageStyle::Information);
 }
 
-void MainPresenter::RemoveOemInformation()
+void OemCommands::Remove()
 {
-    if (m_View.Text("Text2").empty()) {
+    if (m_View.Text(form1::kManufacturer).empty()) {
         m_Dialogs.ShowMessage("All Ready removed OEM information", "Pelmora\"", MessageStyle::Information);
         return;
     }
-    OemFileLocations locations;
-    if (!LocateOemFiles(locations))
+    const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
+    if (!locations)
         return;
     // A notice, not a question: the removal goes on once it is closed.
     m_Dialogs.ShowMessage("this will remove all Oem informations", "Pelmora", MessageStyle::Stop);
 
-    const Status deleted = m_Services.files.DeleteFile(locations.InfoPath);
+    const Status deleted = m_Services.files.DeleteFile(locations->InfoPath);
     if (!deleted) {
-        ShowStop(m_Dialogs, "The OEM information was not removed: " + locations.InfoPath +
+        ShowStop(m_Dialogs, "The OEM information was not removed: " + locations->InfoPath +
                                 " could not be deleted: " + Why(deleted) + ".");
         return;
     }
@@ -77,8 +84,8 @@ void MainPresenter::RemoveOemInformation()
         failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, name, ""),
                        std::string("The value ") + name + " was not cleared");
     }
-    m_View.SetText("Text2", ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", ""));
-    m_View.SetText("Text3", ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", ""));
+    m_View.SetText(form1::kManufacturer, ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", ""));
+    m_View.SetText(form1::kModel, ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", ""));
     if (!failures.Empty())
         ShowStop(m_Dialogs, failures.Text("The OEM information file was removed, but not every stored value was cleared."));
 }

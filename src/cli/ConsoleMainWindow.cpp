@@ -1,8 +1,5 @@
 #include "ConsoleMainWindow.h"
 
-#include "registry/RegString.h"
-#include "registry/RegistryPaths.h"
-
 #include <stdexcept>
 
 namespace pelmora::cli {
@@ -10,14 +7,7 @@ namespace pelmora::cli {
 ConsoleMainWindow::ConsoleMainWindow(AppServices& services, ConsoleDialogs& dialogs)
     : m_Presenter(m_View, dialogs, *this, services)
 {
-    auto read = [&](const char* key, const char* name) {
-        return ReadRegString(services.registry, RegRoot::LocalMachine, key, name, "");
-    };
-    m_View.SetText("Text1", read(kReadKey, ""));
-    m_View.SetText("Text2", read(kOemKey, "Manufacture"));
-    m_View.SetText("Text3", read(kOemKey, "Model"));
-    m_View.SetText("Text9", FindWindowsDir(services.windowsDirectory));
-    m_View.SetText("La11", m_View.Text("Text9"));
+    m_Presenter.LoadStoredFields();
 }
 
 void ConsoleMainWindow::OpenSupportEditor()

@@ -2,15 +2,15 @@
 
 #include "ConsoleDialogs.h"
 #include "ConsoleView.h"
-#include "app/AppServices.h"
 #include "app/AppShell.h"
 #include "app/MainPresenter.h"
+#include "oem/AppServices.h"
 
 namespace pelmora::cli {
 
 // The main window's presenter with its controls holding what the window shows after a start:
-// the Windows directory, the stored logo path, manufacturer and model. A console run is not a
-// start of the program, so the visit counter is not raised.
+// the Windows directory, the stored logo path, manufacturer and model (LoadStoredFields). A
+// console run is not a start of the program, so the visit counter is not raised.
 class ConsoleMainWindow : private AppShell {
 public:
     ConsoleMainWindow(AppServices& services, ConsoleDialogs& dialogs);

@@ -3,6 +3,8 @@
 #include "ConsoleDialogs.h"
 #include "ConsoleMainWindow.h"
 #include "ConsoleView.h"
+#include "app/MainWindowControls.h"
+#include "support/SupportEditorControls.h"
 #include "support/SupportEditorPresenter.h"
 
 namespace pelmora::cli {
@@ -18,9 +20,9 @@ struct SupportOption {
 };
 
 constexpr SupportOption kSupportOptions[] = {
-    {{"web"}, "Text1"},       {{"email"}, "Text4"}, {{"address"}, "Text5"},
-    {{"address2"}, "Text6"},  {{"telephone"}, "Text7"}, {{"fax"}, "Text8"},
-    {{"owner"}, "Text9"},     {{"company"}, "Text11"},  {{"date"}, "Text12"},
+    {{"web"}, sinf::kWebAddress},     {{"email"}, sinf::kEMail},         {{"address"}, sinf::kPostalAddress},
+    {{"address2"}, sinf::kAddress2},  {{"telephone"}, sinf::kTelephone}, {{"fax"}, sinf::kFax},
+    {{"owner"}, sinf::kOwner},        {{"company"}, sinf::kCompany},     {{"date"}, sinf::kDate},
 };
 
 }  // namespace
@@ -31,8 +33,8 @@ int ApplyOemCommand(std::span<const std::string> args, CliContext& context)
     ExpectPositionals(parsed, {});
     ConsoleDialogs dialogs(context.out, context.err);
     ConsoleMainWindow window(context.services, dialogs);
-    window.View().SetText("Text2", parsed.Required("manufacturer"));
-    window.View().SetText("Text3", parsed.Required("model"));
+    window.View().SetText(form1::kManufacturer, parsed.Required("manufacturer"));
+    window.View().SetText(form1::kModel, parsed.Required("model"));
     window.Presenter().ApplyOemInformation();
     return dialogs.ExitStatus();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppServices.h"
+#include "oem/AppServices.h"
 
 #include <ostream>
 #include <string>

@@ -1,6 +1,6 @@
 #include "CliArgs.h"
 #include "Commands.h"
-#include "app/OemFileLocations.h"
+#include "oem/OemFileLocations.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 #include "support/SupportFields.h"

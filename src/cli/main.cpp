@@ -2,10 +2,12 @@
 // window system: pictures go through QImage, which needs no application object.
 #include "RunCli.h"
 #include "platform/AnsiText.h"
-#include "platform/qt/SystemServices.h"
+#include "platform/qt/QtPictures.h"
+#include "wiring/SystemServices.h"
 
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,7 @@ int main(int argc, char** argv)
 #endif
     const std::string programName = argc > 0 ? std::filesystem::path(argv[0]).stem().string() : "pelmora-cli";
     try {
-        SystemServices system(programName);
+        SystemServices system(programName, std::make_unique<QtPictures>());
         return cli::RunCli(args, std::cout, std::cerr, system.Services());
     } catch (const std::exception& error) {
         std::cerr << "pelmora-cli: " << error.what() << '\n';

@@ -5,75 +5,12 @@
 
 namespace pelmora {
 
-using detail::StepBuilder;
-using Kind = ButtonNotificationKind;
-
-ButtonNotification ButtonNotification::Resize(std::int32_t width, std::int32_t height)
-{
-    ButtonNotification n = Of(Kind::Resize);
-    n.width = width;
-    n.height = height;
-    return n;
-}
-
-ButtonNotification ButtonNotification::MouseDown(std::int16_t button, std::int16_t shift, float x, float y)
-{
-    ButtonNotification n = Of(Kind::MouseDown);
-    n.button = button;
-    n.shift = shift;
-    n.x = x;
-    n.y = y;
-    return n;
-}
-
-ButtonNotification ButtonNotification::MouseMove(std::int16_t button, std::int16_t shift, float x, float y,
-                                                 bool pointerOver)
-{
-    ButtonNotification n = MouseDown(button, shift, x, y);
-    n.kind = Kind::MouseMove;
-    n.pointerOver = pointerOver;
-    return n;
-}
-
-ButtonNotification ButtonNotification::MouseUp(std::int16_t button, std::int16_t shift, float x, float y)
-{
-    ButtonNotification n = MouseDown(button, shift, x, y);
-    n.kind = Kind::MouseUp;
-    return n;
-}
-
-ButtonNotification ButtonNotification::KeyDown(std::int16_t keyCode, std::int16_t shift)
-{
-    ButtonNotification n = Of(Kind::KeyDown);
-    n.keyCode = keyCode;
-    n.shift = shift;
-    return n;
-}
-
-ButtonNotification ButtonNotification::KeyPress(std::int16_t keyAscii)
-{
-    ButtonNotification n = Of(Kind::KeyPress);
-    n.keyAscii = keyAscii;
-    return n;
-}
-
-ButtonNotification ButtonNotification::KeyUp(std::int16_t keyCode, std::int16_t shift)
-{
-    ButtonNotification n = KeyDown(keyCode, shift);
-    n.kind = Kind::KeyUp;
-    return n;
-}
-
-ButtonNotification ButtonNotification::TimerTick(bool pointerOver)
-{
-    ButtonNotification n = Of(Kind::TimerTick);
-    n.pointerOver = pointerOver;
-    return n;
-}
-
 namespace {
 
-void OnResize(StepBuilder& step, const ButtonNotification& n)
+namespace N = notifications;
+using detail::StepBuilder;
+
+void Handle(StepBuilder& step, const N::Resize& n)
 {
     ButtonFields& f = step.Fields();
     f.m_ClientRect = ButtonRect{0, 0, n.width, n.height};
@@ -86,23 +23,28 @@ void OnResize(StepBuilder& step, const ButtonNotification& n)
     step.Draw(0);
 }
 
+void Handle(StepBuilder& step, const N::Show&) { step.Draw(0); }
+
 void OnFocus(StepBuilder& step, bool got)
 {
     step.Fields().m_Focused = got ? -1 : 0;
     step.Draw(got ? 1 : 0);
 }
 
-void OnMouseDown(StepBuilder& step, std::int16_t button, std::int16_t shift, float x, float y)
+void Handle(StepBuilder& step, const N::GotFocus&) { OnFocus(step, true); }
+void Handle(StepBuilder& step, const N::LostFocus&) { OnFocus(step, false); }
+
+void Handle(StepBuilder& step, const N::MouseDown& n)
 {
     ButtonFields& f = step.Fields();
     if (f.m_Enabled != -1) return;
-    f.m_Button = button;
+    f.m_Button = n.button;
     step.Refresh();
-    if (button != kMouseRight) step.Draw(1);
-    step.Raise(ButtonEventArgs::Mouse(ButtonEvent::MouseDown, button, shift, x, y));
+    if (n.button != kMouseRight) step.Draw(1);
+    step.Raise(ButtonEventArgs::Mouse(ButtonEvent::MouseDown, n.button, n.shift, n.x, n.y));
 }
 
-void OnMouseUp(StepBuilder& step, const ButtonNotification& n)
+void Handle(StepBuilder& step, const N::MouseUp& n)
 {
     const bool wasPressedIn = HoverStateOf(step.State()) == HoverState::PressedIn;
     step.Draw(0);
@@ -113,7 +55,7 @@ void OnMouseUp(StepBuilder& step, const ButtonNotification& n)
     if (wasPressedIn) step.Fields().m_InsideSeen = 0;
 }
 
-void OnClick(StepBuilder& step)
+void Handle(StepBuilder& step, const N::Click&)
 {
     if (step.Fields().m_Button != kMouseLeft) return;
     step.Draw(0);
@@ -121,29 +63,31 @@ void OnClick(StepBuilder& step)
     step.Raise(ButtonEventArgs::Plain(ButtonEvent::Click));
 }
 
-void OnDblClick(StepBuilder& step)
+void Handle(StepBuilder& step, const N::DblClick&)
 {
     if (step.Fields().m_Button != kMouseLeft) return;
-    OnMouseDown(step, kMouseLeft, 0, 0, 0);
-    step.Add(ButtonEffect::Of(ButtonEffectKind::CaptureMouse));
+    Handle(step, N::MouseDown{kMouseLeft, 0, 0, 0});
+    step.Add(effects::CaptureMouse{});
 }
 
-void OnKeyDown(StepBuilder& step, const ButtonNotification& n)
+void Handle(StepBuilder& step, const N::KeyDown& n)
 {
     step.Fields().m_LastKey = n.keyCode;
     switch (n.keyCode) {
     case kKeySpace:
     case kKeyEnter: step.Draw(1); break;
     case kKeyLeft:
-    case kKeyRight: step.Add(ButtonEffect::Of(ButtonEffectKind::SendTab)); break;
+    case kKeyRight: step.Add(effects::SendTab{}); break;
     case kKeyDown:
-    case kKeyUp: step.Add(ButtonEffect::Of(ButtonEffectKind::SendShiftTab)); break;
+    case kKeyUp: step.Add(effects::SendShiftTab{}); break;
     default: break;
     }
     step.Raise(ButtonEventArgs::Key(ButtonEvent::KeyDown, n.keyCode, n.shift));
 }
 
-void OnKeyUp(StepBuilder& step, const ButtonNotification& n)
+void Handle(StepBuilder& step, const N::KeyPress& n) { step.Raise(ButtonEventArgs::Press(n.keyAscii)); }
+
+void Handle(StepBuilder& step, const N::KeyUp& n)
 {
     ButtonFields& f = step.Fields();
     // Only the key that went down last clicks: Space down, Shift down, Space up is no click.
@@ -158,45 +102,29 @@ void OnKeyUp(StepBuilder& step, const ButtonNotification& n)
     step.Raise(ButtonEventArgs::Key(ButtonEvent::KeyUp, n.keyCode, n.shift));
 }
 
-void OnAccessKey(StepBuilder& step)
+void Handle(StepBuilder& step, const N::AccessKeyPress&)
 {
     step.Fields().m_Button = kMouseLeft;
-    OnClick(step);
+    Handle(step, N::Click{});
 }
 
 // A disabled window gets no input from the platform; a stopped timer does not tick.
-bool Delivered(const ButtonState& state, Kind kind)
+bool Delivered(const ButtonState& state, const ButtonNotification& n)
 {
-    switch (kind) {
-    case Kind::Resize:
-    case Kind::Show:
-    case Kind::LostFocus: return true;
-    case Kind::TimerTick: return state.hoverTimerOn;
-    default: return state.surface.enabled;
-    }
+    if (std::holds_alternative<N::Resize>(n) || std::holds_alternative<N::Show>(n) ||
+        std::holds_alternative<N::LostFocus>(n))
+        return true;
+    if (std::holds_alternative<N::TimerTick>(n)) return state.hoverTimerOn;
+    return state.surface.enabled;
 }
 
 }  // namespace
 
-ButtonStepResult Step(const ButtonState& state, const ButtonNotification& n)
+ButtonStepResult Step(const ButtonState& state, const ButtonNotification& notification)
 {
     StepBuilder step(state);
-    if (!Delivered(state, n.kind)) return step.Take();
-    switch (n.kind) {
-    case Kind::Resize: OnResize(step, n); break;
-    case Kind::Show: step.Draw(0); break;
-    case Kind::GotFocus: OnFocus(step, true); break;
-    case Kind::LostFocus: OnFocus(step, false); break;
-    case Kind::MouseDown: OnMouseDown(step, n.button, n.shift, n.x, n.y); break;
-    case Kind::MouseMove: detail::HandleMouseMove(step, n); break;
-    case Kind::MouseUp: OnMouseUp(step, n); break;
-    case Kind::Click: OnClick(step); break;
-    case Kind::DblClick: OnDblClick(step); break;
-    case Kind::KeyDown: OnKeyDown(step, n); break;
-    case Kind::KeyPress: step.Raise(ButtonEventArgs::Press(n.keyAscii)); break;
-    case Kind::KeyUp: OnKeyUp(step, n); break;
-    case Kind::AccessKeyPress: OnAccessKey(step); break;
-    case Kind::TimerTick: detail::HandleTimerTick(step, n); break;
+    if (Delivered(state, notification)) {
+        std::visit([&step](const auto& n) { Handle(step, n); }, notification);
     }
     return step.Take();
 }

@@ -15,19 +15,19 @@ public:
     ButtonState& State() { return m_Result.state; }
     ButtonFields& Fields() { return m_Result.state.fields; }
 
-    void Draw(std::int16_t request) { Add(ButtonEffect::Draw(request, Fields())); }
-    void Refresh() { Add(ButtonEffect::Of(ButtonEffectKind::Refresh)); }
+    void Draw(std::int16_t request) { Add(effects::Draw{request, Fields()}); }
+    void Refresh() { Add(effects::Refresh{}); }
     void EnableTimer()
     {
         m_Result.state.hoverTimerOn = true;
-        Add(ButtonEffect::Of(ButtonEffectKind::EnableTimer));
+        Add(effects::EnableTimer{});
     }
     void DisableTimer()
     {
         m_Result.state.hoverTimerOn = false;
-        Add(ButtonEffect::Of(ButtonEffectKind::DisableTimer));
+        Add(effects::DisableTimer{});
     }
-    void Raise(const ButtonEventArgs& event) { Add(ButtonEffect::Raise(event)); }
+    void Raise(const ButtonEventArgs& event) { Add(effects::Raise{event}); }
     void Add(ButtonEffect effect) { m_Result.effects.push_back(std::move(effect)); }
 
     ButtonStepResult Take() { return std::move(m_Result); }

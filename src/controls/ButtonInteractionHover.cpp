@@ -4,7 +4,7 @@ namespace pelmora::detail {
 
 namespace {
 
-ButtonEventArgs MoveEvent(const ButtonNotification& n)
+ButtonEventArgs MoveEvent(const notifications::MouseMove& n)
 {
     return ButtonEventArgs::Mouse(ButtonEvent::MouseMove, n.button, n.shift, n.x, n.y);
 }
@@ -14,7 +14,7 @@ ButtonEventArgs MoveEvent(const ButtonNotification& n)
 // The hover look starts on the first move inside and is ended by the timer, because the button
 // hears no moves once the pointer has gone. Moves inside after the second are ignored, so
 // resting or moving over the button costs no redraw.
-void HandleMouseMove(StepBuilder& step, const ButtonNotification& n)
+void Handle(StepBuilder& step, const notifications::MouseMove& n)
 {
     ButtonFields& f = step.Fields();
     if (n.button >= 2) {  // a button other than the left one is held
@@ -45,7 +45,7 @@ void HandleMouseMove(StepBuilder& step, const ButtonNotification& n)
     step.Raise(MoveEvent(n));
 }
 
-void HandleTimerTick(StepBuilder& step, const ButtonNotification& n)
+void Handle(StepBuilder& step, const notifications::TimerTick& n)
 {
     if (n.pointerOver) return;
     step.DisableTimer();

@@ -6,7 +6,7 @@
 
 namespace pelmora::detail {
 
-void HandleMouseMove(StepBuilder& step, const ButtonNotification& n);
-void HandleTimerTick(StepBuilder& step, const ButtonNotification& n);
+void Handle(StepBuilder& step, const notifications::MouseMove& n);
+void Handle(StepBuilder& step, const notifications::TimerTick& n);
 
 }  // namespace pelmora::detail

@@ -12,25 +12,25 @@ namespace {
 void ApplyAccessKey(StepBuilder& step)
 {
     UpdateAccessKey(step.Fields().m_Caption, step.State().surface);
-    step.Add(ButtonEffect::AccessKeys(step.State().surface.accessKeys));
+    step.Add(effects::AccessKeys{step.State().surface.accessKeys});
 }
 
 void ApplySurfaceEnabled(StepBuilder& step, bool enabled)
 {
     step.State().surface.enabled = enabled;
-    step.Add(ButtonEffect::SurfaceEnabled(enabled));
+    step.Add(effects::SurfaceEnabled{enabled});
 }
 
 void ApplySurfaceFont(StepBuilder& step, const ButtonFont& font)
 {
     step.State().surface.font = font;
-    step.Add(ButtonEffect::SurfaceFont(font));
+    step.Add(effects::SurfaceFont{font});
 }
 
 void ApplySurfaceForeColor(StepBuilder& step, Colour colour)
 {
     step.State().surface.foreColor = colour;
-    step.Add(ButtonEffect::SurfaceForeColor(colour));
+    step.Add(effects::SurfaceForeColor{colour});
 }
 
 std::int16_t Flag(bool value) { return value ? -1 : 0; }
@@ -41,7 +41,7 @@ ButtonStepResult SetEnabled(const ButtonState& state, bool enabled)
 {
     StepBuilder step(state);
     step.Fields().m_Enabled = Flag(enabled);
-    step.Add(ButtonEffect::Notify(kPropertyEnabled));
+    step.Add(effects::NotifyChanged{kPropertyEnabled});
     ApplySurfaceEnabled(step, enabled);
     step.Draw(0);
     return step.Take();
@@ -52,7 +52,7 @@ ButtonStepResult SetFont(const ButtonState& state, const ButtonFont& font)
     StepBuilder step(state);
     ApplySurfaceFont(step, font);
     step.Draw(0);
-    step.Add(ButtonEffect::Notify(kPropertyFont));
+    step.Add(effects::NotifyChanged{kPropertyFont});
     return step.Take();
 }
 
@@ -62,7 +62,7 @@ ButtonStepResult SetCaption(const ButtonState& state, const std::string& caption
     step.Fields().m_Caption = caption;
     step.Draw(0);
     ApplyAccessKey(step);
-    step.Add(ButtonEffect::Notify(kPropertyCaption));
+    step.Add(effects::NotifyChanged{kPropertyCaption});
     return step.Take();
 }
 
@@ -71,7 +71,7 @@ ButtonStepResult SetForeColor(const ButtonState& state, Colour colour)
     StepBuilder step(state);
     ApplySurfaceForeColor(step, colour);
     step.Draw(0);
-    step.Add(ButtonEffect::Notify(kPropertyForeColor));
+    step.Add(effects::NotifyChanged{kPropertyForeColor});
     return step.Take();
 }
 
@@ -79,7 +79,7 @@ ButtonStepResult SetForeHover(const ButtonState& state, Colour colour)
 {
     StepBuilder step(state);
     step.Fields().m_ForeHover = colour;
-    step.Add(ButtonEffect::Notify(kPropertyForeHover));
+    step.Add(effects::NotifyChanged{kPropertyForeHover});
     return step.Take();
 }
 

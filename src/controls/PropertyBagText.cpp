@@ -198,4 +198,22 @@ PropertyBagResult ReadPropertyLines(const std::vector<std::string>& lines)
     return result;
 }
 
+PropertyBag BagOfEntries(const std::vector<PropertyEntry>& entries)
+{
+    PropertyBag bag;
+    for (const PropertyEntry& entry : entries)
+        if (const std::optional<PropertyValue> value = ParsePropertyValue(entry.value))
+            bag.WriteProperty(entry.name, *value);
+    return bag;
+}
+
+std::vector<PropertyEntry> EntriesOfBag(const PropertyBag& bag)
+{
+    std::vector<PropertyEntry> entries;
+    for (const PropertyBag::Entry& entry : bag.Entries())
+        if (const std::optional<std::string> text = FormatPropertyValue(entry.value))
+            entries.push_back({entry.name, *text});
+    return entries;
+}
+
 }  // namespace pelmora

@@ -29,6 +29,13 @@
 
 namespace pelmora {
 
+// One stored entry as a window design keeps it: its name and its value's text.
+struct PropertyEntry {
+    std::string name;
+    std::string value;
+    bool operator==(const PropertyEntry&) const = default;
+};
+
 // The value's text; nothing when the value cannot be written.
 std::optional<std::string> FormatPropertyValue(const PropertyValue& value);
 // The value of a text in the form above; nothing for any other text.
@@ -48,5 +55,12 @@ struct PropertyBagResult {
 PropertyLinesResult WritePropertyLines(const PropertyBag& bag);
 // A bag of the given lines, in their order; a malformed line or a repeated name is an error.
 PropertyBagResult ReadPropertyLines(const std::vector<std::string>& lines);
+
+// Stored entries as a bag; an entry whose value does not read is left out, so it reads as its
+// default.
+PropertyBag BagOfEntries(const std::vector<PropertyEntry>& entries);
+// The bag's entries in their text form, in the bag's order; values that cannot be written as
+// text are left out.
+std::vector<PropertyEntry> EntriesOfBag(const PropertyBag& bag);
 
 }  // namespace pelmora

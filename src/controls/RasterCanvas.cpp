@@ -72,8 +72,7 @@ namespace {
 
 // The loop that fills a redraw's rows. Out of line and aligned, so that its speed does not hang
 // on where its callers happen to be placed.
-[[gnu::noinline]] [[gnu::aligned(64)]] void FillSpan(std::uint32_t* first, std::uint32_t* last,
-                                                     std::uint32_t pixel)
+PELMORA_NOINLINE PELMORA_ALIGN_CODE(64) void FillSpan(std::uint32_t* first, std::uint32_t* last, std::uint32_t pixel)
 {
     std::fill(first, last, pixel);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/CanvasPort.h"
+#include "controls/CodeHints.h"
 #include "controls/PixelRegion.h"
 #include "controls/PixelView.h"
 #include "controls/RasterLine.h"
@@ -59,7 +60,7 @@ public:
     // a box not wholly on rows already painted, goes out of line. The checks are in this order
     // so that a caller's constant coordinates drop all but one; forced inline, as a compiler
     // otherwise keeps some of a step's dozens of calls out of line.
-    [[gnu::always_inline]] void Line(int x1, int y1, int x2, int y2) override
+    PELMORA_FORCE_INLINE void Line(int x1, int y1, int x2, int y2) override
     {
         PixelBox box;
         if (m_PenWidth == 1 && y1 == y2 && x1 != x2) {
@@ -144,16 +145,16 @@ private:
     // step calls them dozens of times.
     // Paints a box one or two pixels wide (the edges' strokes, the frame's sides) with plain
     // stores into its rows; a box reaching outside the image goes to PaintRect.
-    [[gnu::noinline]] void PaintNarrowBox(int left, int top, int right, int bottom, std::uint32_t pixel);
+    PELMORA_NOINLINE void PaintNarrowBox(int left, int top, int right, int bottom, std::uint32_t pixel);
     // Any box; a row still waiting for the background first gets it around the box.
-    [[gnu::noinline]] void PaintRect(int left, int top, int right, int bottom, std::uint32_t pixel);
+    PELMORA_NOINLINE void PaintRect(int left, int top, int right, int bottom, std::uint32_t pixel);
     // The columns left ... right - 1 of row y.
-    [[gnu::noinline]] void PaintRow(int y, int left, int right, std::uint32_t pixel);
+    PELMORA_NOINLINE void PaintRow(int y, int left, int right, std::uint32_t pixel);
     // The lines Line does not paint itself.
-    [[gnu::noinline]] void PaintLine(int x1, int y1, int x2, int y2);
+    PELMORA_NOINLINE void PaintLine(int x1, int y1, int x2, int y2);
     // Gives row y, still waiting, the background outside the columns left ... right - 1, and
     // returns it.
-    [[gnu::noinline]] std::uint32_t* ClaimRow(int y, int left, int right);
+    PELMORA_NOINLINE std::uint32_t* ClaimRow(int y, int left, int right);
     std::uint32_t* ClaimRowInline(int y, int left, int right);
     // Gives every waiting row its background.
     void ClearPendingRows() const;

@@ -2,6 +2,7 @@
 
 #include "controls/ButtonFields.h"
 #include "controls/Colour.h"
+#include "controls/PropertyBagText.h"
 
 #include <optional>
 #include <string>
@@ -53,14 +54,6 @@ struct TwipSize {
     bool operator==(const TwipSize&) const = default;
 };
 
-// One stored entry of a hover button, kept as its raw text: the button's property bag owns
-// the value format.
-struct PropertyEntry {
-    std::string name;
-    std::string value;
-    bool operator==(const PropertyEntry&) const = default;
-};
-
 // A control as designed. Optional members that are unset take the window's (font) or the
 // toolkit's defaults.
 struct ControlDesign {
@@ -79,7 +72,7 @@ struct ControlDesign {
     std::string picture;       // name of a picture drawn by the program
     std::string mousePointer;  // "Hand" or empty
     std::string shortcut;      // menu items: "Ctrl+O"
-    std::vector<PropertyEntry> properties;  // hover buttons only
+    std::vector<PropertyEntry> properties;  // hover buttons only, as their text: the bag owns the format
     std::vector<ControlDesign> children;    // menus only: their items
 
     bool operator==(const ControlDesign&) const = default;

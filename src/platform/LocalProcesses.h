@@ -12,17 +12,12 @@ namespace pelmora {
 class LocalProcesses : public ProcessPort {
 public:
     bool StartDetached(const std::string& program, const std::vector<std::string>& arguments, int showStyle) override;
-};
 
-struct ProgramCommand {
-    std::string program;
-    std::vector<std::string> arguments;
+    // Windows: the System Properties applet, so that the command line is
+    // "rundll32.exe shell32.dll,Control_RunDLL sysdm.cpl,,0". Elsewhere: pelmora-sysprops from
+    // the running program's folder, given the Windows directory.
+    ProgramCommand SystemPropertiesCommand(const std::string& windowsDir) const override;
 };
-
-// What View starts. Windows: the System Properties applet, so that the command line is
-// "rundll32.exe shell32.dll,Control_RunDLL sysdm.cpl,,0". Elsewhere: pelmora-sysprops from the
-// running program's folder, given the Windows directory.
-ProgramCommand SystemPropertiesCommand(const std::string& windowsDir);
 
 // The command line CreateProcessA receives: the program quoted when it holds a blank, each
 // argument quoted and escaped only when it must be, so the C runtime splits it back unchanged.

@@ -102,7 +102,7 @@ bool LocalProcesses::StartDetached(const std::string& program, const std::vector
     return got == 0;
 }
 
-ProgramCommand SystemPropertiesCommand(const std::string& windowsDir)
+ProgramCommand LocalProcesses::SystemPropertiesCommand(const std::string& windowsDir) const
 {
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);

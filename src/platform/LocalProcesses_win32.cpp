@@ -22,7 +22,7 @@ bool LocalProcesses::StartDetached(const std::string& program, const std::vector
     return true;
 }
 
-ProgramCommand SystemPropertiesCommand(const std::string&)
+ProgramCommand LocalProcesses::SystemPropertiesCommand(const std::string&) const
 {
     // Two arguments, so the joined line is the applet's command line exactly (no quotes).
     return {"rundll32.exe", {"shell32.dll,Control_RunDLL", "sysdm.cpl,,0"}};

@@ -72,6 +72,14 @@ public:
 
     // The system's text for a result code.
     virtual std::string DescribeError(long code) = 0;
+
+    // Gathers the changes made until CommitChanges into one commit where a store can (an offline
+    // hive rewrites its whole file per commit); meanwhile no other program changes the store.
+    // Stores that commit every change on its own take these as no-ops. Pairs may nest.
+    virtual long BeginChanges() { return kRegSuccess; }
+    virtual long CommitChanges() { return kRegSuccess; }
+    // Drops the changes made since BeginChanges where the store can.
+    virtual void AbandonChanges() {}
 };
 
 }  // namespace pelmora

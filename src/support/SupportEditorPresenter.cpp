@@ -1,11 +1,12 @@
 #include "support/SupportEditorPresenter.h"
 
-#include "app/FailureReport.h"
-#include "app/OemFileLocations.h"
+#include "oem/FailureReport.h"
+#include "oem/OemFileLocations.h"
+#include "oem/OemInfoLayout.h"
+#include "oem/OemInfoWriter.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
-#include "support/OemInfoLayout.h"
-#include "support/OemInfoWriter.h"
+#include "support/SupportEditorControls.h"
 #include "support/SupportFields.h"
 
 #include <iterator>
@@ -36,11 +37,11 @@ SupportInfo SupportEditorPresenter::InfoFromBoxes() const
 
 void SupportEditorPresenter::Apply()
 {
-    if (m_View.Text("Text2").empty()) {
+    if (m_View.Text(sinf::kManufacturer).empty()) {
         m_Dialogs.ShowMessage("please type computer's manufacture name", "Pelmora", MessageStyle::Stop);
         return;
     }
-    if (m_View.Text("Text3").empty()) {
+    if (m_View.Text(sinf::kModel).empty()) {
         m_Dialogs.ShowMessage("please type computer's model Name", "Pelmora", MessageStyle::Stop);
         return;
     }
@@ -73,9 +74,9 @@ void SupportEditorPresenter::Close() { m_View.Unload(); }
 
 bool SupportEditorPresenter::RunCommand(std::string_view controlName)
 {
-    if (controlName == "CommandButton1")
+    if (controlName == sinf::kApply)
         Apply();
-    else if (controlName == "CommandButton2")
+    else if (controlName == sinf::kClose)
         Close();
     else
         return false;

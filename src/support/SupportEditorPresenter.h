@@ -1,17 +1,16 @@
 #pragma once
 
-#include "app/AppServices.h"
+#include "oem/AppServices.h"
+#include "oem/SupportInfo.h"
 #include "platform/DialogPort.h"
 #include "platform/ViewPort.h"
-#include "support/SupportInfo.h"
 
 #include <string>
-
 #include <string_view>
 
 namespace pelmora {
 
-// Every handler of the support-information editor sinf.
+// Every handler of the support-information editor sinf (names in SupportEditorControls.h).
 class SupportEditorPresenter {
 public:
     SupportEditorPresenter(ViewPort& view, DialogPort& dialogs, AppServices& services);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "support/SupportInfo.h"
+#include "oem/SupportInfo.h"
+#include "support/SupportEditorControls.h"
 
 namespace pelmora {
 
@@ -13,17 +14,17 @@ struct SupportField {
 };
 
 inline constexpr SupportField kSupportFields[] = {
-    {"Text2", "Manufacture", &SupportInfo::Manufacturer},
-    {"Text3", "Model", &SupportInfo::Model},
-    {"Text1", "web addres", &SupportInfo::WebAddress},
-    {"Text4", "E-MAIL", &SupportInfo::EMail},
-    {"Text5", "ADDRES", &SupportInfo::PostalAddress},
-    {"Text7", "TELEPHONE", &SupportInfo::Telephone},
-    {"Text8", "FAX", &SupportInfo::Fax},
-    {"Text9", "OWNER", &SupportInfo::Owner},
-    {"Text6", "ADD2", &SupportInfo::Address2},
-    {"Text11", "company", &SupportInfo::Company},
-    {"Text12", "date", &SupportInfo::Date},
+    {sinf::kManufacturer, "Manufacture", &SupportInfo::Manufacturer},
+    {sinf::kModel, "Model", &SupportInfo::Model},
+    {sinf::kWebAddress, "web addres", &SupportInfo::WebAddress},
+    {sinf::kEMail, "E-MAIL", &SupportInfo::EMail},
+    {sinf::kPostalAddress, "ADDRES", &SupportInfo::PostalAddress},
+    {sinf::kTelephone, "TELEPHONE", &SupportInfo::Telephone},
+    {sinf::kFax, "FAX", &SupportInfo::Fax},
+    {sinf::kOwner, "OWNER", &SupportInfo::Owner},
+    {sinf::kAddress2, "ADD2", &SupportInfo::Address2},
+    {sinf::kCompany, "company", &SupportInfo::Company},
+    {sinf::kDate, "date", &SupportInfo::Date},
 };
 
 // Manufacturer and model are read only; Apply stores the fields from here on.

@@ -1,6 +1,6 @@
 #include "SysPropsWindow.h"
 
-#include "app/OemFileLocations.h"
+#include "oem/OemFileLocations.h"
 #include "platform/qt/QtPictures.h"
 
 #include <QDialog>

@@ -4,29 +4,30 @@
 #include "platform/SystemWindowsDirectory.h"
 #include "platform/WindowsDirectory.h"
 #include "platform/qt/DisplayCheck.h"
+#include "platform/qt/ProgramOptions.h"
 
 #include <QApplication>
 
 #include <cstdio>
-#include <cstring>
 
 int main(int argc, char** argv)
 {
-    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::puts("usage: pelmora-sysprops [WINDOWS-DIRECTORY]\n"
-                  "Shows the OEM logo and information found in WINDOWS-DIRECTORY/System; without\n"
-                  "an argument, the Windows directory pelmora itself uses.");
-        return 0;
-    }
+    pelmora::ProgramOptions options("pelmora-sysprops",
+                                    "Shows the OEM logo and information found in DIRECTORY/System, as System Properties\n"
+                                    "would; without DIRECTORY, those of the Windows directory pelmora itself uses.");
+    options.AddArgument("DIRECTORY", "A Windows directory.", "[DIRECTORY]");
+    if (const auto status = options.AnswerWithoutDisplay(argc, argv))
+        return *status;
     if (!pelmora::DisplayAvailable(argc, argv)) {
         std::fputs("pelmora-sysprops: no display available (set DISPLAY or QT_QPA_PLATFORM)\n", stderr);
         return 1;
     }
     QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();  // Qt's own options removed
+    if (const auto status = options.Answer(QApplication::arguments()))
+        return *status;
     std::string windowsDir;
-    if (arguments.size() > 1) {
-        windowsDir = arguments.at(1).toStdString();
+    if (!options.Arguments().isEmpty()) {
+        windowsDir = options.Arguments().constFirst().toStdString();
     } else {
 #ifdef _WIN32
         auto source = pelmora::MakeSystemWindowsDirectory();

@@ -1,5 +1,6 @@
 #include "about/AboutPresenter.h"
 
+#include "about/AboutWindowControls.h"
 #include "registry/RegistryPaths.h"
 #include "testing/FakeMachine.h"
 #include "testing/FakeView.h"
@@ -17,8 +18,8 @@ std::string ThanksLineAtOpening(FakeMachine& machine)
     FakeView view;
     AboutPresenter about(view, machine.services);
     about.Load();
-    EXPECT_EQ(view.Text("Text4"), view.Text("L6"));
-    return view.Text("L6");
+    EXPECT_EQ(view.Text(form2z::kOwnerBox), view.Text(form2z::kOwner));
+    return view.Text(form2z::kOwner);
 }
 
 TEST(About, ShowsTheOwnerReadAtEachOpening)
@@ -38,7 +39,7 @@ TEST(About, CloseButtonUnloads)
     AboutPresenter about(view, machine.services);
     EXPECT_FALSE(about.RunCommand("CommandButton2"));
     EXPECT_EQ(view.Unloads(), 0);
-    EXPECT_TRUE(about.RunCommand("CommandButton1"));
+    EXPECT_TRUE(about.RunCommand(form2z::kClose));
     EXPECT_EQ(view.Unloads(), 1);
 }
 

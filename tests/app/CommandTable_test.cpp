@@ -1,5 +1,5 @@
+#include "app/MainWindowControls.h"
 #include "app/MainWindowStart.h"
-#include "platform/LocalProcesses.h"
 
 #include <gtest/gtest.h>
 
@@ -41,21 +41,21 @@ TEST(CommandTable, EveryButtonAndMenuItemRunsItsCommand)
         Outcome expected;
     };
     const Case cases[] = {
-        {"CommandButton1", {.messages = {selectFirst}}},
-        {"al", {.messages = {selectFirst}}},
-        {"CommandButton2", {.messages = {{"no logo to remove", "Corvexa", MessageStyle::Stop}}}},
-        {"CommandButton3", {.fileDialogs = 1}},
-        {"ol", {.fileDialogs = 1}},
-        {"CommandButton4", {.messages = {Stop("please type computer manufacture's name")}}},
-        {"CommandButton6", {.messages = {{"All Ready removed OEM information", "Pelmora\"", MessageStyle::Information}}}},
-        {"CommandButton5", {.editorOpened = 1}},
-        {"esi", {.editorOpened = 1}},
-        {"CommandButton8", {.aboutOpened = 1}},
-        {"ab", {.aboutOpened = 1}},
-        {"CommandButton9", {.exited = 1}},
-        {"ex", {.unloaded = 1}},
-        {"CommandButton7", {.processesStarted = 1}},
-        {"on", {.processesStarted = 1}},
+        {form1::kApplySelected, {.messages = {selectFirst}}},
+        {form1::kMenuApplyLogo, {.messages = {selectFirst}}},
+        {form1::kRemoveLogo, {.messages = {{"no logo to remove", "Corvexa", MessageStyle::Stop}}}},
+        {form1::kSelectLogo, {.fileDialogs = 1}},
+        {form1::kMenuSelectLogo, {.fileDialogs = 1}},
+        {form1::kApplyOem, {.messages = {Stop("please type computer manufacture's name")}}},
+        {form1::kRemoveOem, {.messages = {{"All Ready removed OEM information", "Pelmora\"", MessageStyle::Information}}}},
+        {form1::kEditSupport, {.editorOpened = 1}},
+        {form1::kMenuEditSupport, {.editorOpened = 1}},
+        {form1::kAbout, {.aboutOpened = 1}},
+        {form1::kMenuAbout, {.aboutOpened = 1}},
+        {form1::kExit, {.exited = 1}},
+        {form1::kMenuClose, {.unloaded = 1}},
+        {form1::kView, {.processesStarted = 1}},
+        {form1::kMenuView, {.processesStarted = 1}},
     };
     for (const Case& c : cases) {
         FakeMachine machine;
@@ -65,7 +65,7 @@ TEST(CommandTable, EveryButtonAndMenuItemRunsItsCommand)
 
 TEST(CommandTable, NamesWithoutACommandDoNothing)
 {
-    for (const char* control : {"ww", "f", "h", "Text1", "CommandButton10", ""}) {
+    for (const char* control : {form1::kMenuEmpty, "f", "h", form1::kPathBox, "CommandButton10", ""}) {
         FakeMachine machine;
         EXPECT_EQ(RunOnce(machine, control, false), Outcome{}) << control;
     }
@@ -77,8 +77,8 @@ TEST(CommandTable, ViewStartsSystemPropertiesOnTheWindowsDirectoryEachTime)
     Start start(machine);
     machine.processes.startSucceeds = false;
     start.presenter.View();
-    start.presenter.RunCommand("on");
-    const ProgramCommand expected = SystemPropertiesCommand(machine.WindowsDirectory());
+    start.presenter.RunCommand(form1::kMenuView);
+    const ProgramCommand expected = machine.processes.SystemPropertiesCommand(machine.WindowsDirectory());
     const StartedProcess process{expected.program, expected.arguments, 5};
     EXPECT_EQ(machine.processes.started, (std::vector<StartedProcess>{process, process}));
     EXPECT_TRUE(start.dialogs.messages.empty()) << "a failure to start is not reported";

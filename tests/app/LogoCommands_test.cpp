@@ -1,3 +1,4 @@
+#include "app/MainWindowControls.h"
 #include "app/MainWindowStart.h"
 #include "registry/RegistryPaths.h"
 
@@ -69,9 +70,9 @@ TEST_F(LogoCommands, ChooseAsksForABitmapAndRemembersTheLastName)
     EXPECT_EQ(requests[0].fileName, "");
     EXPECT_EQ(requests[1].fileName, "");
     EXPECT_EQ(requests[2].fileName, logo);
-    EXPECT_EQ(start.view.Text("Text1"), Shown(logo)) << "a cancel changes nothing";
-    ASSERT_NE(Held(start, "Image3"), nullptr);
-    EXPECT_EQ(Held(start, "Image3")->Source(), logo) << "loaded from the name as returned";
+    EXPECT_EQ(start.view.Text(form1::kPathBox), Shown(logo)) << "a cancel changes nothing";
+    ASSERT_NE(Held(start, form1::kHeldPicture), nullptr);
+    EXPECT_EQ(Held(start, form1::kHeldPicture)->Source(), logo) << "loaded from the name as returned";
     EXPECT_FALSE(machine.FileBytes(machine.LogoPath())) << "choosing installs nothing";
     EXPECT_TRUE(start.dialogs.messages.empty());
 }
@@ -91,8 +92,8 @@ TEST_F(LogoCommands, AnUnloadableChoiceIsReportedAndChangesNothing)
         EXPECT_EQ(message.title, "Pelmora");
         EXPECT_EQ(message.style, MessageStyle::Stop);
         EXPECT_EQ(message.text.rfind("The picture could not be loaded from " + bad + ": ", 0), 0u) << message.text;
-        EXPECT_EQ(start.view.Text("Text1"), Shown(good));
-        EXPECT_EQ(Held(start, "Image3")->Source(), good);
+        EXPECT_EQ(start.view.Text(form1::kPathBox), Shown(good));
+        EXPECT_EQ(Held(start, form1::kHeldPicture)->Source(), good);
     }
     // The path box still names the picture that gets installed.
     start.presenter.ApplyLogo();
@@ -121,10 +122,10 @@ TEST_F(LogoCommands, ApplySelectedInstallsAtThePicturesSizeAndStoresThePathAfter
     EXPECT_EQ(storedWhileShown, "");
     EXPECT_EQ(machine.Reg(kReadKey, ""), Shown(logo));
     EXPECT_EQ(machine.FileBytes(machine.LogoPath()), InstalledBytes(400, 300));
-    ASSERT_NE(Held(start, "Picture1"), nullptr);
-    EXPECT_EQ(Held(start, "Picture1")->Source(), machine.LogoPath());
-    EXPECT_EQ(Held(start, "Picture1")->Width(), 400);
-    EXPECT_EQ(start.view.Text("Text1"), Shown(logo)) << "the same logo can be installed again";
+    ASSERT_NE(Held(start, form1::kCurrentLogo), nullptr);
+    EXPECT_EQ(Held(start, form1::kCurrentLogo)->Source(), machine.LogoPath());
+    EXPECT_EQ(Held(start, form1::kCurrentLogo)->Width(), 400);
+    EXPECT_EQ(start.view.Text(form1::kPathBox), Shown(logo)) << "the same logo can be installed again";
 }
 
 TEST_F(LogoCommands, ApplyLogoInstallsWithoutStoringThePath)
@@ -136,7 +137,7 @@ TEST_F(LogoCommands, ApplyLogoInstallsWithoutStoringThePath)
     EXPECT_EQ(start.dialogs.messages, std::vector<ShownMessage>{kSaved});
     EXPECT_EQ(machine.FileBytes(machine.LogoPath()), InstalledBytes(100, 50));
     EXPECT_EQ(machine.Reg(kReadKey, ""), "/earlier/logo.bmp");
-    EXPECT_EQ(Start(machine).view.Text("Text1"), "/earlier/logo.bmp");
+    EXPECT_EQ(Start(machine).view.Text(form1::kPathBox), "/earlier/logo.bmp");
 }
 
 TEST_F(LogoCommands, AfterARestartTheStoredPathIsInstalledFromItsFile)
@@ -158,11 +159,11 @@ TEST_F(LogoCommands, ATypedPathInstallsThatFile)
     Start start(machine);
     Choose(start, machine.PictureFile("Chosen.bmp", 10, 10));
     const std::string typed = machine.PictureFile("Typed.bmp", 20, 30);
-    start.view.SetText("Text1", typed);
+    start.view.SetText(form1::kPathBox, typed);
     start.presenter.ApplySelected();
     EXPECT_EQ(machine.FileBytes(machine.LogoPath()), InstalledBytes(20, 30));
     EXPECT_EQ(machine.Reg(kReadKey, ""), typed);
-    EXPECT_EQ(Held(start, "Image3")->Source(), typed);
+    EXPECT_EQ(Held(start, form1::kHeldPicture)->Source(), typed);
 }
 
 TEST_F(LogoCommands, NotSavedMeansNoSuccessNoReloadNoStoredPath)
@@ -176,7 +177,7 @@ TEST_F(LogoCommands, NotSavedMeansNoSuccessNoReloadNoStoredPath)
     };
     const Case cases[] = {
         {"typed path without a picture",
-         [&](Start& s) { s.view.SetText("Text1", machine.temp.File("nothing.bmp")); },
+         [&](Start& s) { s.view.SetText(form1::kPathBox, machine.temp.File("nothing.bmp")); },
          "The logo was not saved: the picture could not be loaded from " + machine.temp.File("nothing.bmp") + ": "},
         {"write refused",
          [&](Start& s) {
@@ -195,12 +196,12 @@ TEST_F(LogoCommands, NotSavedMeansNoSuccessNoReloadNoStoredPath)
         SCOPED_TRACE(c.name);
         Start start(machine);
         c.arrange(start);
-        const auto previewBefore = start.view.PictureOf("Picture1");
+        const auto previewBefore = start.view.PictureOf(form1::kCurrentLogo);
         start.presenter.ApplySelected();
         ASSERT_EQ(start.dialogs.messages.size(), 1u);
         EXPECT_EQ(start.dialogs.messages[0].text.rfind(c.messageStart, 0), 0u) << start.dialogs.messages[0].text;
         EXPECT_EQ(start.dialogs.messages[0].style, MessageStyle::Stop);
-        EXPECT_EQ(start.view.PictureOf("Picture1"), previewBefore);
+        EXPECT_EQ(start.view.PictureOf(form1::kCurrentLogo), previewBefore);
         EXPECT_NE(previewBefore, nullptr);
         EXPECT_EQ(machine.FileBytes(machine.LogoPath()), oldLogo);
         EXPECT_EQ(machine.Reg(kReadKey, ""), "");
@@ -220,22 +221,22 @@ TEST_F(LogoCommands, RemoveAfterInstall)
     EXPECT_EQ(start.dialogs.messages, std::vector<ShownMessage>{kRemoved});
     EXPECT_FALSE(machine.FileBytes(machine.LogoPath()));
     EXPECT_EQ(machine.Reg(kReadKey, ""), "");
-    EXPECT_EQ(start.view.Text("Text1"), "");
-    EXPECT_EQ(start.view.PictureOf("Picture1"), nullptr);
-    EXPECT_NE(start.view.PictureOf("Image3"), nullptr) << "the holder keeps the last choice";
+    EXPECT_EQ(start.view.Text(form1::kPathBox), "");
+    EXPECT_EQ(start.view.PictureOf(form1::kCurrentLogo), nullptr);
+    EXPECT_NE(start.view.PictureOf(form1::kHeldPicture), nullptr) << "the holder keeps the last choice";
 
     start.presenter.RemoveLogo();
     EXPECT_EQ(start.dialogs.messages, (std::vector<ShownMessage>{kRemoved, kNoLogo}));
-    EXPECT_EQ(Start(machine).view.Text("Text1"), "");
+    EXPECT_EQ(Start(machine).view.Text(form1::kPathBox), "");
 }
 
 TEST_F(LogoCommands, RemoveWithAPathButNoFile)
 {
     Start start(machine);
-    start.view.SetText("Text1", "/typed/by/hand.bmp");
+    start.view.SetText(form1::kPathBox, "/typed/by/hand.bmp");
     start.presenter.RemoveLogo();
     EXPECT_EQ(start.dialogs.messages, std::vector<ShownMessage>{kRemoved});
-    EXPECT_EQ(start.view.Text("Text1"), "");
+    EXPECT_EQ(start.view.Text(form1::kPathBox), "");
 }
 
 TEST_F(LogoCommands, ALogoThatCannotBeDeletedChangesNothingElse)
@@ -250,8 +251,8 @@ TEST_F(LogoCommands, ALogoThatCannotBeDeletedChangesNothingElse)
                                              " could not be deleted: The process cannot access the file.")});
     EXPECT_TRUE(machine.FileBytes(machine.LogoPath()));
     EXPECT_EQ(machine.Reg(kReadKey, ""), "/pics/logo.bmp");
-    EXPECT_EQ(start.view.Text("Text1"), "/pics/logo.bmp");
-    EXPECT_NE(start.view.PictureOf("Picture1"), nullptr);
+    EXPECT_EQ(start.view.Text(form1::kPathBox), "/pics/logo.bmp");
+    EXPECT_NE(start.view.PictureOf(form1::kCurrentLogo), nullptr);
 }
 
 TEST_F(LogoCommands, LogoCommandsLeaveTheInformationFileAndOemValuesAlone)
@@ -271,7 +272,7 @@ TEST_F(LogoCommands, LogoCommandsLeaveTheInformationFileAndOemValuesAlone)
     EXPECT_EQ(machine.FileBytes(machine.InfoPath()), "[GENERAL]\r\nMANUFACTURER=M\r\nMODEL=N\r\n\r\n");
     for (const char* name : names)
         EXPECT_EQ(machine.Reg(kOemKey, name), std::string("v ") + name);
-    EXPECT_EQ(start.view.Text("Text2"), "v Manufacture");
+    EXPECT_EQ(start.view.Text(form1::kManufacturer), "v Manufacture");
 }
 
 TEST(LogoCommandsWithoutWindowsDirectory, InstallAndRemoveRefuse)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainPresenter.h"
+#include "app/MainWindowControls.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeMachine.h"
 #include "testing/FakeShell.h"
@@ -15,13 +16,17 @@ struct MainWindowStart {
         presenter.Load();
     }
 
-    FakeView view{{{"Text4", "Text4"}, {"Text5", "Text5"}, {"Text6", "Text6"}, {"Text7", "Text7"},
-                   {"L11", "Unknown"}, {"L12", "Unknown"}, {"L13", "Unknown"}, {"L14", "Unknown"}}};
+    FakeView view{{{form1::kOwnerBox, "Text4"},
+                   {form1::kOrganizationBox, "Text5"},
+                   {form1::kProductIdBox, "Text6"},
+                   {form1::kProductNameBox, "Text7"},
+                   {form1::kOwner, "Unknown"},
+                   {form1::kOrganization, "Unknown"},
+                   {form1::kProductId, "Unknown"},
+                   {form1::kProductName, "Unknown"}}};
     FakeDialogs dialogs;
     FakeShell shell;
     MainPresenter presenter;
 };
-
-inline ShownMessage Stop(std::string text) { return {std::move(text), "Pelmora", MessageStyle::Stop}; }
 
 }  // namespace pelmora::testing

@@ -1,3 +1,4 @@
+#include "app/MainWindowControls.h"
 #include "app/MainWindowStart.h"
 #include "registry/RegistryPaths.h"
 
@@ -28,8 +29,8 @@ class OemCommands : public ::testing::Test {
 protected:
     void Type(Start& start, const std::string& manufacturer, const std::string& model)
     {
-        start.view.SetText("Text2", manufacturer);
-        start.view.SetText("Text3", model);
+        start.view.SetText(form1::kManufacturer, manufacturer);
+        start.view.SetText(form1::kModel, model);
     }
 
     void StoreEveryValue()
@@ -85,8 +86,8 @@ TEST_F(OemCommands, ApplyStoresBothAndWritesTheShortLayout)
         EXPECT_EQ(machine.Reg(kOemKey, "Manufacture"), manufacturer);
         EXPECT_EQ(machine.Reg(kOemKey, "Model"), model);
         Start restarted(machine);
-        EXPECT_EQ(restarted.view.Text("Text2"), manufacturer);
-        EXPECT_EQ(restarted.view.Text("Text3"), model);
+        EXPECT_EQ(restarted.view.Text(form1::kManufacturer), manufacturer);
+        EXPECT_EQ(restarted.view.Text(form1::kModel), model);
     }
 }
 
@@ -137,15 +138,15 @@ TEST_F(OemCommands, RemoveDeletesTheFileAndClearsNineValues)
         const bool kept = std::string(name) == "company" || std::string(name) == "date";
         EXPECT_EQ(machine.Reg(kOemKey, name), kept ? std::string("old ") + name : "") << name;
     }
-    EXPECT_EQ(start.view.Text("Text2"), "");
-    EXPECT_EQ(start.view.Text("Text3"), "");
+    EXPECT_EQ(start.view.Text(form1::kManufacturer), "");
+    EXPECT_EQ(start.view.Text(form1::kModel), "");
     EXPECT_EQ(machine.FileBytes(machine.LogoPath()), "logo");
 
     // Without a file: the same, and no error.
-    start.view.SetText("Text2", "again");
+    start.view.SetText(form1::kManufacturer, "again");
     start.presenter.RemoveOemInformation();
     EXPECT_EQ(start.dialogs.messages, (std::vector<ShownMessage>{kWarning, kWarning}));
-    EXPECT_EQ(start.view.Text("Text2"), "");
+    EXPECT_EQ(start.view.Text(form1::kManufacturer), "");
 
     start.presenter.RemoveOemInformation();
     EXPECT_EQ(start.dialogs.messages.back(), kAlreadyRemoved);
@@ -164,7 +165,7 @@ TEST_F(OemCommands, AFileThatCannotBeDeletedClearsNothing)
     EXPECT_EQ(machine.FileBytes(machine.InfoPath()), "file");
     for (const char* name : kOemValues)
         EXPECT_EQ(machine.Reg(kOemKey, name), std::string("old ") + name);
-    EXPECT_EQ(start.view.Text("Text2"), "old Manufacture");
+    EXPECT_EQ(start.view.Text(form1::kManufacturer), "old Manufacture");
 }
 
 TEST_F(OemCommands, ValuesThatCannotBeClearedAreReportedAndShownAgain)
@@ -180,16 +181,16 @@ TEST_F(OemCommands, ValuesThatCannotBeClearedAreReportedAndShownAgain)
     EXPECT_EQ(message.text.rfind("The OEM information file was removed, but not every stored value was cleared.\n"
                                  "The value Manufacture was not cleared: ", 0), 0u) << message.text;
     EXPECT_NE(message.text.find("\nThe value FAX was not cleared: "), std::string::npos) << message.text;
-    EXPECT_EQ(start.view.Text("Text2"), "old Manufacture");
-    EXPECT_EQ(start.view.Text("Text3"), "");
+    EXPECT_EQ(start.view.Text(form1::kManufacturer), "old Manufacture");
+    EXPECT_EQ(start.view.Text(form1::kModel), "");
 }
 
 TEST(OemCommandsWithoutWindowsDirectory, ApplyAndRemoveRefuse)
 {
     FakeMachine machine(FakeMachine::WindowsDir::Missing);
     Start start(machine);
-    start.view.SetText("Text2", "Contoso");
-    start.view.SetText("Text3", "X1");
+    start.view.SetText(form1::kManufacturer, "Contoso");
+    start.view.SetText(form1::kModel, "X1");
     start.presenter.ApplyOemInformation();
     start.presenter.RemoveOemInformation();
     const ShownMessage refusal = Stop("No Windows directory was found, so no OEM file can be written or removed.");

@@ -1,7 +1,7 @@
 #include "CliTestBed.h"
 
 #include "RunCli.h"
-#include "app/OemFileLocations.h"
+#include "oem/OemFileLocations.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppServices.h"
+#include "oem/AppServices.h"
 #include "platform/LocalFiles.h"
 #include "platform/qt/QtPictures.h"
 #include "testing/FakeProcesses.h"

@@ -8,14 +8,15 @@ namespace pelmora {
 namespace {
 
 using testing::ButtonIn;
+using testing::DrawnFields;
 using testing::StepRun;
-using N = ButtonNotification;
+namespace N = notifications;
 using H = HoverState;
 
-const ButtonEffect* LastDraw(const std::vector<ButtonEffect>& effects)
+const effects::Draw* LastDraw(const std::vector<ButtonEffect>& effects)
 {
     for (auto it = effects.rbegin(); it != effects.rend(); ++it)
-        if (it->kind == ButtonEffectKind::DrawButton) return &*it;
+        if (const auto* draw = std::get_if<effects::Draw>(&*it)) return draw;
     return nullptr;
 }
 
@@ -66,7 +67,7 @@ TEST(ButtonInteractionCases, DoubleClickRaisesOneClickAndTwoPresses)
     run << N::MouseDown(1, 0, 5, 6) << N::MouseUp(1, 0, 5, 6) << N::Click() << N::DblClick() << N::MouseUp(1, 0, 5, 6);
     EXPECT_EQ(run.Count(ButtonEvent::Click), 1);
     EXPECT_EQ(run.Count(ButtonEvent::MouseDown), 2);
-    EXPECT_EQ(run.effects.back().kind, ButtonEffectKind::Raise);
+    EXPECT_TRUE(std::holds_alternative<effects::Raise>(run.effects.back()));
     EXPECT_NE(run.Described().find("Raise MouseDown(1, 0, 0, 0); CaptureMouse"), std::string::npos);
 }
 
@@ -88,7 +89,7 @@ TEST(ButtonInteractionCases, DragOutAndBackShowsThePressedLookAgain)
     run << N::MouseMove(kMouseLeft, 0, 50, 6, true);
     EXPECT_EQ(HoverStateOf(run.state), H::PressedIn);
     ASSERT_EQ(run.Described(), "DrawButton(1) hover; Raise MouseMove(1, 0, 50, 6)");
-    EXPECT_EQ(run.effects[0].fields.m_Button, kMouseLeft);
+    EXPECT_EQ(DrawnFields(run.effects[0]).m_Button, kMouseLeft);
     EXPECT_EQ(run.state.fields.m_Hover, 0);  // the hover state stays off
 }
 
@@ -120,7 +121,7 @@ TEST(ButtonInteractionCases, KeyboardClicks)
 {
     struct Row {
         const char* name;
-        std::vector<N> keys;
+        std::vector<ButtonNotification> keys;
         int clicks;
     };
     const Row table[] = {
@@ -134,7 +135,7 @@ TEST(ButtonInteractionCases, KeyboardClicks)
     for (const Row& row : table) {
         SCOPED_TRACE(row.name);
         StepRun run{ButtonIn(H::Idle)};
-        for (const N& key : row.keys) run << key;
+        for (const ButtonNotification& key : row.keys) run << key;
         EXPECT_EQ(run.Count(ButtonEvent::Click), row.clicks);
         EXPECT_EQ(run.Count(ButtonEvent::KeyUp), 1);
         if (row.clicks == 1) {
@@ -172,8 +173,8 @@ TEST(ButtonInteractionCases, FocusWithALeftPressShowsThePressedLook)
     state.fields.m_Button = kMouseLeft;
     const ButtonStepResult r = Step(state, N::GotFocus());
     ASSERT_EQ(Describe(r.effects), "DrawButton(1)");
-    EXPECT_EQ(r.effects[0].fields.m_Focused, -1);
-    EXPECT_EQ(r.effects[0].fields.m_Button, kMouseLeft);
+    EXPECT_EQ(DrawnFields(r.effects[0]).m_Focused, -1);
+    EXPECT_EQ(DrawnFields(r.effects[0]).m_Button, kMouseLeft);
 }
 
 }  // namespace

@@ -33,6 +33,9 @@ inline ButtonState ButtonIn(HoverState hoverState)
     return state;
 }
 
+// The fields a Draw effect draws with; the test fails when the effect is another.
+inline const ButtonFields& DrawnFields(const ButtonEffect& effect) { return std::get<effects::Draw>(effect).fields; }
+
 // Runs the notifications in turn and gathers every effect they produce.
 struct StepRun {
     explicit StepRun(ButtonState start) : state(std::move(start)) {}
@@ -52,7 +55,7 @@ struct StepRun {
     {
         int n = 0;
         for (const ButtonEffect& e : effects)
-            if (e.kind == ButtonEffectKind::Raise && e.event.event == event) ++n;
+            if (const auto* raise = std::get_if<effects::Raise>(&e); raise && raise->event.event == event) ++n;
         return n;
     }
 };

@@ -8,19 +8,20 @@ namespace pelmora {
 namespace {
 
 using testing::ButtonIn;
-using N = ButtonNotification;
+using testing::DrawnFields;
+namespace N = notifications;
 using H = HoverState;
 
-const N kInside = N::MouseMove(0, 0, 5, 6, true);
-const N kInsideLeft = N::MouseMove(kMouseLeft, 0, 5, 6, true);
-const N kOutside = N::MouseMove(0, 0, 5, 6, false);
-const N kOutsideLeft = N::MouseMove(kMouseLeft, 0, 5, 6, false);
-const N kInsideRight = N::MouseMove(kMouseRight, 0, 5, 6, true);
-const N kOutsideLeftRight = N::MouseMove(kMouseLeft + kMouseRight, 0, 5, 6, false);
+const N::MouseMove kInside(0, 0, 5, 6, true);
+const N::MouseMove kInsideLeft(kMouseLeft, 0, 5, 6, true);
+const N::MouseMove kOutside(0, 0, 5, 6, false);
+const N::MouseMove kOutsideLeft(kMouseLeft, 0, 5, 6, false);
+const N::MouseMove kInsideRight(kMouseRight, 0, 5, 6, true);
+const N::MouseMove kOutsideLeftRight(kMouseLeft + kMouseRight, 0, 5, 6, false);
 
 struct Transition {
     H from;
-    N move;
+    N::MouseMove move;
     H to;
     const char* effects;
 };
@@ -62,7 +63,7 @@ TEST(ButtonInteraction, MouseMoveTransitions)
 TEST(ButtonInteraction, MovesWithAnotherButtonHeldOnlyRaiseMouseMove)
 {
     for (H from : {H::Idle, H::Entered, H::Settled, H::PressedInPolled, H::PressedIn}) {
-        for (const N& move : {kInsideRight, kOutsideLeftRight}) {
+        for (const N::MouseMove& move : {kInsideRight, kOutsideLeftRight}) {
             SCOPED_TRACE(HoverStateName(from));
             const ButtonState before = ButtonIn(from);
             const ButtonStepResult r = Step(before, move);
@@ -108,7 +109,7 @@ TEST(ButtonInteraction, Notifications)
         std::int16_t lastKey;
         std::int16_t enabled;
         bool surfaceEnabled;
-        N notification;
+        ButtonNotification notification;
         const char* effects;
     };
     const Row table[] = {
@@ -173,7 +174,7 @@ TEST(ButtonInteraction, FieldsSetByHandlers)
     EXPECT_EQ(f.m_Left, 0);
     EXPECT_EQ(f.m_Top, 0);
     ASSERT_EQ(Describe(r.effects), "DrawButton(0)");
-    EXPECT_EQ(r.effects[0].fields.m_Right, 119);  // drawn at the new size
+    EXPECT_EQ(DrawnFields(r.effects[0]).m_Right, 119);  // drawn at the new size
 
     EXPECT_EQ(Step(state, N::GotFocus()).state.fields.m_Focused, -1);
     state.fields.m_Focused = -1;
@@ -186,7 +187,7 @@ TEST(ButtonInteraction, FieldsSetByHandlers)
     state.fields.m_LastKey = kKeySpace;
     r = Step(state, N::KeyUp(kKeySpace, 0));
     EXPECT_EQ(r.state.fields.m_Button, 1);
-    EXPECT_EQ(r.effects[0].fields.m_Button, 2);
+    EXPECT_EQ(DrawnFields(r.effects[0]).m_Button, 2);
 }
 
 TEST(ButtonInteraction, NamesTheHoverStates)

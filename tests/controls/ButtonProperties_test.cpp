@@ -1,11 +1,14 @@
 #include "controls/ButtonProperties.h"
 
+#include "controls/ButtonInteractionTestSupport.h"
 #include "controls/PropertyBagText.h"
 
 #include <gtest/gtest.h>
 
 namespace pelmora {
 namespace {
+
+using testing::DrawnFields;
 
 const Colour kHostFore = SystemColour(18);
 
@@ -36,8 +39,8 @@ TEST(ButtonProperties, SettersInTheirStepOrder)
         EXPECT_EQ(Describe(row.result.effects), row.effects);
     }
     // Each redraw sees the new value.
-    EXPECT_EQ(table[0].result.effects[2].fields.m_Enabled, 0);
-    EXPECT_EQ(table[2].result.effects[0].fields.m_Caption, "E&xit");
+    EXPECT_EQ(DrawnFields(table[0].result.effects[2]).m_Enabled, 0);
+    EXPECT_EQ(DrawnFields(table[2].result.effects[0]).m_Caption, "E&xit");
     EXPECT_EQ(table[0].result.state.surface.enabled, false);
     EXPECT_EQ(table[1].result.state.surface.font, arial);
     EXPECT_EQ(table[2].result.state.surface.accessKeys, "x");
@@ -100,7 +103,7 @@ TEST(ButtonProperties, ReadPropertiesFromStoredEntries)
     EXPECT_EQ(r.state.fields.m_ForeHover, 0u);  // no forehover entry: its own ForeColor
     EXPECT_FALSE(r.state.surface.enabled);
     EXPECT_EQ(r.state.surface.accessKeys, "a");
-    for (const ButtonEffect& e : r.effects) EXPECT_NE(e.kind, ButtonEffectKind::DrawButton);
+    for (const ButtonEffect& e : r.effects) EXPECT_FALSE(std::holds_alternative<effects::Draw>(e));
 }
 
 TEST(ButtonProperties, WritePropertiesOrderAndDefaults)

@@ -1,5 +1,5 @@
-#include "controls/ButtonProperties.h"
 #include "controls/PropertyBagText.h"
+#include "designs/ButtonDesign.h"
 #include "designs/DesignPictures.h"
 #include "designs/DesignValues.h"
 #include "designs/Twips.h"
@@ -266,7 +266,7 @@ TEST(WindowDesigns, ButtonEntriesMatchTheirSizeAndReadBackThroughTheirPropertyBa
             ASSERT_EQ(read.error, "");
             ASSERT_EQ(read.bag.Entries().size(), lines.size());
 
-            ButtonAmbient host{design.font.value_or(ButtonFont{}), SystemColour(18), c.name};
+            const ButtonAmbient host = AmbientOf(c, design);
             ButtonState state = ReadProperties(ButtonState{}, read.bag, host).state;
             auto caption = values::UnquoteText(StoredEntry(c, "caption"));
             ASSERT_TRUE(caption);

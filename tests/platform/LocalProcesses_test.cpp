@@ -27,7 +27,7 @@ TEST(LocalProcesses, ArgumentsAreQuotedOnlyWhenTheyMustBe)
 
 TEST(LocalProcesses, ViewStartsThePlatformsSystemProperties)
 {
-    const ProgramCommand command = SystemPropertiesCommand("C:\\WINDOWS");
+    const ProgramCommand command = LocalProcesses().SystemPropertiesCommand("C:\\WINDOWS");
 #ifdef _WIN32
     EXPECT_EQ(JoinWindowsCommandLine(command.program, command.arguments),
               "rundll32.exe shell32.dll,Control_RunDLL sysdm.cpl,,0");

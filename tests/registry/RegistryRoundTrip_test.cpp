@@ -1,8 +1,13 @@
-// The registry rules every store must keep, run against the store this build uses: the SQLite
-// file off Windows, advapi32 on Windows (under Wine here).
+// The registry rules every store must keep, run against the store this build uses (the SQLite
+// file off Windows, advapi32 on Windows under Wine here) and, off Windows, against an offline
+// image's SOFTWARE hive beside the SQLite file.
 #include "registry/RegString.h"
 #include "registry/SettingsStore.h"
 #include "testing/ScratchRegistry.h"
+
+#ifndef _WIN32
+#include "registry/HiveImage.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -57,12 +62,17 @@ std::string StoredText(const std::string& queried)
     return queried;
 }
 
-class RegistryRoundTrip : public ::testing::Test {
-protected:
-    std::unique_ptr<RegistryApi> m_Api = testing::MakeScratchRegistry();
+struct StoreKind {
+    const char* name;
+    std::unique_ptr<RegistryApi> (*make)();
 };
 
-TEST_F(RegistryRoundTrip, TextIsStoredAsRegSzWithoutItsNul)
+class RegistryRoundTrip : public ::testing::TestWithParam<StoreKind> {
+protected:
+    std::unique_ptr<RegistryApi> m_Api = GetParam().make();
+};
+
+TEST_P(RegistryRoundTrip, TextIsStoredAsRegSzWithoutItsNul)
 {
     ASSERT_TRUE(WriteRegString(*m_Api, kMachine, kKey, "Manufacture", "Acme"));
     const Stored stored = QueryRaw(*m_Api, kKey, "Manufacture");
@@ -79,7 +89,7 @@ struct RawCase {
     const char* expected;
 };
 
-TEST_F(RegistryRoundTrip, ReadingFollowsTheTypeAndNulRules)
+TEST_P(RegistryRoundTrip, ReadingFollowsTheTypeAndNulRules)
 {
     const RawCase cases[] = {
         {"with its terminating NUL", kRegSz, std::string("Acme\0", 5), "Acme"},
@@ -97,7 +107,7 @@ TEST_F(RegistryRoundTrip, ReadingFollowsTheTypeAndNulRules)
     }
 }
 
-TEST_F(RegistryRoundTrip, WrittenTextComesBackUnchanged)
+TEST_P(RegistryRoundTrip, WrittenTextComesBackUnchanged)
 {
     const char* texts[] = {"", "Acme", "two  blanks ", "Caf\xc3\xa9 \xe2\x82\xac 5", "tab\tand\r\nlines"};
     for (const char* text : texts) {
@@ -107,7 +117,7 @@ TEST_F(RegistryRoundTrip, WrittenTextComesBackUnchanged)
     }
 }
 
-TEST_F(RegistryRoundTrip, AMissingKeyReadsAsTheDefaultAndCreatesNothing)
+TEST_P(RegistryRoundTrip, AMissingKeyReadsAsTheDefaultAndCreatesNothing)
 {
     const std::string missing = "Software\\PelmoraTest\\Missing";
     EXPECT_EQ(ReadRegString(*m_Api, kMachine, missing, "Model", "default"), "default");
@@ -117,7 +127,7 @@ TEST_F(RegistryRoundTrip, AMissingKeyReadsAsTheDefaultAndCreatesNothing)
     EXPECT_EQ(ReadRegString(*m_Api, kMachine, kKey, "Missing value", ""), "");
 }
 
-TEST_F(RegistryRoundTrip, TheEmptyNameIsTheDefaultValue)
+TEST_P(RegistryRoundTrip, TheEmptyNameIsTheDefaultValue)
 {
     ASSERT_TRUE(WriteRegString(*m_Api, kMachine, kKey, "", "C:\\LOGO.BMP"));
     ASSERT_TRUE(WriteRegString(*m_Api, kMachine, kKey, "named", "other"));
@@ -125,7 +135,7 @@ TEST_F(RegistryRoundTrip, TheEmptyNameIsTheDefaultValue)
     EXPECT_EQ(StoredText(QueryRaw(*m_Api, kKey, "").bytes), "C:\\LOGO.BMP");
 }
 
-TEST_F(RegistryRoundTrip, AWriteCreatesTheWholePath)
+TEST_P(RegistryRoundTrip, AWriteCreatesTheWholePath)
 {
     const std::string deep = "Software\\PelmoraTest\\a\\b\\c\\d";
     ASSERT_TRUE(WriteRegString(*m_Api, kMachine, deep, "leaf", "x"));
@@ -137,7 +147,7 @@ TEST_F(RegistryRoundTrip, AWriteCreatesTheWholePath)
     EXPECT_EQ(ReadRegString(*m_Api, kMachine, deep, "leaf", ""), "x");
 }
 
-TEST_F(RegistryRoundTrip, NamesMatchInAnyLetterCaseAndKeepTheirOwn)
+TEST_P(RegistryRoundTrip, NamesMatchInAnyLetterCaseAndKeepTheirOwn)
 {
     ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "SOFTWARE\\PelmoraTest\\Case", "web addres", "one"));
     EXPECT_EQ(ReadRegString(*m_Api, kMachine, "software\\pelmoratest\\CASE", "WEB ADDRES", ""), "one");
@@ -157,14 +167,14 @@ TEST_F(RegistryRoundTrip, NamesMatchInAnyLetterCaseAndKeepTheirOwn)
     EXPECT_EQ(values[0].name, "web addres");
 }
 
-TEST_F(RegistryRoundTrip, RootsAreSeparate)
+TEST_P(RegistryRoundTrip, RootsAreSeparate)
 {
     ASSERT_TRUE(WriteRegString(*m_Api, RegRoot::CurrentUser, kKey, "Model", "user"));
     EXPECT_EQ(ReadRegString(*m_Api, kMachine, kKey, "Model", "none"), "none");
     EXPECT_EQ(ReadRegString(*m_Api, RegRoot::CurrentUser, kKey, "Model", "none"), "user");
 }
 
-TEST_F(RegistryRoundTrip, QueryReportsTheSizeNeeded)
+TEST_P(RegistryRoundTrip, QueryReportsTheSizeNeeded)
 {
     StoreRaw(*m_Api, kKey, "Model", kRegSz, "Contoso");
     RegKey key = 0;
@@ -181,7 +191,7 @@ TEST_F(RegistryRoundTrip, QueryReportsTheSizeNeeded)
     EXPECT_EQ(m_Api->CloseKey(key), kRegSuccess);
 }
 
-TEST_F(RegistryRoundTrip, ListsAndDeletes)
+TEST_P(RegistryRoundTrip, ListsAndDeletes)
 {
     ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\PelmoraTest\\List\\One", "a", "1"));
     ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\PelmoraTest\\List\\Two\\Deep", "b", "2"));
@@ -208,7 +218,7 @@ TEST_F(RegistryRoundTrip, ListsAndDeletes)
     EXPECT_EQ(m_Api->DeleteTree(kMachine, "Software\\PelmoraTest\\List"), kRegFileNotFound);
 }
 
-TEST_F(RegistryRoundTrip, SettingsComeBackAndAStoredEmptyTextIsAValue)
+TEST_P(RegistryRoundTrip, SettingsComeBackAndAStoredEmptyTextIsAValue)
 {
     SettingsStore settings(*m_Api);
     EXPECT_EQ(settings.GetSetting("pelmora", "Run", "Run", "none"), "none");
@@ -219,13 +229,23 @@ TEST_F(RegistryRoundTrip, SettingsComeBackAndAStoredEmptyTextIsAValue)
     EXPECT_EQ(settings.GetSetting("pelmora", "Run", "Run", "none"), "");
 }
 
-TEST_F(RegistryRoundTrip, NoKeyIsRefused)
+TEST_P(RegistryRoundTrip, NoKeyIsRefused)
 {
     std::uint32_t size = 0;
     EXPECT_NE(m_Api->QueryValue(0, "x", nullptr, nullptr, &size), kRegSuccess);
     EXPECT_NE(m_Api->SetValue(0, "x", kRegSz, "x", 1), kRegSuccess);
     EXPECT_NE(m_Api->CloseKey(0), kRegSuccess);
 }
+
+const StoreKind kStores[] = {
+    {"BuildsStore", testing::MakeScratchRegistry},
+#ifndef _WIN32
+    {"WindowsImage", testing::MakeScratchImageRegistry},
+#endif
+};
+
+INSTANTIATE_TEST_SUITE_P(Stores, RegistryRoundTrip, ::testing::ValuesIn(kStores),
+                         [](const ::testing::TestParamInfo<StoreKind>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace pelmora

@@ -1,8 +1,11 @@
 #include "support/SupportEditorPresenter.h"
 
-#include "app/MainWindowStart.h"
+#include "oem/OemInfoLayout.h"
 #include "registry/RegistryPaths.h"
-#include "support/OemInfoLayout.h"
+#include "support/SupportEditorControls.h"
+#include "testing/FakeDialogs.h"
+#include "testing/FakeMachine.h"
+#include "testing/FakeView.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +24,10 @@ const ShownMessage kSaved{"Support informations Saved", "OEM", MessageStyle::Inf
 
 // Each box of the editor and the value it is stored as, in the order they are read.
 const std::pair<const char*, const char*> kBoxes[] = {
-    {"Text2", "Manufacture"}, {"Text3", "Model"},  {"Text1", "web addres"}, {"Text4", "E-MAIL"},
-    {"Text5", "ADDRES"},      {"Text7", "TELEPHONE"}, {"Text8", "FAX"},    {"Text9", "OWNER"},
-    {"Text6", "ADD2"},        {"Text11", "company"}, {"Text12", "date"},
+    {sinf::kManufacturer, "Manufacture"}, {sinf::kModel, "Model"},         {sinf::kWebAddress, "web addres"},
+    {sinf::kEMail, "E-MAIL"},             {sinf::kPostalAddress, "ADDRES"}, {sinf::kTelephone, "TELEPHONE"},
+    {sinf::kFax, "FAX"},                  {sinf::kOwner, "OWNER"},          {sinf::kAddress2, "ADD2"},
+    {sinf::kCompany, "company"},          {sinf::kDate, "date"},
 };
 
 // An opening of the editor: a fresh window, loaded.
@@ -85,8 +89,8 @@ TEST_F(SupportEditor, ALineBreakInAnyFieldIsRefusedBeforeAnythingIsStored)
     machine.SetReg(kOemKey, "Manufacture", "A");
     machine.SetReg(kOemKey, "Model", "B");
     Editor editor(machine);
-    editor.view.SetText("Text1", "www.example.com");
-    editor.view.SetText("Text12", "today\r\nline14=injected");
+    editor.view.SetText(sinf::kWebAddress, "www.example.com");
+    editor.view.SetText(sinf::kDate, "today\r\nline14=injected");
     editor.presenter.Apply();
     EXPECT_EQ(editor.dialogs.messages,
               std::vector<ShownMessage>{Stop("Date contains a line break, which the OEM information file cannot hold. "
@@ -136,7 +140,7 @@ TEST_F(SupportEditor, KeepsTheManufacturerReadAtLoadWhileOpen)
     machine.SetReg(kOemKey, "Model", "Old Model");
     Editor editor(machine);
     machine.SetReg(kOemKey, "Manufacture", "New Maker");
-    editor.view.SetText("Text1", "  www.example.com=[x]");
+    editor.view.SetText(sinf::kWebAddress, "  www.example.com=[x]");
     editor.presenter.Apply();
     const std::string file = *machine.FileBytes(machine.InfoPath());
     EXPECT_EQ(file.rfind("[GENERAL]\r\nMANUFACTURER=Old Maker\r\nMODEL=Old Model\r\n", 0), 0u);
@@ -144,7 +148,7 @@ TEST_F(SupportEditor, KeepsTheManufacturerReadAtLoadWhileOpen)
     EXPECT_EQ(machine.Reg(kOemKey, "Manufacture"), "New Maker") << "the editor never stores the manufacturer";
 
     Editor reopened(machine);
-    EXPECT_EQ(reopened.view.Text("Text1"), "  www.example.com=[x]");
+    EXPECT_EQ(reopened.view.Text(sinf::kWebAddress), "  www.example.com=[x]");
     reopened.presenter.Apply();
     EXPECT_EQ(machine.FileBytes(machine.InfoPath())->rfind("[GENERAL]\r\nMANUFACTURER=New Maker\r\n", 0), 0u);
 }
@@ -173,10 +177,10 @@ TEST_F(SupportEditor, AFileOrValueNotSavedIsReportedAfterTheSavedBox)
 TEST_F(SupportEditor, CloseUnloads)
 {
     Editor editor(machine);
-    EXPECT_TRUE(editor.presenter.RunCommand("CommandButton2"));
+    EXPECT_TRUE(editor.presenter.RunCommand(sinf::kClose));
     EXPECT_EQ(editor.view.Unloads(), 1);
     EXPECT_FALSE(editor.presenter.RunCommand("CommandButton3"));
-    EXPECT_TRUE(editor.presenter.RunCommand("CommandButton1"));
+    EXPECT_TRUE(editor.presenter.RunCommand(sinf::kApply));
     EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{Stop("please type computer's manufacture name")});
 }
 
@@ -186,7 +190,7 @@ TEST(SupportEditorWithoutWindowsDirectory, StoresTheValuesButWritesNoFile)
     machine.SetReg(kOemKey, "Manufacture", "A");
     machine.SetReg(kOemKey, "Model", "B");
     Editor editor(machine);
-    editor.view.SetText("Text8", "555");
+    editor.view.SetText(sinf::kFax, "555");
     editor.presenter.Apply();
     EXPECT_EQ(editor.dialogs.messages,
               (std::vector<ShownMessage>{kSaved, Stop("The support information was not fully saved.\n"

@@ -1,5 +1,6 @@
 #include "SysPropsWindow.h"
 #include "testing/TempDir.h"
+#include "testing/qt/ProgramRun.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -108,6 +109,18 @@ TEST(SysPropsStart, WithoutADisplaySaysSoInOneLine)
     EXPECT_NE(program.exitCode(), 0);
     EXPECT_EQ(program.readAllStandardError(),
               "pelmora-sysprops: no display available (set DISPLAY or QT_QPA_PLATFORM)\n");
+}
+
+TEST(SysPropsStart, VersionNeedsNoDisplayAndASecondDirectoryIsRefused)
+{
+    using pelmora::testing::RunProgram;
+    const auto version = RunProgram(PELMORA_SYSPROPS, {"--version"}, false);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("pelmora-sysprops ") + PELMORA_VERSION + "\n");
+
+    const auto two = RunProgram(PELMORA_SYSPROPS, {"/one", "/two"}, true);
+    EXPECT_EQ(two.status, 2);
+    EXPECT_EQ(two.err, "pelmora-sysprops: unexpected argument /two\n(pelmora-sysprops --help shows the options)\n");
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ struct ShownMessage {
 
 void PrintTo(const ShownMessage& message, std::ostream* out);
 
+// A stop message under the program's title.
+inline ShownMessage Stop(std::string text) { return {std::move(text), "Pelmora", MessageStyle::Stop}; }
+
 // Records every message box; answers open-file dialogs from a queue (empty queue: cancelled).
 class FakeDialogs : public DialogPort {
 public:

@@ -1,6 +1,6 @@
 #include "testing/FakeMachine.h"
 
-#include "app/OemFileLocations.h"
+#include "oem/OemFileLocations.h"
 #include "registry/RegString.h"
 #include "testing/ScratchRegistry.h"
 

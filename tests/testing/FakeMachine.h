@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppServices.h"
+#include "oem/AppServices.h"
 #include "platform/LocalFiles.h"
 #include "testing/FakeFaultyFiles.h"
 #include "testing/FakeFaultyRegistry.h"

@@ -22,6 +22,10 @@ public:
         started.push_back({program, arguments, showStyle});
         return startSucceeds;
     }
+    ProgramCommand SystemPropertiesCommand(const std::string& windowsDir) const override
+    {
+        return {"sysprops", {"--windows-dir", windowsDir}};
+    }
 
     bool startSucceeds = true;
     std::vector<StartedProcess> started;

@@ -2,67 +2,31 @@
 
 #include "CommandButtonInput.h"
 #include "QtDesignStyle.h"
-#include "controls/ButtonPainter.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QShortcut>
 #include <QTimer>
 
-#include <cmath>
-
 namespace pelmora::qt {
 
-namespace {
-
-std::int16_t KeyCodeOf(const QKeyEvent& event)
-{
-#ifdef _WIN32
-    if (event.nativeVirtualKey() != 0)
-        return static_cast<std::int16_t>(event.nativeVirtualKey());
-#endif
-    return VirtualKeyOf(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
-}
-
-}  // namespace
-
-CommandButton::CommandButton(ButtonAmbient host, QWidget* parent)
+CommandButton::CommandButton(ButtonAmbient ambient, QWidget* parent)
     : QWidget(parent),
-      m_Host(std::move(host)),
+      m_Text([this] { return devicePixelRatioF(); }),
       m_Canvas(m_Text, [this](int index) { return ResolveButtonSystemColour(palette(), index); }),
-      m_HoverTimer(kHoverTimerIntervalMs)
+      m_HoverTimer(kHoverTimerIntervalMs),
+      m_Host(*this, m_Canvas, std::move(ambient))
 {
-    setObjectName(ToQString(m_Host.displayName));
+    setObjectName(ToQString(m_Host.Ambient().displayName));
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true);                     // moves without a button held reach the button
-    setAttribute(Qt::WA_OpaquePaintEvent);      // the image covers every pixel inside the mask
-    connect(&m_HoverTimer, &TimerElement::Timer, this,
-            [this] { Notify(ButtonNotification::TimerTick(IsPointerOver())); });
+    setMouseTracking(true);                 // moves without a button held reach the button
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the image covers every pixel inside the mask
+    connect(&m_HoverTimer, &TimerElement::Timer, this, [this] { m_Host.HoverTimerTicked(); });
 }
 
-CommandButton::~CommandButton()
-{
-    if (m_Grabbed)
-        releaseMouse();
-}
-
-// ---- properties
-
-void CommandButton::SetEnabled(bool enabled) { Apply(pelmora::SetEnabled(m_State, enabled)); }
-void CommandButton::SetFont(const ButtonFont& font) { Apply(pelmora::SetFont(m_State, font)); }
-void CommandButton::SetCaption(const std::string& caption) { Apply(pelmora::SetCaption(m_State, caption)); }
-void CommandButton::SetForeColor(Colour colour) { Apply(pelmora::SetForeColor(m_State, colour)); }
-void CommandButton::SetForeHover(Colour colour) { Apply(pelmora::SetForeHover(m_State, colour)); }
-
-void CommandButton::InitProperties() { Apply(pelmora::InitProperties(m_State, m_Host)); }
-void CommandButton::ReadProperties(const PropertyBag& bag) { Apply(pelmora::ReadProperties(m_State, bag, m_Host)); }
-void CommandButton::WriteProperties(PropertyBag& bag) const { pelmora::WriteProperties(m_State, bag, m_Host); }
-
-// ---- looking in
+CommandButton::~CommandButton() { ReleaseMouse(); }
 
 // Asking the window system (QCursor::pos and widgetAt) costs X11 three round trips, several times
 // what the timer's wake-up itself costs. Qt already tracks the widget under the pointer from the
@@ -71,179 +35,91 @@ void CommandButton::WriteProperties(PropertyBag& bag) const { pelmora::WriteProp
 // window system asked.
 bool CommandButton::IsPointerOver() const
 {
-    if (m_PointerProbe)
-        return m_PointerProbe();
     if (QGuiApplication::mouseButtons() != Qt::NoButton || m_Grabbed)
         return QApplication::widgetAt(QCursor::pos()) == this;
     return underMouse();
 }
 
-QImage CommandButton::Image() const
+QImage CommandButton::CanvasView() const
 {
-    const QImage view(reinterpret_cast<const uchar*>(m_Canvas.Pixels()), m_Canvas.Width(), m_Canvas.Height(),
-                      static_cast<qsizetype>(m_Canvas.Width()) * 4, QImage::Format_RGB32);
-    QImage copy = view.copy();
-    copy.setDevicePixelRatio(devicePixelRatioF());
-    return copy;
-}
-
-// ---- Qt's events become notifications
-
-void CommandButton::paintEvent(QPaintEvent*)
-{
-    if (m_Canvas.Width() == 0 || m_Canvas.Height() == 0)
-        return;
     QImage view(reinterpret_cast<const uchar*>(m_Canvas.Pixels()), m_Canvas.Width(), m_Canvas.Height(),
                 static_cast<qsizetype>(m_Canvas.Width()) * 4, QImage::Format_RGB32);
     view.setDevicePixelRatio(devicePixelRatioF());
-    QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), view);
+    return view;
 }
 
-void CommandButton::resizeEvent(QResizeEvent*)
+QImage CommandButton::Image() const { return CanvasView().copy(); }
+
+// ---- Qt's events
+
+void CommandButton::paintEvent(QPaintEvent*)
 {
-    const double ratio = devicePixelRatioF();
-    Notify(ButtonNotification::Resize(static_cast<std::int32_t>(std::lround(width() * ratio)),
-                                      static_cast<std::int32_t>(std::lround(height() * ratio))));
+    if (m_Canvas.Width() != 0 && m_Canvas.Height() != 0)
+        QPainter(this).drawImage(QPoint(0, 0), CanvasView());
 }
 
-void CommandButton::showEvent(QShowEvent*) { Notify(ButtonNotification::Show()); }
+void CommandButton::resizeEvent(QResizeEvent*) { m_Host.Resized(width(), height()); }
+
+void CommandButton::showEvent(QShowEvent*) { m_Host.Shown(); }
 
 // A popup menu opening or closing leaves the focus where it was.
 void CommandButton::focusInEvent(QFocusEvent* event)
 {
     if (event->reason() != Qt::PopupFocusReason)
-        Notify(ButtonNotification::GotFocus());
+        m_Host.FocusChanged(true);
 }
 
 void CommandButton::focusOutEvent(QFocusEvent* event)
 {
     if (event->reason() != Qt::PopupFocusReason)
-        Notify(ButtonNotification::LostFocus());
+        m_Host.FocusChanged(false);
 }
 
 void CommandButton::mousePressEvent(QMouseEvent* event)
 {
-    m_ReleaseEndsDoubleClick = false;
-    const QPointF at = DevicePosition(event->position());
-    Notify(ButtonNotification::MouseDown(MouseButtonsOf(event->button()), ShiftStateOf(event->modifiers()),
-                                         static_cast<float>(at.x()), static_cast<float>(at.y())));
+    const QPointF at = event->position();
+    m_Host.MouseDown(MouseButtonsOf(event->button()), ShiftStateOf(event->modifiers()), at.x(), at.y());
 }
 
-void CommandButton::mouseDoubleClickEvent(QMouseEvent*)
-{
-    m_ReleaseEndsDoubleClick = true;
-    Notify(ButtonNotification::DblClick());
-}
+void CommandButton::mouseDoubleClickEvent(QMouseEvent*) { m_Host.DoubleClick(); }
 
 void CommandButton::mouseMoveEvent(QMouseEvent* event)
 {
-    const std::int16_t buttons = MouseButtonsOf(event->buttons());
-    const QPointF at = DevicePosition(event->position());
-    // Only moves with no button or the left one held ask where the pointer is.
-    const bool over = buttons < 2 && IsPointerOver();
-    Notify(ButtonNotification::MouseMove(buttons, ShiftStateOf(event->modifiers()), static_cast<float>(at.x()),
-                                         static_cast<float>(at.y()), over));
+    const QPointF at = event->position();
+    m_Host.MouseMove(MouseButtonsOf(event->buttons()), ShiftStateOf(event->modifiers()), at.x(), at.y());
 }
 
-// The platform's click follows the release that lets go of the last button, when the pointer is
-// still on the button; the release ending a double-click clicks not.
 void CommandButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPointF at = DevicePosition(event->position());
-    const bool lastButton = event->buttons() == Qt::NoButton;
-    const QPoint point = event->position().toPoint();
-    const bool onButton = rect().contains(point) && (m_Shape.isEmpty() || m_Shape.contains(point));
-    const bool clicks = lastButton && onButton && !m_ReleaseEndsDoubleClick;
-    if (lastButton) {
-        m_ReleaseEndsDoubleClick = false;
-        if (m_Grabbed) {
-            releaseMouse();
-            m_Grabbed = false;
-        }
-    }
-    QPointer<CommandButton> alive(this);
-    Notify(ButtonNotification::MouseUp(MouseButtonsOf(event->button()), ShiftStateOf(event->modifiers()),
-                                       static_cast<float>(at.x()), static_cast<float>(at.y())));
-    if (clicks && alive)
-        Notify(ButtonNotification::Click());
+    const QPointF at = event->position();
+    m_Host.MouseUp(MouseButtonsOf(event->button()), ShiftStateOf(event->modifiers()), at.x(), at.y(),
+                   event->buttons() == Qt::NoButton);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    m_Host.KeyDown(KeyCodeOf(*event), ShiftStateOf(event->modifiers()), KeyAsciiOf(event->text()));
 }
 
 // Held keys repeat their key-down, as on the platform; X11's repeated releases are dropped so a
 // held Space clicks once.
-void CommandButton::keyPressEvent(QKeyEvent* event)
-{
-    const std::int16_t code = KeyCodeOf(*event);
-    const std::int16_t ascii = KeyAsciiOf(event->text());
-    QPointer<CommandButton> alive(this);
-    if (code != 0)
-        Notify(ButtonNotification::KeyDown(code, ShiftStateOf(event->modifiers())));
-    if (ascii != 0 && alive)
-        Notify(ButtonNotification::KeyPress(ascii));
-}
-
 void CommandButton::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->isAutoRepeat())
-        return;
-    if (const std::int16_t code = KeyCodeOf(*event))
-        Notify(ButtonNotification::KeyUp(code, ShiftStateOf(event->modifiers())));
+    if (!event->isAutoRepeat())
+        m_Host.KeyUp(KeyCodeOf(*event), ShiftStateOf(event->modifiers()));
 }
 
-// ---- carrying out the effects
+// ---- the surface
 
-void CommandButton::Notify(const ButtonNotification& notification) { Apply(Step(m_State, notification)); }
-
-void CommandButton::Apply(ButtonStepResult result)
+void CommandButton::SetShape(const std::vector<CanvasRect>& shape)
 {
-    m_State = std::move(result.state);
-    const unsigned step = ++m_Steps;
-    for (const ButtonEffect& effect : result.effects) {
-        // A handler of this step's events may have run a step of its own (a setter, a focus
-        // change): later drawings then show the fields as they are now, as the platform would.
-        if (!Carry(effect, step == m_Steps))
-            return;
-    }
-}
-
-bool CommandButton::Carry(const ButtonEffect& effect, bool snapshotCurrent)
-{
-    QPointer<CommandButton> alive(this);
-    switch (effect.kind) {
-    case ButtonEffectKind::DrawButton: Draw(snapshotCurrent ? effect.fields : m_State.fields, effect.request); break;
-    case ButtonEffectKind::Refresh: repaint(); break;
-    case ButtonEffectKind::EnableTimer: m_HoverTimer.SetEnabled(true); break;
-    case ButtonEffectKind::DisableTimer: m_HoverTimer.SetEnabled(false); break;
-    case ButtonEffectKind::Raise: Raise(effect.event); break;
-    case ButtonEffectKind::SendTab: SendTab(true); break;
-    case ButtonEffectKind::SendShiftTab: SendTab(false); break;
-    case ButtonEffectKind::CaptureMouse:
-        if (isVisible()) {
-            grabMouse();
-            m_Grabbed = true;
-        }
-        break;
-    case ButtonEffectKind::NotifyChanged: emit propertyChanged(ToQString(effect.text)); break;
-    case ButtonEffectKind::SetSurfaceEnabled: QWidget::setEnabled(effect.enabled); break;
-    case ButtonEffectKind::SetSurfaceFont: QWidget::setFont(ToQFont(effect.font)); break;
-    case ButtonEffectKind::SetSurfaceForeColor: break;  // drawn from the state
-    case ButtonEffectKind::SetAccessKeys: SetAccessKeys(effect.text); break;
-    }
-    return !alive.isNull();
-}
-
-void CommandButton::Draw(const ButtonFields& fields, std::int16_t request)
-{
-    ButtonFields drawn = fields;
-    if (m_Canvas.Width() != drawn.m_Width || m_Canvas.Height() != drawn.m_Height)
-        m_Canvas.Resize(drawn.m_Width, drawn.m_Height);
-    m_Text.SetScale(devicePixelRatioF());
-    DrawButton(drawn, m_State.surface, m_Canvas, request);
-    m_State.fields.m_Region = drawn.m_Region;
-    m_State.fields.m_ScratchRegion = drawn.m_ScratchRegion;
-    ++m_Redraws;
-    TakeCanvasShape();
-    update();
+    QRegion mask;
+    for (const CanvasRect& r : shape)
+        mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    if (mask.isEmpty())
+        clearMask();
+    else
+        setMask(mask);
 }
 
 void CommandButton::Raise(const ButtonEventArgs& e)
@@ -262,12 +138,32 @@ void CommandButton::Raise(const ButtonEventArgs& e)
 }
 
 // Queued like a typed Tab: the handlers of the key that asked for it finish first.
-void CommandButton::SendTab(bool forward)
+void CommandButton::MoveFocus(bool forward)
 {
     QTimer::singleShot(0, this, [this, forward] { focusNextPrevChild(forward); });
 }
 
-void CommandButton::SetAccessKeys(const std::string& keys)
+void CommandButton::CaptureMouse()
+{
+    if (isVisible()) {
+        grabMouse();
+        m_Grabbed = true;
+    }
+}
+
+void CommandButton::ReleaseMouse()
+{
+    if (m_Grabbed) {
+        releaseMouse();
+        m_Grabbed = false;
+    }
+}
+
+void CommandButton::PropertyChanged(const std::string& name) { emit propertyChanged(ToQString(name)); }
+
+void CommandButton::SetFont(const ButtonFont& font) { QWidget::setFont(ToQFont(font)); }
+
+void CommandButton::SetAccessKey(const std::string& keys)
 {
     const QString key = ToQString(keys).toUpper();
     if (key.isEmpty()) {
@@ -277,36 +173,9 @@ void CommandButton::SetAccessKeys(const std::string& keys)
     }
     if (m_AccessKey == nullptr) {
         m_AccessKey = new QShortcut(this);  // Alt with the key, anywhere in the button's window
-        connect(m_AccessKey, &QShortcut::activated, this, [this] { Notify(ButtonNotification::AccessKeyPress()); });
+        connect(m_AccessKey, &QShortcut::activated, this, [this] { m_Host.AccessKeyPressed(); });
     }
     m_AccessKey->setKey(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(key.at(0).unicode())));
 }
-
-// The canvas's window region in the widget's own pixels: a pixel stays only when all of it lies
-// inside, so the corners stay cut at any scale.
-void CommandButton::TakeCanvasShape()
-{
-    QRegion shape;
-    if (const PixelRegion* region = m_Canvas.WindowRegion()) {
-        const double ratio = devicePixelRatioF();
-        for (const CanvasRect& r : region->Rects()) {
-            const int left = static_cast<int>(std::ceil(r.left / ratio));
-            const int top = static_cast<int>(std::ceil(r.top / ratio));
-            const int right = static_cast<int>(std::floor(r.right / ratio));
-            const int bottom = static_cast<int>(std::floor(r.bottom / ratio));
-            if (right > left && bottom > top)
-                shape += QRect(left, top, right - left, bottom - top);
-        }
-    }
-    if (shape == m_Shape)
-        return;
-    m_Shape = shape;
-    if (shape.isEmpty())
-        clearMask();
-    else
-        setMask(shape);
-}
-
-QPointF CommandButton::DevicePosition(const QPointF& position) const { return position * devicePixelRatioF(); }
 
 }  // namespace pelmora::qt

@@ -1,6 +1,5 @@
 #include "CommandButtonInput.h"
 
-#include "QtDesignStyle.h"
 #include "platform/AnsiText.h"
 
 #include <utility>
@@ -61,28 +60,27 @@ std::int16_t VirtualKeyOf(int qtKey, bool keypad)
     return 0;
 }
 
+std::int16_t KeyCodeOf(const QKeyEvent& event)
+{
+#ifdef _WIN32
+    if (event.nativeVirtualKey() != 0)
+        return static_cast<std::int16_t>(event.nativeVirtualKey());
+#endif
+    return VirtualKeyOf(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
+}
+
 std::int16_t ShiftStateOf(Qt::KeyboardModifiers modifiers)
 {
-    std::int16_t shift = 0;
-    if (modifiers & Qt::ShiftModifier)
-        shift |= 1;
-    if (modifiers & Qt::ControlModifier)
-        shift |= 2;
-    if (modifiers & Qt::AltModifier)
-        shift |= 4;
-    return shift;
+    return static_cast<std::int16_t>((modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+                                     (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+                                     (modifiers.testFlag(Qt::AltModifier) ? 4 : 0));
 }
 
 std::int16_t MouseButtonsOf(Qt::MouseButtons buttons)
 {
-    std::int16_t code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= 1;
-    if (buttons & Qt::RightButton)
-        code |= 2;
-    if (buttons & Qt::MiddleButton)
-        code |= 4;
-    return code;
+    return static_cast<std::int16_t>((buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
+                                     (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
+                                     (buttons.testFlag(Qt::MiddleButton) ? 4 : 0));
 }
 
 std::int16_t KeyAsciiOf(const QString& text)
@@ -92,16 +90,6 @@ std::int16_t KeyAsciiOf(const QString& text)
     const QByteArray first = QString(text.at(0)).toUtf8();
     const std::string ansi = ToAnsi(std::string_view(first.constData(), static_cast<std::size_t>(first.size())));
     return ansi.empty() ? 0 : static_cast<std::int16_t>(static_cast<unsigned char>(ansi[0]));
-}
-
-Colour ResolveButtonSystemColour(const QPalette& palette, int index)
-{
-    const auto rgb = [](const QColor& c) { return Rgb(c.red(), c.green(), c.blue()); };
-    switch (index) {
-    case 5: return rgb(palette.color(QPalette::Base));        // window background
-    case 6: return rgb(palette.color(QPalette::WindowText));  // window frame
-    default: return ResolveSystemColour(index);
-    }
 }
 
 }  // namespace pelmora::qt

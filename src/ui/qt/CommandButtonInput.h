@@ -1,11 +1,10 @@
 #pragma once
 
-// How Qt's input reaches the hover button: key codes as the platform's virtual-key codes, the
-// Shift argument and mouse buttons as the button's events code them, and system colours.
+// Qt's input in the hover button's terms: key codes as the platform's virtual-key codes, the
+// Shift argument and mouse buttons as the button's events code them, typed characters in the
+// ANSI code page.
 
-#include "controls/Colour.h"
-
-#include <QPalette>
+#include <QKeyEvent>
 #include <QString>
 
 #include <cstdint>
@@ -16,6 +15,9 @@ namespace pelmora::qt {
 // keys of the numeric keypad. 0 for a key the platform has no code for.
 std::int16_t VirtualKeyOf(int qtKey, bool keypad = false);
 
+// The key code of a key event: on Windows the platform's own, elsewhere VirtualKeyOf.
+std::int16_t KeyCodeOf(const QKeyEvent& event);
+
 // Shift 1, Ctrl 2, Alt 4, summed.
 std::int16_t ShiftStateOf(Qt::KeyboardModifiers modifiers);
 
@@ -24,8 +26,5 @@ std::int16_t MouseButtonsOf(Qt::MouseButtons buttons);
 
 // The character a key typed, as its code in the ANSI code page; 0 when it typed none.
 std::int16_t KeyAsciiOf(const QString& text);
-
-// A system colour by its index, from the palette the button is drawn with.
-Colour ResolveButtonSystemColour(const QPalette& palette, int index);
 
 }  // namespace pelmora::qt

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "QtDesignedWindow.h"
-#include "app/AppServices.h"
 #include "app/AppShell.h"
+#include "oem/AppServices.h"
 
 #include <QPointer>
 

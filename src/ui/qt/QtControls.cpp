@@ -1,7 +1,8 @@
 #include "QtControls.h"
 
-#include "CommandButtonDesign.h"
+#include "CommandButton.h"
 #include "QtDesignStyle.h"
+#include "designs/ButtonDesign.h"
 #include "designs/Twips.h"
 
 #include <QLabel>
@@ -129,10 +130,18 @@ void PlaceControl(QWidget& widget, const ControlDesign& design)
         widget.resize(TwipsToPixels(design.size->width), TwipsToPixels(design.size->height));
 }
 
-QWidget* MakeCommandButton(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent,
-                           const std::function<void()>& onClick)
+CommandButton* MakeCommandButton(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent,
+                                 const std::function<void()>& onClick)
 {
-    return CreateCommandButton(design, window, parent, onClick);
+    auto* button = new CommandButton(designs::AmbientOf(design, window), parent);
+    button->Host().ReadEntries(design.properties);
+    PlaceControl(*button, design);
+    button->setVisible(design.visible);
+    QObject::connect(button, &CommandButton::Click, button, [onClick] {
+        if (onClick)
+            onClick();
+    });
+    return button;
 }
 
 QWidget* MakeControl(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent,

@@ -9,6 +9,8 @@
 
 namespace pelmora::qt {
 
+class CommandButton;
+
 // A picture box or image: shows its picture at its own size from the top-left corner,
 // clipped, never scaled.
 class PictureWidget final : public QWidget {
@@ -34,8 +36,8 @@ QWidget* MakeControl(const designs::ControlDesign& design, const designs::Window
                      QWidget* parent, const std::function<void()>& onClick);
 
 // The one place a window's buttons are made: hover buttons, read from their stored entries.
-QWidget* MakeCommandButton(const designs::ControlDesign& design, const designs::WindowDesign& window,
-                           QWidget* parent, const std::function<void()>& onClick);
+CommandButton* MakeCommandButton(const designs::ControlDesign& design, const designs::WindowDesign& window,
+                                 QWidget* parent, const std::function<void()>& onClick);
 
 // A control's geometry in pixels; controls without a size keep their own.
 void PlaceControl(QWidget& widget, const designs::ControlDesign& design);

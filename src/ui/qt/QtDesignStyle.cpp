@@ -43,6 +43,15 @@ QColor PaletteColour(int index)
 
 Colour ResolveSystemColour(int index) { return FromQColor(PaletteColour(index)); }
 
+Colour ResolveButtonSystemColour(const QPalette& palette, int index)
+{
+    switch (index) {
+    case 5: return FromQColor(palette.color(QPalette::Base));        // window background
+    case 6: return FromQColor(palette.color(QPalette::WindowText));  // window frame
+    default: return ResolveSystemColour(index);
+    }
+}
+
 QColor ToQColor(Colour colour)
 {
     if (IsSystemColour(colour))

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPalette>
 #include <QString>
 
 #include <string_view>
@@ -15,6 +16,9 @@ namespace pelmora::qt {
 
 // A system colour's value by its index, from the application's palette.
 Colour ResolveSystemColour(int index);
+
+// The same for a hover button drawn with `palette`: its background (window) and frame from it.
+Colour ResolveButtonSystemColour(const QPalette& palette, int index);
 
 // A design colour as Qt draws it: system colours resolved.
 QColor ToQColor(Colour colour);

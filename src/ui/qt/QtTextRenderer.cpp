@@ -24,6 +24,8 @@ void QtTextRenderer::SetScale(double scale) { m_Scale = scale > 0 ? scale : 1.0;
 
 const QFont& QtTextRenderer::FontOf(const ButtonFont& font)
 {
+    if (m_ScaleOf)
+        SetScale(m_ScaleOf());
     if (m_FontFor == font && m_FontScale == m_Scale)
         return m_Font;
     m_Font = ToQFont(font);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 
+#include <functional>
 #include <optional>
 
 namespace pelmora::qt {
@@ -13,6 +14,10 @@ namespace pelmora::qt {
 // background left as it is.
 class QtTextRenderer final : public TextRenderer {
 public:
+    QtTextRenderer() = default;
+    // Takes the scale from `scale` at every layout, as a widget's pixel ratio may change.
+    explicit QtTextRenderer(std::function<double()> scale) : m_ScaleOf(std::move(scale)) {}
+
     // Device pixels per design pixel; fonts grow with it so captions keep their place.
     void SetScale(double scale);
 
@@ -23,6 +28,7 @@ public:
 private:
     const QFont& FontOf(const ButtonFont& font);
 
+    std::function<double()> m_ScaleOf;
     double m_Scale = 1.0;
     // The last font asked for: a button draws with one font until it is given another.
     std::optional<ButtonFont> m_FontFor;

@@ -1,10 +1,13 @@
 #include "QtAppShell.h"
 #include "QtControls.h"
 #include "QtTestSupport.h"
+#include "about/AboutWindowControls.h"
+#include "app/MainWindowControls.h"
 #include "platform/LocalFiles.h"
 #include "platform/qt/QtPictures.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
+#include "support/SupportEditorControls.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeWindowsDirectory.h"
 #include "testing/ScratchRegistry.h"
@@ -102,27 +105,27 @@ TEST_F(AppShellTest, StartUpFillsTheMainWindowFromTheStore)
     DesignedWindow* main = Shell().OpenMainWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->Text("L11"), "Hollis Brae");
-    EXPECT_EQ(main->Text("Text1"), "/pictures/logo.bmp");
-    EXPECT_EQ(main->Text("Text2"), "Quillon Works");
-    EXPECT_EQ(main->Text("Text8"), "1");
-    EXPECT_EQ(main->Text("La11"), m_WindowsDir);
-    auto* preview = dynamic_cast<PictureWidget*>(main->Control("Picture1"));
+    EXPECT_EQ(main->Text(form1::kOwner), "Hollis Brae");
+    EXPECT_EQ(main->Text(form1::kPathBox), "/pictures/logo.bmp");
+    EXPECT_EQ(main->Text(form1::kManufacturer), "Quillon Works");
+    EXPECT_EQ(main->Text(form1::kVisits), "1");
+    EXPECT_EQ(main->Text(form1::kWindowsDir), m_WindowsDir);
+    auto* preview = dynamic_cast<PictureWidget*>(main->Control(form1::kCurrentLogo));
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->Image().size(), QSize(180, 115));
     EXPECT_EQ(preview->Image().pixelColor(90, 57), QColor(Qt::darkCyan));
 
     m_Shell.reset();  // the second start counts again
-    EXPECT_EQ(Shell().OpenMainWindow()->Text("Text8"), "2");
+    EXPECT_EQ(Shell().OpenMainWindow()->Text(form1::kVisits), "2");
 }
 
 TEST_F(AppShellTest, ApplyOemInformationThroughTheWindow)
 {
     DesignedWindow* main = Shell().OpenMainWindow();
-    QTest::keyClicks(main->Control("Text2"), "Quillon Works");
-    QTest::keyClicks(main->Control("Text3"), "QW 7");
+    QTest::keyClicks(main->Control(form1::kManufacturer), "Quillon Works");
+    QTest::keyClicks(main->Control(form1::kModel), "QW 7");
     MessageBoxAnswerer answerer;
-    Click(main, "CommandButton4");
+    Click(main, form1::kApplyOem);
 
     ASSERT_EQ(answerer.Answered().size(), 1u);
     EXPECT_EQ(answerer.Answered()[0].title, "Pelmora");
@@ -142,26 +145,26 @@ TEST_F(AppShellTest, SelectAndInstallALogoThroughTheDialogs)
 
     {
         FileDialogAnswerer dialog(QString::fromStdString(chosen));
-        main->MenuItem("ol")->trigger();
+        main->MenuItem(form1::kMenuSelectLogo)->trigger();
         ASSERT_EQ(dialog.answered, 1);
         EXPECT_EQ(dialog.title, "Open Bitmap");
         EXPECT_EQ(dialog.filters, QStringList{"Bitmap Only (*.bmp)"});
         EXPECT_EQ(dialog.fileMode, QFileDialog::AnyFile);  // a typed name of a missing file is taken
     }
-    EXPECT_FALSE(main->Text("Text1").empty());
+    EXPECT_FALSE(main->Text(form1::kPathBox).empty());
 
     MessageBoxAnswerer answerer;
-    Click(main, "CommandButton1");
+    Click(main, form1::kApplySelected);
     ASSERT_EQ(answerer.Answered().size(), 1u);
     EXPECT_EQ(answerer.Answered()[0].icon, QMessageBox::Information);
     QImage installed(QString::fromStdString(SystemFile("oemlogo.bmp")));
     EXPECT_EQ(installed.size(), QSize(40, 30));  // at its own size
     EXPECT_EQ(ReadBytes(SystemFile("oemlogo.bmp")).substr(0, 2), "BM");
-    EXPECT_EQ(dynamic_cast<PictureWidget*>(main->Control("Picture1"))->Image().size(), QSize(40, 30));
+    EXPECT_EQ(dynamic_cast<PictureWidget*>(main->Control(form1::kCurrentLogo))->Image().size(), QSize(40, 30));
 
     // The dialog starts with the name it returned last; cancelled, nothing changes.
     FileDialogAnswerer cancel(QString{});
-    Click(main, "CommandButton3");
+    Click(main, form1::kSelectLogo);
     ASSERT_EQ(cancel.answered, 1);
     ASSERT_EQ(cancel.startedWith.size(), 1);
     EXPECT_EQ(cancel.startedWith[0].toStdString(), chosen);
@@ -172,33 +175,33 @@ TEST_F(AppShellTest, EditorAndAboutOpenOnceEachAndLoadOnlyWhenCreated)
     Store(kCurrentVersionKey, "RegisteredOwner", "Hollis Brae");
     DesignedWindow* main = Shell().OpenMainWindow();
 
-    Click(main, "CommandButton8");
+    Click(main, form1::kAbout);
     DesignedWindow* about = Shell().About();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
-    EXPECT_EQ(about->Text("L6"), "Hollis Brae");
+    EXPECT_EQ(about->Text(form2z::kOwner), "Hollis Brae");
     EXPECT_EQ(about->parentWidget(), nullptr);  // no owner
 
     Store(kCurrentVersionKey, "RegisteredOwner", "Wren Calloway");
-    main->MenuItem("ab")->trigger();
+    main->MenuItem(form1::kMenuAbout)->trigger();
     EXPECT_EQ(Shell().About(), about);
-    EXPECT_EQ(about->Text("L6"), "Hollis Brae");  // brought forward, not loaded again
+    EXPECT_EQ(about->Text(form2z::kOwner), "Hollis Brae");  // brought forward, not loaded again
 
-    Click(about, "CommandButton1");  // CLOSE
+    Click(about, form2z::kClose);
     Settle();
     EXPECT_EQ(Shell().About(), nullptr);
-    main->MenuItem("ab")->trigger();
+    main->MenuItem(form1::kMenuAbout)->trigger();
     ASSERT_NE(Shell().About(), nullptr);
-    EXPECT_EQ(Shell().About()->Text("L6"), "Wren Calloway");
+    EXPECT_EQ(Shell().About()->Text(form2z::kOwner), "Wren Calloway");
 
-    Click(main, "CommandButton5");
+    Click(main, form1::kEditSupport);
     DesignedWindow* editor = Shell().SupportEditor();
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
-    qobject_cast<QLineEdit*>(editor->Control("Text1"))->setText("typed, not applied");
-    main->MenuItem("esi")->trigger();
+    qobject_cast<QLineEdit*>(editor->Control(sinf::kWebAddress))->setText("typed, not applied");
+    main->MenuItem(form1::kMenuEditSupport)->trigger();
     EXPECT_EQ(Shell().SupportEditor(), editor);
-    EXPECT_EQ(editor->Text("Text1"), "typed, not applied");
+    EXPECT_EQ(editor->Text(sinf::kWebAddress), "typed, not applied");
 
     int windows = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -223,22 +226,23 @@ TEST_F(AppShellTest, EditorOpensCentredOwnerFirstAndForgetsWhatWasNotApplied)
         order.push_back(editor->focusWidget()->objectName().toStdString());
         QTest::keyClick(editor->focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"Text9", "Text8", "Text7", "Text6", "Text5", "Text4", "Text1",
-                                               "Text11", "Text12", "CommandButton1", "CommandButton2", "Text9"}));
+    EXPECT_EQ(order, (std::vector<std::string>{sinf::kOwner, sinf::kFax, sinf::kTelephone, sinf::kAddress2,
+                                               sinf::kPostalAddress, sinf::kEMail, sinf::kWebAddress, sinf::kCompany,
+                                               sinf::kDate, sinf::kApply, sinf::kClose, sinf::kOwner}));
 
-    qobject_cast<QLineEdit*>(editor->Control("Text9"))->setText("typed, not applied");
+    qobject_cast<QLineEdit*>(editor->Control(sinf::kOwner))->setText("typed, not applied");
     editor->close();  // the title bar's close box
     Settle();
     EXPECT_EQ(Shell().SupportEditor(), nullptr);
     Shell().OpenSupportEditor();
-    EXPECT_EQ(Shell().SupportEditor()->Text("Text9"), "Hollis Brae");
+    EXPECT_EQ(Shell().SupportEditor()->Text(sinf::kOwner), "Hollis Brae");
 }
 
 TEST_F(AppShellTest, ViewStartsTheSystemPropertiesStandIn)
 {
     DesignedWindow* main = Shell().OpenMainWindow();
-    Click(main, "CommandButton7");
-    main->MenuItem("on")->trigger();
+    Click(main, form1::kView);
+    main->MenuItem(form1::kMenuView)->trigger();
     ASSERT_EQ(m_Processes.started.size(), 2u);
     EXPECT_EQ(m_Processes.started[0], m_Processes.started[1]);
     EXPECT_EQ(m_Processes.started[0].showStyle, 5);
@@ -247,12 +251,12 @@ TEST_F(AppShellTest, ViewStartsTheSystemPropertiesStandIn)
 TEST_F(AppShellTest, ExitEndsTheProgramWithEveryWindow)
 {
     DesignedWindow* main = Shell().OpenMainWindow();
-    Click(main, "CommandButton5");
-    Click(main, "CommandButton8");
+    Click(main, form1::kEditSupport);
+    Click(main, form1::kAbout);
     ASSERT_NE(Shell().SupportEditor(), nullptr);
     ASSERT_NE(Shell().About(), nullptr);
 
-    Click(main, "CommandButton9");
+    Click(main, form1::kExit);
     EXPECT_EQ(m_Ended, 1);
     EXPECT_FALSE(main->isVisible());
     Settle();
@@ -272,7 +276,7 @@ TEST_F(AppShellTest, CloseUnloadsOnlyTheMainWindowAndTheLastWindowEndsTheProgram
     QTimer::singleShot(0, [&] {
         shell.OpenMainWindow();
         shell.OpenAbout();
-        shell.MainWindow()->MenuItem("ex")->trigger();  // Close
+        shell.MainWindow()->MenuItem(form1::kMenuClose)->trigger();  // Close
     });
     QTimer::singleShot(100, [&] {
         mainGoneAfterClose = shell.MainWindow() == nullptr;

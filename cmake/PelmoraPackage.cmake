@@ -1,0 +1,29 @@
+# The Debian package: `cpack -G DEB` in a build folder makes pelmora_<version>_<arch>.deb from the
+# install tree. Its dependencies are read off the programs' shared libraries by dpkg-shlibdeps.
+set(CPACK_PACKAGE_NAME pelmora)
+set(CPACK_PACKAGE_VENDOR "The Pelmora developers")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${PELMORA_HOMEPAGE})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "set the maker's logo and support details shown by Windows")
+# Lines as the package shows them: Debian wants them no longer than 80 characters.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Pelmora sets the computer maker's (OEM) branding that Windows shows on the"
+  "General page of System Properties: the logo, the manufacturer and model, and"
+  "the support information. It writes oemlogo.bmp and oeminfo.ini in the System"
+  "folder of a Windows directory, for example that of a mounted Windows"
+  "installation, and keeps what was typed in a registry store of its own."
+  ""
+  "This package holds the program (pelmora), the same commands for scripts with"
+  "a registry console (pelmora-cli), and a preview of the result as System"
+  "Properties shows it (pelmora-sysprops).")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PELMORA_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION admin)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+include(CPack)

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "oem/AppServices.h"
+#include "platform/DialogPort.h"
+#include "platform/ViewPort.h"
+
+#include <memory>
+#include <string>
+
+namespace pelmora {
+
+// The main window's logo commands, with the picture they hold between them.
+class LogoCommands {
+public:
+    LogoCommands(ViewPort& view, DialogPort& dialogs, AppServices& services);
+
+    void Select();         // choose a picture: the path box and the held picture change together
+    void ApplySelected();  // install it, then store its path
+    void Apply();          // install it only
+    void Remove();
+
+private:
+    void Hold(std::shared_ptr<const Picture> picture, const std::string& pathBoxText);
+    bool Install();  // true once oemlogo.bmp holds the picture the path box names
+    bool EnsurePictureForPathBox(const std::string& pathBox, std::string& why);
+
+    ViewPort& m_View;
+    DialogPort& m_Dialogs;
+    AppServices& m_Services;
+
+    std::shared_ptr<const Picture> m_Held;  // the selection holder Image3
+    std::string m_HeldFor;                  // the path box text the held picture was loaded for
+    std::string m_DialogFileName;           // cdlg's file name: shared by both choose commands
+};
+
+}  // namespace pelmora

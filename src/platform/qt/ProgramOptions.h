@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace pelmora {
+
+// A windowed program's command line: -h/--help, -v/--version and the plain arguments it takes,
+// beside the toolkit's own options. Help and version need no display, so they are answered
+// before a display is looked for; everything else once the toolkit has removed its options.
+class ProgramOptions {
+public:
+    ProgramOptions(const QString& name, const QString& description);
+
+    // An optional plain argument, shown in the help as `syntax`.
+    void AddArgument(const QString& name, const QString& description, const QString& syntax);
+
+    // When argv asks for help or the version: prints it and returns the exit status (0).
+    std::optional<int> AnswerWithoutDisplay(int argc, char** argv);
+
+    // The arguments left by the toolkit's application object. Help, the version or an error is
+    // printed here and the exit status returned (0, or 2 for a usage error); nothing: go on.
+    std::optional<int> Answer(const QStringList& arguments);
+
+    // The plain arguments, after Answer.
+    QStringList Arguments() const { return m_Parser.positionalArguments(); }
+
+private:
+    std::optional<int> AnswerRequest() const;
+
+    QString m_Name;
+    qsizetype m_ArgumentCount = 0;
+    QCommandLineParser m_Parser;
+    QCommandLineOption m_Help;
+    QCommandLineOption m_Version;
+};
+
+}  // namespace pelmora

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "registry/RegistryApi.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace pelmora {
+
+// The SOFTWARE hive of the Windows installation whose Windows folder is `windowsDir`:
+// System32/config/SOFTWARE, each name matched in any letter case (a mounted NTFS shows them as
+// they were created). None when there is no such file.
+std::optional<std::string> FindSoftwareHive(const std::string& windowsDir);
+
+// The registry for the Windows folder the program works on: when it holds a SOFTWARE hive,
+// HKLM "SOFTWARE" is that hive and everything else stays in `local`; otherwise `local` itself.
+std::unique_ptr<RegistryApi> MakeImageRegistry(const std::string& windowsDir, std::unique_ptr<RegistryApi> local);
+
+}  // namespace pelmora

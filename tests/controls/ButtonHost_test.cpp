@@ -1,0 +1,275 @@
+// The rules the host adds between a window's input and the button's step, on a fake window.
+#include "controls/ButtonHost.h"
+
+#include "controls/FakeButtonSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace pelmora {
+namespace {
+
+using testing::FakeButtonSurface;
+using testing::HostedButton;
+
+// A 100 x 30 button, shown, with the pointer resting over it.
+struct ShownButton : HostedButton {
+    ShownButton()
+    {
+        host.ReadProperties(PropertyBag{});
+        host.Resized(100, 30);
+        surface.pointerOver = true;
+        host.MouseMove(0, 0, 20, 10);
+        surface.Take();
+    }
+};
+
+TEST(ButtonHost, AReleaseClicksWhenItLetsGoOfTheLastButtonOnTheButtonsShape)
+{
+    struct Row {
+        const char* name;
+        std::function<void(ButtonHost&)> input;
+        int clicks;
+    };
+    const Row table[] = {
+        {"left click", [](ButtonHost& h) { h.MouseDown(1, 0, 30, 12); h.MouseUp(1, 0, 30, 12, true); }, 1},
+        {"released off the button",
+         [](ButtonHost& h) { h.MouseDown(1, 0, 30, 12); h.MouseUp(1, 0, 150, 12, true); }, 0},
+        {"released on a cut corner", [](ButtonHost& h) { h.MouseDown(1, 0, 30, 12); h.MouseUp(1, 0, 0, 0, true); }, 0},
+        {"released on the corner's neighbour",
+         [](ButtonHost& h) { h.MouseDown(1, 0, 30, 12); h.MouseUp(1, 0, 1, 0, true); }, 1},
+        {"rounded to the last column",
+         [](ButtonHost& h) { h.MouseDown(1, 0, 30, 12); h.MouseUp(1, 0, 99.4, 12, true); }, 1},
+        {"rounded past it", [](ButtonHost& h) { h.MouseDown(1, 0, 30, 12); h.MouseUp(1, 0, 99.5, 12, true); }, 0},
+        {"another button still held",
+         [](ButtonHost& h) { h.MouseDown(1, 0, 30, 12); h.MouseUp(1, 0, 30, 12, false); }, 0},
+        {"right click", [](ButtonHost& h) { h.MouseDown(2, 0, 30, 12); h.MouseUp(2, 0, 30, 12, true); }, 0},
+        {"double-click: its second release clicks not",
+         [](ButtonHost& h) {
+             h.MouseDown(1, 0, 30, 12);
+             h.MouseUp(1, 0, 30, 12, true);
+             h.DoubleClick();
+             h.MouseUp(1, 0, 30, 12, true);
+         },
+         1},
+        {"a press after a double-click clicks again",
+         [](ButtonHost& h) {
+             h.DoubleClick();
+             h.MouseUp(1, 0, 30, 12, true);
+             h.MouseDown(1, 0, 30, 12);
+             h.MouseUp(1, 0, 30, 12, true);
+         },
+         1},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.name);
+        ShownButton b;
+        row.input(b.host);
+        EXPECT_EQ(b.surface.Clicks(), row.clicks);
+    }
+}
+
+TEST(ButtonHost, ClickFollowsTheReleaseAsItsOwnStepAndTheCaptureEndsFirst)
+{
+    ShownButton b;
+    b.host.MouseDown(1, 0, 30, 12);
+    b.host.MouseUp(1, 0, 30, 12, true);
+    b.surface.Take();
+    b.host.DoubleClick();
+    EXPECT_EQ(b.surface.Take(), "Refresh; Invalidate; Raise MouseDown(1, 0, 0, 0); Capture");
+    b.host.MouseUp(1, 0, 30, 12, true);
+    EXPECT_EQ(b.surface.Take(), "Release; Invalidate; Refresh; Raise MouseUp(1, 0, 30, 12)");
+    b.host.MouseDown(1, 1, 30, 12);
+    b.surface.Take();
+    b.host.MouseUp(1, 1, 30, 12, true);
+    EXPECT_EQ(b.surface.Take(), "Release; Invalidate; Refresh; Raise MouseUp(1, 1, 30, 12); Invalidate; Refresh; "
+                                "Raise Click");
+}
+
+TEST(ButtonHost, OnAScaledSurfaceEventsCarryCanvasPixelsAndTheShapeKeepsWholeUnits)
+{
+    HostedButton b;
+    b.surface.scale = 2;
+    b.host.Resized(50, 15);
+    EXPECT_EQ(b.canvas.Width(), 100);
+    EXPECT_EQ(b.canvas.Height(), 30);
+    // Rows 0 and 14 each hold a cut corner pixel, so none of their units lies wholly inside.
+    EXPECT_EQ(b.surface.shape, (std::vector<CanvasRect>{{0, 1, 50, 14}}));
+    b.surface.Take();
+    b.host.MouseDown(1, 0, 10.25, 7);
+    EXPECT_EQ(b.surface.Take(), "Refresh; Invalidate; Raise MouseDown(1, 0, 20.5, 14)");
+    b.host.MouseUp(1, 0, 10, 0, true);
+    EXPECT_EQ(b.surface.Clicks(), 0);
+}
+
+TEST(ButtonHost, EachDrawingKeepsItsRegionAndHandsOnlyANewShapeToTheWindow)
+{
+    HostedButton b;
+    b.host.Resized(100, 30);
+    EXPECT_EQ(b.surface.Take(), "Shape 3; Invalidate");
+    EXPECT_NE(b.host.State().fields.m_Region, 0u);
+    EXPECT_EQ(b.host.State().fields.m_ScratchRegion, 0u);
+    EXPECT_EQ(b.host.RedrawCount(), 1);
+    const PixelRegion* kept = b.canvas.WindowRegion();
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(testing::AsciiArt(*kept, 4, 2), ".###\n####\n");
+
+    b.host.Shown();
+    EXPECT_EQ(b.surface.Take(), "Invalidate");
+    b.host.Resized(60, 30);
+    EXPECT_EQ(b.surface.Take(), "Shape 3; Invalidate");
+    EXPECT_EQ(b.canvas.Width(), 60);
+    EXPECT_EQ(b.host.RedrawCount(), 3);
+}
+
+// A handler of an event may change the button before the step that raised it is done: the
+// drawings left in that step then show the button as it is now, not as the step saw it.
+TEST(ButtonHost, ADrawingAfterAHandlerChangedTheButtonShowsItAsItIsNow)
+{
+    HostedButton b;
+    b.host.ReadProperties(PropertyBag{});
+    b.host.Resized(100, 30);
+    b.host.FocusChanged(true);
+    ASSERT_NE(b.canvas.ColourAt(2, 10), b.canvas.ColourAt(50, 10)) << "the focus edge";
+    b.host.SetEnabled(false);
+    b.surface.onChanged = [&](const std::string& property) {
+        if (property == "Enabled") b.host.FocusChanged(false);  // as the toolkit moves the focus
+    };
+    b.host.SetEnabled(true);
+    EXPECT_EQ(b.host.State().fields.m_Focused, 0);
+    EXPECT_EQ(b.canvas.ColourAt(2, 10), b.canvas.ColourAt(50, 10)) << "no focus edge";
+
+    // Without a handler in between, the step's own fields are drawn: the pressed-in drawing keeps
+    // the hover look it was made with although the step ends with m_Hover 0.
+    HostedButton idle;
+    idle.host.Resized(100, 30);
+    idle.surface.pointerOver = true;
+    idle.host.MouseMove(kMouseLeft, 0, 20, 10);
+    EXPECT_EQ(HoverStateOf(idle.host.State()), HoverState::PressedIn);
+    EXPECT_EQ(idle.canvas.ColourAt(1, 2), Rgb(254, 223, 154));
+}
+
+TEST(ButtonHost, AHandlerThatDeletesTheButtonEndsTheStep)
+{
+    FakeButtonSurface surface;
+    testing::FixedCellTextRenderer text;
+    RasterCanvas canvas(text, testing::ClassicSystemColour);
+    auto host = std::make_unique<ButtonHost>(surface, canvas, ButtonAmbient{});
+    host->Resized(100, 30);
+    ButtonEvent deletingOn = ButtonEvent::Click;
+    surface.onRaise = [&](const ButtonEventArgs& event) {
+        if (event.event == deletingOn) host.reset();
+    };
+    surface.Take();
+    host->KeyDown(kKeySpace, 0, 32);
+    host->KeyUp(kKeySpace, 0);
+    EXPECT_FALSE(host);
+    EXPECT_EQ(surface.Take(), "Invalidate; Raise KeyDown(32, 0); Raise KeyPress(32); Invalidate; Refresh; Raise Click");
+
+    host = std::make_unique<ButtonHost>(surface, canvas, ButtonAmbient{});
+    host->Resized(100, 30);
+    deletingOn = ButtonEvent::MouseUp;
+    const int clicks = surface.Clicks();
+    host->MouseDown(1, 0, 30, 12);
+    host->MouseUp(1, 0, 30, 12, true);
+    EXPECT_FALSE(host);
+    EXPECT_EQ(surface.Clicks(), clicks) << "no click after the release that deleted it";
+}
+
+TEST(ButtonHost, KeysWithoutACodeRaiseOnlyTheirCharacter)
+{
+    ShownButton b;
+    b.host.KeyDown(0, 0, 233);
+    b.host.KeyUp(0, 0);
+    EXPECT_EQ(b.surface.Take(), "Raise KeyPress(233)");
+    b.host.KeyDown(kKeyRight, 0, 0);
+    EXPECT_EQ(b.surface.Take(), "Focus next; Raise KeyDown(39, 0)");
+}
+
+TEST(ButtonHost, ThePointerIsAskedOnlyWhereTheStepNeedsIt)
+{
+    ShownButton b;
+    b.surface.pointerQueries = 0;
+    b.host.MouseMove(kMouseRight, 0, 30, 12);
+    b.host.MouseMove(kMouseLeft + kMouseRight, 0, 30, 12);
+    EXPECT_EQ(b.surface.pointerQueries, 0);
+    b.host.MouseMove(kMouseLeft, 0, 30, 12);
+    b.surface.pointerOver = false;
+    b.host.HoverTimerTicked();
+    EXPECT_EQ(b.surface.pointerQueries, 2);
+    EXPECT_EQ(b.surface.Take(), "Raise MouseMove(2, 0, 30, 12); Raise MouseMove(3, 0, 30, 12); Invalidate; "
+                                "Raise MouseMove(1, 0, 30, 12); TimerOff; Invalidate; Raise MouseOut");
+}
+
+TEST(ButtonHost, PropertiesReachTheWindow)
+{
+    HostedButton b({ButtonFont{"Tahoma", 8, 400, 0, false, false, false}, SystemColour(18), "CommandButton4"});
+    b.host.InitProperties();
+    EXPECT_EQ(b.host.Caption(), "Command4");
+    EXPECT_EQ(b.surface.Take(), "Font Tahoma");
+    b.host.Resized(80, 24);
+    b.surface.Take();
+    b.host.SetCaption("E&xit");
+    EXPECT_EQ(b.surface.Take(), "Invalidate; AccessKey x; Changed Caption");
+    b.host.SetEnabled(false);
+    EXPECT_EQ(b.surface.Take(), "Changed Enabled; Enabled 0; Invalidate");
+    b.host.SetForeHover(Rgb(1, 2, 3));
+    EXPECT_EQ(b.surface.Take(), "Changed ForeHover");
+    b.host.AccessKeyPressed();
+    EXPECT_EQ(b.surface.Take(), "") << "a disabled window takes no access key";
+}
+
+TEST(ButtonHost, DesignEntriesComeBackAsTheyWereStoredBesideTheHostsOwn)
+{
+    const std::vector<PropertyEntry> stored = {{"_extentx", "&H00000A5A&"},
+                                               {"caption", "\"Save && E&xit\""},
+                                               {"forecolor", "&H000000FF&"},
+                                               {"forehover", "&H00743C00&"},
+                                               {"enabled", "0"},
+                                               {"_extenty", "&H000002FA&"}};
+    HostedButton b({ButtonFont{}, SystemColour(18), "CommandButton2"});
+    b.host.ReadEntries(stored);
+    EXPECT_EQ(b.host.Caption(), "Save && E&xit");
+    EXPECT_EQ(b.host.AccessKey(), "x");
+    EXPECT_FALSE(b.host.Enabled());
+    EXPECT_EQ(b.host.ForeColor(), Rgb(255, 0, 0));
+    EXPECT_EQ(b.host.ForeHover(), Rgb(0, 60, 116));
+    EXPECT_EQ(b.host.WriteEntries(stored), stored);
+
+    b.host.SetCaption("Go");
+    std::vector<PropertyEntry> changed = stored;
+    changed[1].value = "\"Go\"";
+    EXPECT_EQ(b.host.WriteEntries(stored), changed);
+
+    // An entry whose value does not read is left out, so the property takes its default.
+    HostedButton odd({ButtonFont{}, SystemColour(18), "CommandButton3"});
+    odd.host.ReadEntries({{"caption", "unquoted"}, {"enabled", "maybe"}});
+    EXPECT_EQ(odd.host.Caption(), "CommandButton3");
+    EXPECT_TRUE(odd.host.Enabled());
+}
+
+TEST(ButtonHost, ThroughTheCanvasPortItDrawsTheSamePixelsAndLeavesTheShapeToTheCanvas)
+{
+    FakeButtonSurface surface;
+    testing::FixedCellTextRenderer text;
+    RasterCanvas canvas(text, testing::ClassicSystemColour);
+    canvas.Resize(100, 30);
+    ButtonHost host(surface, static_cast<CanvasPort&>(canvas), ButtonAmbient{});
+    host.ReadProperties(PropertyBag{});
+    host.Resized(100, 30);
+    host.SetCaption("&Apply");
+    EXPECT_EQ(surface.Take(), "Font MS Sans Serif; Enabled 1; AccessKey (none); Invalidate; Invalidate; "
+                              "AccessKey a; Changed Caption");
+
+    HostedButton raster;
+    raster.host.ReadProperties(PropertyBag{});
+    raster.host.Resized(100, 30);
+    raster.host.SetCaption("&Apply");
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 100; ++x) ASSERT_EQ(canvas.ColourAt(x, y), raster.canvas.ColourAt(x, y)) << x << ", " << y;
+}
+
+}  // namespace
+}  // namespace pelmora
