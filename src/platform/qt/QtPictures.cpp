@@ -1,6 +1,6 @@
 #include "platform/qt/QtPictures.h"
 
-#include "platform/Bmp32.h"
+#include "platform/BmpWriter.h"
 #include "platform/PictureFit.h"
 
 #include <QBuffer>
@@ -78,10 +78,7 @@ std::optional<std::string> QtPictures::EncodeFittedBmp32(const Picture& picture,
         for (int x = 0; x < flat.width(); ++x)
             pixels.push_back(line[x] | 0xff000000u);  // RGB32 leaves the top byte undefined
     }
-    std::string bytes = EncodeBmp32(flat.width(), flat.height(), pixels);
-    if (bytes.empty())
-        return std::nullopt;
-    return bytes;
+    return WriteBmp(flat.width(), flat.height(), pixels, BmpDepth::Rgb32);
 }
 
 QImage ImageOf(const Picture* picture)
