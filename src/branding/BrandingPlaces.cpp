@@ -1,7 +1,6 @@
 #include "branding/BrandingPlaces.h"
 
 #include "platform/FolderEntries.h"
-#include "platform/ProgramData.h"
 
 #include <filesystem>
 #include <string_view>
@@ -56,8 +55,8 @@ std::optional<std::vector<std::string>> SplitWindowsPath(const std::string& path
 
 }  // namespace
 
-BrandingPlaces LocateBranding(const std::string& windowsDir, const std::string& legacyLogo,
-                              const std::string& legacyInfo)
+BrandingPlaces LocateBranding(ProgramDataSource& programData, const std::string& windowsDir,
+                              const std::string& legacyLogo, const std::string& legacyInfo)
 {
     BrandingPlaces places;
     places.windowsDir = windowsDir;
@@ -73,8 +72,8 @@ BrandingPlaces LocateBranding(const std::string& windowsDir, const std::string& 
         places.logoFile = EntryIgnoringCase(*system32, "oemlogo.bmp");
         places.logoValue = WindowsSystemRoot(windowsDir) + "\\System32\\oemlogo.bmp";
     }
-    if (const std::string programData = FindProgramDataDir(windowsDir); !programData.empty())
-        places.factoryBackup = JoinPath(JoinPath(programData, "Pelmora"), "factory-branding");
+    if (const std::string folder = programData.ProgramDataDir(windowsDir); !folder.empty())
+        places.factoryBackup = JoinPath(JoinPath(folder, "Pelmora"), "factory-branding");
     return places;
 }
 

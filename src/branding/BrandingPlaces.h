@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProgramData.h"
+
 #include <optional>
 #include <string>
 
@@ -22,8 +24,10 @@ struct BrandingPlaces {
     bool Mirrored() const { return !system32.empty(); }
 };
 
-BrandingPlaces LocateBranding(const std::string& windowsDir, const std::string& legacyLogo,
-                              const std::string& legacyInfo);
+// The places of the installation at `windowsDir`, whose legacy files the caller names; the
+// factory backup goes into the ProgramData folder `programData` gives for it.
+BrandingPlaces LocateBranding(ProgramDataSource& programData, const std::string& windowsDir,
+                              const std::string& legacyLogo, const std::string& legacyInfo);
 
 // The Windows form of the system root of the installation at `windowsDir`: on Windows the Windows
 // directory itself; elsewhere $PELMORA_SYSTEM_ROOT, else C:\Windows. No closing backslash.

@@ -10,4 +10,17 @@ namespace pelmora {
 // Empty when there is none to be found.
 std::string FindProgramDataDir(const std::string& windowsDir);
 
+// Where the commands find an installation's ProgramData folder: FindProgramDataDir on the real
+// platform, a temporary folder in tests (on Windows the real one is the machine's own).
+class ProgramDataSource {
+public:
+    virtual ~ProgramDataSource() = default;
+    virtual std::string ProgramDataDir(const std::string& windowsDir) = 0;
+};
+
+class SystemProgramData final : public ProgramDataSource {
+public:
+    std::string ProgramDataDir(const std::string& windowsDir) override { return FindProgramDataDir(windowsDir); }
+};
+
 }  // namespace pelmora

@@ -1,6 +1,7 @@
 #include "branding/BrandingPlaces.h"
 
 #include "platform/ProgramData.h"
+#include "testing/FakeProgramData.h"
 #include "testing/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -41,10 +42,11 @@ TEST(BrandingPlacesPosix, TheLogoValueNamesTheFileAsTheInstallationWillSeeIt)
         {"D:\\WIN", "D:\\WIN\\System32\\oemlogo.bmp"},
         {"D:\\WIN\\", "D:\\WIN\\System32\\oemlogo.bmp"},
     };
+    testing::FakeProgramData noProgramData("");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.variable ? c.variable : "unset");
         SystemRootVariable variable(c.variable);
-        EXPECT_EQ(LocateBranding(temp.File("Windows"), "a", "b").logoValue, c.expected);
+        EXPECT_EQ(LocateBranding(noProgramData, temp.File("Windows"), "a", "b").logoValue, c.expected);
         EXPECT_EQ(LogoFileFromValue(c.expected, temp.File("Windows")),
                   (temp.Path() / "Windows" / "System32" / "oemlogo.bmp").string());
     }

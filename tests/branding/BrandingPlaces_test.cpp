@@ -2,6 +2,7 @@
 
 #include "platform/FolderEntries.h"
 #include "platform/ProgramData.h"
+#include "testing/FakeProgramData.h"
 #include "testing/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,13 @@ namespace pelmora {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Where no ProgramData folder is known.
+BrandingPlaces Locate(const std::string& windowsDir)
+{
+    testing::FakeProgramData none("");
+    return LocateBranding(none, windowsDir, "legacy-logo", "legacy-info");
+}
 
 TEST(BrandingPlaces, OnlyAFolderNamedSystem32InAnyCaseMakesAMirror)
 {
@@ -38,7 +46,7 @@ TEST(BrandingPlaces, OnlyAFolderNamedSystem32InAnyCaseMakesAMirror)
         else if (c.folder)
             fs::create_directory(temp.Path() / "Windows" / c.folder);
 
-        const BrandingPlaces places = LocateBranding(windows, "legacy-logo", "legacy-info");
+        const BrandingPlaces places = Locate(windows);
         EXPECT_EQ(places.Mirrored(), c.mirrored);
         EXPECT_EQ(places.legacyLogo, "legacy-logo");
         EXPECT_EQ(places.legacyInfo, "legacy-info");
@@ -58,13 +66,13 @@ TEST(BrandingPlaces, AnExistingLogoIsFoundInAnyCase)
     testing::TempDir temp;
     fs::create_directories(temp.Path() / "Windows" / "system32");
     std::ofstream(temp.Path() / "Windows" / "system32" / "OemLogo.BMP") << "BM";
-    const BrandingPlaces places = LocateBranding(temp.File("Windows"), "a", "b");
+    const BrandingPlaces places = Locate(temp.File("Windows"));
     EXPECT_TRUE(fs::equivalent(PathFromUtf8(places.logoFile), temp.Path() / "Windows" / "system32" / "OemLogo.BMP"));
 }
 
 TEST(BrandingPlaces, NoWindowsDirectoryHasNoPlaces)
 {
-    const BrandingPlaces places = LocateBranding("", "a", "b");
+    const BrandingPlaces places = Locate("");
     EXPECT_FALSE(places.Mirrored());
     EXPECT_EQ(places.factoryBackup, "");
 }
@@ -123,7 +131,8 @@ TEST(BrandingPlaces, TheFactoryBackupLivesInProgramData)
 {
     testing::TempDir temp;
     fs::create_directories(temp.Path() / "Windows" / "System32");
-    const BrandingPlaces places = LocateBranding(temp.File("Windows"), "a", "b");
+    SystemProgramData system;
+    const BrandingPlaces places = LocateBranding(system, temp.File("Windows"), "a", "b");
     const std::string programData = FindProgramDataDir(temp.File("Windows"));
     ASSERT_FALSE(programData.empty());
     EXPECT_EQ(places.factoryBackup, JoinPath(JoinPath(programData, "Pelmora"), "factory-branding"));

@@ -28,9 +28,10 @@ BrandingTestBed::BrandingTestBed(Kind kind)
       realRegistry(MakeScratchRegistry()),
       registry(*realRegistry),
       files(realFiles),
-      places(LocateBranding(windowsDir, WindowsFile("System/oemlogo.bmp"), WindowsFile("System/oeminfo.ini")))
+      programData(temp.File("ProgramData")),
+      places(LocateBranding(programData, windowsDir, WindowsFile("System/oemlogo.bmp"),
+                            WindowsFile("System/oeminfo.ini")))
 {
-    places.factoryBackup = JoinPath(JoinPath(temp.File("ProgramData"), "Pelmora"), "factory-branding");
 }
 
 std::string BrandingTestBed::WindowsFile(const std::string& relative) const

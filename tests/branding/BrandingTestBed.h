@@ -6,6 +6,7 @@
 #include "testing/FakeFaultyFiles.h"
 #include "testing/FakeFaultyRegistry.h"
 #include "testing/FakePictures.h"
+#include "testing/FakeProgramData.h"
 #include "testing/TempDir.h"
 
 #include <memory>
@@ -39,6 +40,7 @@ public:
     LocalFiles realFiles;
     FaultyFiles files;
     FakePictures pictures;
+    FakeProgramData programData;
     BrandingPlaces places;
 };
 

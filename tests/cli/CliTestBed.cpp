@@ -31,7 +31,8 @@ std::string WindowsDirFor(const pelmora::testing::TempDir& temp, SystemFolder sy
 CliTestBed::CliTestBed(SystemFolder system)
     : m_Registry(pelmora::testing::MakeScratchRegistry()),
       m_WindowsDirectory(WindowsDirFor(m_Temp, system)),
-      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora-cli"}
+      m_ProgramData(m_Temp.File("ProgramData")),
+      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli"}
 {
 }
 

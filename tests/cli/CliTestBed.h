@@ -4,6 +4,7 @@
 #include "platform/LocalFiles.h"
 #include "platform/qt/QtPictures.h"
 #include "testing/FakeProcesses.h"
+#include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
@@ -47,6 +48,7 @@ private:
     QtPictures m_Pictures;
     pelmora::testing::FakeWindowsDirectory m_WindowsDirectory;
     pelmora::testing::FakeProcesses m_Processes;
+    pelmora::testing::FakeProgramData m_ProgramData;
     AppServices m_Services;
 };
 
