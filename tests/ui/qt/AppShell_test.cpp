@@ -9,6 +9,7 @@
 #include "registry/RegistryPaths.h"
 #include "support/SupportEditorControls.h"
 #include "testing/FakeProcesses.h"
+#include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
@@ -41,7 +42,8 @@ protected:
         : m_Registry(MakeScratchRegistry()),
           m_WindowsDir(m_Dir.Path().string()),
           m_WindowsDirectory(m_WindowsDir),
-          m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora"}
+          m_ProgramData(m_Dir.File("ProgramData")),
+          m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora"}
     {
         std::filesystem::create_directory(m_Dir.Path() / "System");
     }
@@ -87,6 +89,7 @@ protected:
     LocalFiles m_Files;
     QtPictures m_Pictures;
     FakeProcesses m_Processes;
+    pelmora::testing::FakeProgramData m_ProgramData;
     AppServices m_Services;
     std::unique_ptr<QtAppShell> m_Shell;
     int m_Ended = 0;
