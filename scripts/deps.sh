@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libsqlite3-dev libhivex-dev
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64 wine wine64 fonts-wine
   xvfb xauth
   librsvg2-bin scdoc desktop-file-utils appstream dpkg-dev lintian file

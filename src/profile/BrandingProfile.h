@@ -1,0 +1,29 @@
+#pragma once
+
+#include "oem/SupportInfo.h"
+
+#include <optional>
+#include <string>
+
+namespace pelmora {
+
+// The branding a machine should have: the eleven text fields and the logo.
+struct BrandingProfile {
+    SupportInfo info;
+    // The picture's full path; none when the machine should show no logo.
+    std::optional<std::string> logo;
+
+    bool operator==(const BrandingProfile&) const = default;
+};
+
+// A profile whose nine support fields are all empty gets the general section only, as Apply OEM
+// Information writes it; any support text and the editor's full layout is written.
+bool WantsSupportSection(const SupportInfo& info);
+
+// oeminfo.ini in the layout given, as the commands write it.
+std::string InfoFileBytes(const SupportInfo& info, bool supportSection);
+
+// The text as the store hands it back after a command wrote it: through the ANSI code page.
+std::string AsStored(const std::string& text);
+
+}  // namespace pelmora
