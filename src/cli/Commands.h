@@ -28,5 +28,11 @@ int RegCommand(std::span<const std::string> args, CliContext& context);
 int ExportUnattendCommand(std::span<const std::string> args, CliContext& context);
 int ExportRegCommand(std::span<const std::string> args, CliContext& context);
 int RestoreFactoryCommand(std::span<const std::string> args, CliContext& context);
+int ApplyProfileCommand(std::span<const std::string> args, CliContext& context);
+int CheckProfileCommand(std::span<const std::string> args, CliContext& context);
+int ExportProfileCommand(std::span<const std::string> args, CliContext& context);
+
+// show --json: show's facts as one JSON object.
+int ShowJson(CliContext& context);
 
 }  // namespace pelmora::cli

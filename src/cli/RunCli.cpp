@@ -29,6 +29,9 @@ constexpr Command kCommands[] = {
     {"export-unattend", ExportUnattendCommand},
     {"export-reg", ExportRegCommand},
     {"restore-factory", RestoreFactoryCommand},
+    {"apply-profile", ApplyProfileCommand},
+    {"check-profile", CheckProfileCommand},
+    {"export-profile", ExportProfileCommand},
 };
 
 int Dispatch(const std::vector<std::string>& args, CliContext& context)

@@ -7,9 +7,18 @@
 
 namespace pelmora::cli {
 
+namespace {
+
+constexpr OptionSpec kShowOptions[] = {{"json", false}};
+
+}  // namespace
+
 int ShowCommand(std::span<const std::string> args, CliContext& context)
 {
-    ExpectPositionals(ParseOptions(args, {}), {});
+    const ParsedArgs parsed = ParseOptions(args, kShowOptions);
+    ExpectPositionals(parsed, {});
+    if (parsed.Has("json"))
+        return ShowJson(context);
     AppServices& services = context.services;
     std::ostream& out = context.out;
 

@@ -5,7 +5,7 @@ namespace pelmora::cli {
 namespace {
 
 constexpr const char* kUsage = R"(Usage:
-  pelmora-cli show
+  pelmora-cli show [--json]
   pelmora-cli apply-oem --manufacturer TEXT --model TEXT
   pelmora-cli remove-oem
   pelmora-cli apply-support [--web T] [--email T] [--address T] [--address2 T] [--telephone T]
@@ -18,11 +18,15 @@ constexpr const char* kUsage = R"(Usage:
   pelmora-cli export-unattend FILE
   pelmora-cli export-reg FILE
   pelmora-cli restore-factory
+  pelmora-cli apply-profile FILE [--dry-run]
+  pelmora-cli check-profile FILE
+  pelmora-cli export-profile FILE
   pelmora-cli --help | --version
 
 The commands are the buttons of the program's windows, run on the same store and files:
   show           the Windows directory, the OEM file paths, the stored fields, and whether
-                 the logo and the information file are installed (NAME=VALUE lines)
+                 the logo and the information file are installed (NAME=VALUE lines; with
+                 --json one JSON object under the same names, yes and no as true and false)
   apply-oem      Apply OEM Information with the manufacturer and model given
   remove-oem     Remove OEM Information (its warning is printed, not asked)
   apply-support  the support editor's Apply: the fields given replace the stored ones
@@ -42,9 +46,20 @@ deployment and for going back:
   restore-factory  puts back the branding kept before the program first changed it (status 1
                    when none was kept)
 
+For many machines, a profile: a JSON file with manufacturer, model, the support fields
+(web, email, address, address2, telephone, fax, owner, company, date) and logo (a picture,
+relative to the profile's folder; null for none):
+  apply-profile   makes the machine match the profile through the commands above, running
+                  only those whose values or files differ; a machine that matches is not
+                  written to. --dry-run lists the differences and the commands instead
+  check-profile   changes nothing: status 0 when the machine matches, 1 listing each
+                  difference, 2 when FILE is not a valid profile
+  export-profile  writes the machine's branding as a profile, its logo copied beside it
+
 Options may also be given as --name=value; "--" ends the options.
 
-Exit status: 0 done, 1 refused or failed (the message is on stderr), 2 usage error.
+Exit status: 0 done, 1 refused or failed (the message is on stderr), 2 usage error or, for
+the profile commands, a profile with a problem (each is listed; nothing is changed).
 Off Windows the store is $PELMORA_REGISTRY and the Windows directory $PELMORA_WINDOWS_DIR.
 )";
 

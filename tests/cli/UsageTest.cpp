@@ -40,6 +40,13 @@ const std::vector<std::vector<std::string>> kUsageErrors = {
     {"export-reg", "a.reg", "b.reg"},
     {"export-reg", "--force", "a.reg"},
     {"restore-factory", "now"},
+    {"show", "--json=yes"},
+    {"apply-profile"},
+    {"apply-profile", ""},
+    {"apply-profile", "a.json", "--force"},
+    {"check-profile", "a.json", "--dry-run"},
+    {"check-profile", "a.json", "b.json"},
+    {"export-profile"},
 };
 
 TEST(CliUsage, ErrorsPrintTheUsageAndExit2WithoutChangingAnything)
@@ -72,7 +79,8 @@ TEST(CliUsage, HelpAndVersionGoToStdout)
     EXPECT_EQ(help.err, "");
     for (const char* command : {"show", "apply-oem", "remove-oem", "apply-support", "apply-logo", "remove-logo",
                                 "reg query", "reg add", "reg delete", "export-unattend FILE", "export-reg FILE",
-                                "restore-factory", "--help | --version"})
+                                "restore-factory", "apply-profile FILE [--dry-run]", "check-profile FILE",
+                                "export-profile FILE", "--help | --version"})
         EXPECT_NE(help.out.find(std::string("pelmora-cli ") + command), std::string::npos) << command;
 
     const CliRun version = bed.Run({"--version"});

@@ -1,0 +1,204 @@
+#include "CliArgs.h"
+#include "Commands.h"
+#include "ConsoleDialogs.h"
+#include "ConsoleMainWindow.h"
+#include "app/MainWindowControls.h"
+#include "branding/FactoryBackup.h"
+#include "oem/FailureReport.h"
+#include "oem/OemFileLocations.h"
+#include "platform/FolderEntries.h"
+#include "profile/MachineBranding.h"
+#include "profile/ProfileFields.h"
+#include "profile/ProfileReader.h"
+#include "profile/ProfileRun.h"
+#include "profile/ProfileWriter.h"
+
+namespace pelmora::cli {
+
+namespace {
+
+constexpr OptionSpec kApplyProfileOptions[] = {{"dry-run", false}};
+
+std::string ProfileArgument(const ParsedArgs& parsed)
+{
+    ExpectPositionals(parsed, {"FILE"});
+    if (parsed.positionals[0].empty())
+        throw UsageError("FILE is empty");
+    return parsed.positionals[0];
+}
+
+// The profile, or none after listing its problems.
+std::optional<ProfileRead> ReadOrReport(const std::string& path, CliContext& context)
+{
+    ProfileRead read = ReadProfile(context.services.files, context.services.pictures, path);
+    if (read.profile)
+        return read;
+    context.err << "pelmora-cli: " << path << " is not a valid profile; nothing was changed:\n";
+    for (const std::string& problem : read.problems)
+        context.err << "  " << problem << '\n';
+    return std::nullopt;
+}
+
+void PrintDifferences(std::ostream& out, const std::vector<ProfileDifference>& differences)
+{
+    for (const ProfileDifference& difference : differences)
+        out << difference.Line() << '\n';
+}
+
+// Remove Logo refuses while the path box is empty; a logo someone else installed is still there
+// to remove, so its path is typed in first, as a user would.
+bool RemoveLogo(CliContext& context)
+{
+    ConsoleDialogs dialogs(context.out, context.err);
+    ConsoleMainWindow window(context.services, dialogs);
+    ConsoleView& view = window.View();
+    if (view.Text(form1::kPathBox).empty() && !view.Text(form1::kWindowsDir).empty())
+        view.SetText(form1::kPathBox, OemFileLocations::From(view.Text(form1::kWindowsDir)).LogoPath);
+    window.Presenter().RemoveLogo();
+    return !dialogs.Refused();
+}
+
+// Each step is the console command of the same name, with the profile's values as options.
+bool RunStep(ProfileStep step, const BrandingProfile& profile, CliContext& context)
+{
+    std::vector<std::string> args;
+    switch (step) {
+    case ProfileStep::InstallLogo:
+        return ApplyLogoCommand(std::vector<std::string>{*profile.logo}, context) == 0;
+    case ProfileStep::RemoveLogo:
+        return RemoveLogo(context);
+    case ProfileStep::ApplyOem:
+        args = {"--manufacturer=" + profile.info.Manufacturer, "--model=" + profile.info.Model};
+        return ApplyOemCommand(args, context) == 0;
+    case ProfileStep::ApplySupport:
+        for (const ProfileField& field : kProfileFields) {
+            if (!IsMainWindowField(field))
+                args.push_back(std::string("--") + field.key + "=" + profile.info.*field.member);
+        }
+        return ApplySupportCommand(args, context) == 0;
+    }
+    return false;
+}
+
+std::string StepList(const std::vector<ProfileStep>& steps)
+{
+    std::string list;
+    for (const ProfileStep step : steps)
+        list += (list.empty() ? "" : ", ") + std::string(StepCommand(step));
+    return list;
+}
+
+int ReportApplied(const ProfileApplied& applied, bool dryRun, CliContext& context)
+{
+    if (!applied.before.differences) {
+        context.err << "pelmora-cli: the profile was not applied: " << applied.before.error << ".\n";
+        return 1;
+    }
+    if (applied.before.differences->empty()) {
+        context.out << "The machine already matches the profile; nothing was changed.\n";
+        return 0;
+    }
+    context.out << "The machine differs from the profile:\n";
+    PrintDifferences(context.out, *applied.before.differences);
+    if (dryRun) {
+        context.out << "apply-profile would run: " << StepList(applied.steps) << ".\n";
+        return 0;
+    }
+    if (applied.refused) {
+        context.err << "The profile was not fully applied: a command was refused.\n";
+        return 1;
+    }
+    if (!applied.after.differences) {
+        context.err << "The profile was applied, but the machine could not be compared again: "
+                    << applied.after.error << ".\n";
+        return 1;
+    }
+    if (!applied.after.differences->empty()) {
+        context.err << "The profile was applied, but the machine still differs from it:\n";
+        PrintDifferences(context.err, *applied.after.differences);
+        return 1;
+    }
+    context.out << "The machine now matches the profile.\n";
+    return 0;
+}
+
+// Beside the profile, named after it: brand.json takes brand-logo.bmp.
+std::string LogoCopyPath(const std::string& profilePath, const std::string& source)
+{
+    const std::filesystem::path profile = PathFromUtf8(profilePath);
+    std::filesystem::path name = profile.stem();
+    name += "-logo";
+    name += PathFromUtf8(source).extension();
+    return Utf8FromPath(profile.parent_path() / name);
+}
+
+}  // namespace
+
+int ApplyProfileCommand(std::span<const std::string> args, CliContext& context)
+{
+    const ParsedArgs parsed = ParseOptions(args, kApplyProfileOptions);
+    const std::string path = ProfileArgument(parsed);
+    const bool dryRun = parsed.Has("dry-run");
+    const std::optional<ProfileRead> read = ReadOrReport(path, context);
+    if (!read)
+        return 2;
+    const BrandingProfile& profile = *read->profile;
+    const auto run = [&](ProfileStep step) { return RunStep(step, profile, context); };
+    return ReportApplied(ApplyProfile(context.services, profile, read->logoPicture.get(), run, dryRun), dryRun,
+                         context);
+}
+
+int CheckProfileCommand(std::span<const std::string> args, CliContext& context)
+{
+    const std::string path = ProfileArgument(ParseOptions(args, {}));
+    const std::optional<ProfileRead> read = ReadOrReport(path, context);
+    if (!read)
+        return 2;
+    const ProfileComparison comparison =
+        CompareWithMachine(context.services, *read->profile, read->logoPicture.get());
+    if (!comparison.differences) {
+        context.err << "pelmora-cli: the machine was not compared with the profile: " << comparison.error << ".\n";
+        return 1;
+    }
+    if (!comparison.differences->empty()) {
+        PrintDifferences(context.out, *comparison.differences);
+        return 1;
+    }
+    context.out << "The machine matches the profile.\n";
+    return 0;
+}
+
+int ExportProfileCommand(std::span<const std::string> args, CliContext& context)
+{
+    const std::string path = ProfileArgument(ParseOptions(args, {}));
+    AppServices& services = context.services;
+    const MachineBranding machine = ReadMachineBranding(services);
+    std::optional<std::string> logoName;
+    if (const std::optional<std::string> source = MachineLogoFile(machine, services.files)) {
+        const std::string copy = LogoCopyPath(path, *source);
+        if (FullPathOf(copy) == FullPathOf(path))
+            throw UsageError("FILE would be overwritten by its own logo: give the profile another name");
+        std::string bytes;
+        Status status = services.files.ReadFile(*source, kFactoryFileLimit, bytes);
+        if (status)
+            status = services.files.WriteFile(copy, bytes);
+        if (!status) {
+            context.err << "The logo was not copied from " << *source << " to " << copy << ": " << Why(status)
+                        << ". The profile was not written.\n";
+            return 1;
+        }
+        logoName = Utf8FromPath(PathFromUtf8(copy).filename());
+        context.out << "The logo was copied to " << copy << ".\n";
+    }
+    const SupportInfo fields = MachineFields(machine);
+    if (const Status written = services.files.WriteFile(path, ProfileText(fields, logoName)); !written) {
+        context.err << "The profile was not written to " << path << ": " << Why(written) << ".\n";
+        return 1;
+    }
+    context.out << "The profile was written to " << path << ".\n";
+    if (fields.Manufacturer.empty() || fields.Model.empty())
+        context.err << "The machine has no manufacturer or model: fill them in before the profile is applied.\n";
+    return 0;
+}
+
+}  // namespace pelmora::cli
