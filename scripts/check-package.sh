@@ -107,8 +107,11 @@ completes() {  # completes EXPECTED WORD...: what Tab offers after the words
     [ "$offered" = "$1" ] || { echo "after '${*:2}': $offered"; return 1; }
   }
 }
-check "completion: commands" completes "apply-oem apply-support apply-logo" pelmora-cli ap
-check "completion: export commands" completes "export-unattend export-reg" pelmora-cli ex
+check "completion: commands" completes "apply-oem apply-support apply-logo apply-profile" pelmora-cli ap
+check "completion: export commands" completes "export-unattend export-reg export-profile" pelmora-cli ex
+check "completion: check-profile" completes "check-profile" pelmora-cli ch
+check "completion: apply-profile's option" completes "--dry-run" pelmora-cli apply-profile --d
+check "completion: show's option" completes "--json" pelmora-cli show -
 check "completion: restore-factory" completes "restore-factory" pelmora-cli res
 check "completion: reg subcommands" completes "query add delete" pelmora-cli reg ""
 check "completion: key roots" completes 'HKEY_LOCAL_MACHINE\ HKEY_CURRENT_USER\' pelmora-cli reg add hkey
