@@ -3,6 +3,7 @@
 #include "platform/AnsiText.h"
 #include "profile/ProfileFields.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace pelmora {
@@ -117,6 +118,18 @@ void CompareLogo(const ExpectedBranding& expected, const MachineBranding& machin
     CompareValue(kLogoKey, OemValue::Logo, expected.logoValue, machine, DifferencePlace::Logo, out);
 }
 
+// The logo first, then the fields in the profile's order, then what no one field explains.
+int Rank(const std::string& key)
+{
+    if (key == kLogoKey)
+        return -1;
+    for (std::size_t i = 0; i < std::size(kProfileFields); ++i) {
+        if (key == kProfileFields[i].key)
+            return static_cast<int>(i);
+    }
+    return static_cast<int>(std::size(kProfileFields));
+}
+
 }  // namespace
 
 std::vector<ProfileDifference> CompareBranding(const ExpectedBranding& expected, const MachineBranding& machine)
@@ -127,6 +140,9 @@ std::vector<ProfileDifference> CompareBranding(const ExpectedBranding& expected,
     if (machine.places.Mirrored())
         CompareMirror(expected, machine, out);
     CompareInfoFile(expected, machine, out);
+    // Each key's lines together, so a report reads field by field.
+    std::stable_sort(out.list.begin(), out.list.end(),
+                     [](const ProfileDifference& a, const ProfileDifference& b) { return Rank(a.key) < Rank(b.key); });
     return std::move(out.list);
 }
 
