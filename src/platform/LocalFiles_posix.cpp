@@ -111,7 +111,7 @@ Status LocalFiles::DeleteFile(const std::string& path)
 bool LocalFiles::Exists(const std::string& path)
 {
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0;
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 }  // namespace pelmora
