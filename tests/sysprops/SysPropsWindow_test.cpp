@@ -1,4 +1,5 @@
 #include "SysPropsWindow.h"
+#include "testing/Fifo.h"
 #include "testing/TempDir.h"
 #include "testing/qt/ProgramRun.h"
 
@@ -90,6 +91,27 @@ TEST_F(SysPropsWindowTest, BrokenPictureLeavesOutOnlyTheLogo)
     EXPECT_EQ(Find<QLabel>(*window, "OemLogo"), nullptr);
     EXPECT_EQ(Find<QLabel>(*window, "Manufacturer")->text(), "A");
     EXPECT_EQ(Find<QPushButton>(*window, "SupportButton"), nullptr);  // no support lines, no button
+}
+
+TEST_F(SysPropsWindowTest, PipesInPlaceOfTheFilesOpenAnEmptyPageAtOnce)
+{
+    testing::UnwrittenFifo logo((m_Dir.Path() / "System" / "oemlogo.bmp").string());
+    testing::UnwrittenFifo info((m_Dir.Path() / "System" / "oeminfo.ini").string());
+    auto window = Open();
+    EXPECT_EQ(Find<QLabel>(*window, "OemLogo"), nullptr);
+    EXPECT_EQ(Find<QWidget>(*window, "OemBlock"), nullptr);
+    EXPECT_FALSE(logo.ReleasedAReader());
+    EXPECT_FALSE(info.ReleasedAReader());
+}
+
+TEST_F(SysPropsWindowTest, ACutLogoIsLeftOut)
+{
+    WriteLogo(200, 300);
+    const std::string path = (m_Dir.Path() / "System" / "oemlogo.bmp").string();
+    const std::string whole = testing::ReadBytes(path);
+    WriteFile("oemlogo.bmp", whole.substr(0, 20000));
+    auto window = Open();
+    EXPECT_EQ(Find<QLabel>(*window, "OemLogo"), nullptr);
 }
 
 }  // namespace
