@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libsqlite3-dev libhivex-dev
   googletest libgtest-dev libbenchmark-dev
-  g++-mingw-w64-x86-64 wine wine64
+  g++-mingw-w64-x86-64 wine wine64 fonts-wine
   xvfb xauth
   librsvg2-bin scdoc desktop-file-utils appstream dpkg-dev lintian file
 )

@@ -18,7 +18,7 @@ passed=0
 failed=0
 status=0
 
-# run_suite NAME BUILD_DIR CMAKE_ARGS...
+# run_suite NAME BUILD_DIR CMAKE_ARGS...; $SUITE_WRAPPER, when set, runs the suite's ctest.
 run_suite() {
   local name=$1 dir=$2
   shift 2
@@ -30,7 +30,7 @@ run_suite() {
     echo "$name: build failed"; status=1; return
   fi
   local log="$dir.ctest.log"
-  (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 300) 2>&1 | tee "$log"
+  (cd "$dir" && ${SUITE_WRAPPER:-} ctest --output-on-failure -j "$jobs" --timeout 300) 2>&1 | tee "$log"
   [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
   local line total bad
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
@@ -61,7 +61,8 @@ mkdir -p build
 run_suite native build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_packaging build/native
 run_suite sanitizers build/sanitizers -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_BENCHMARKS=OFF
-PELMORA_WINE_BUILD_DIR=$root/build/win64 run_suite windows build/win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# The Windows programs' windows and console need a display: a virtual one (CI has none).
+SUITE_WRAPPER=$root/scripts/wine-display PELMORA_WINE_BUILD_DIR=$root/build/win64 run_suite windows build/win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DPELMORA_CORE_ONLY=ON
 
 echo

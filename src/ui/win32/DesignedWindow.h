@@ -1,0 +1,87 @@
+#pragma once
+
+#include "BaseWindow.h"
+#include "Win32Pixels.h"
+#include "designs/WindowDesign.h"
+#include "platform/ViewPort.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelmora::win32 {
+
+class PictureBox;
+
+// A top-level window built from its design: caption, client size in twips at the window's DPI,
+// border, back colour and picture, every control in tab order with its design font, menus whose
+// shortcuts work from anywhere in the window. It decides nothing: buttons and menu items only
+// announce their design names. Each control's name is a property of its window
+// (kNameProperty, a global atom of the name) and its id is in the window's table.
+class DesignedWindow final : public BaseWindow<DesignedWindow>, public ViewPort {
+public:
+    static constexpr const wchar_t* kClassName = L"PelmoraDesignedWindow";
+    static constexpr const char* kNameProperty = "PelmoraName";
+
+    using CommandHandler = std::function<void(std::string_view controlName)>;
+
+    // Creates the window hidden. `owner` keeps a window off the taskbar (null: none).
+    DesignedWindow(const designs::WindowDesign& design, HWND owner);
+    ~DesignedWindow() override;
+
+    void OnCommand(CommandHandler handler) { m_OnCommand = std::move(handler); }
+    void OnDestroyed(std::function<void()> handler) { m_OnDestroyed = std::move(handler); }
+
+    // ViewPort
+    std::string Text(std::string_view control) const override;
+    void SetText(std::string_view control, const std::string& text) override;
+    void SetPicture(std::string_view control, std::shared_ptr<const Picture> picture) override;
+    void Unload() override;
+
+    // Shows the window where its design places it; a shown one comes to the front instead.
+    void ShowPlaced();
+    // False from the moment the window is being destroyed.
+    bool IsOpen() const { return Window() != nullptr && !m_Destroying; }
+
+    HWND Control(std::string_view name) const;
+    int ControlId(std::string_view name) const;  // controls and menu items; 0 for none
+    PictureBox* PictureOf(std::string_view name) const;
+    HACCEL Accelerators() const { return m_Accelerators; }
+    UINT Dpi() const { return m_Dpi; }
+    const designs::WindowDesign& Design() const { return m_Design; }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    struct Entry;
+
+    void BuildMenus();
+    void BuildControls();
+    void ApplyDpi(UINT dpi);
+    void ComposeBackdrop();
+    void PlaceControls();
+    void FitAutoSize(const Entry& entry);
+    HFONT FontFor(const designs::ControlDesign& control);
+    const Entry* Find(std::string_view name) const;
+    const Entry* EntryOfWindow(HWND control) const;
+    bool Command(WPARAM wParam, LPARAM lParam);
+    LRESULT ControlColours(HDC dc, HWND control, bool editable);
+    void Destroyed();
+
+    designs::WindowDesign m_Design;
+    UINT m_Dpi = 96;
+    std::vector<Entry> m_Entries;
+    HMENU m_Menu = nullptr;
+    HACCEL m_Accelerators = nullptr;
+    std::vector<std::pair<ButtonFont, HFONT>> m_Fonts;
+    PixelBlock m_Backdrop;
+    HBRUSH m_BackdropBrush = nullptr;
+    HWND m_LastFocus = nullptr;
+    bool m_Destroying = false;
+    CommandHandler m_OnCommand;
+    std::function<void()> m_OnDestroyed;
+};
+
+}  // namespace pelmora::win32

@@ -1,0 +1,129 @@
+#include "Win32Controls.h"
+
+#include "Win32DesignStyle.h"
+#include "controls/PropertyBag.h"
+#include "controls/PropertyBagText.h"
+#include "platform/Utf16_win32.h"
+
+#include <commctrl.h>
+
+namespace pelmora::win32 {
+
+namespace {
+
+using designs::Alignment;
+using designs::BorderStyle;
+using designs::ControlDesign;
+using designs::ControlKind;
+
+DWORD Shown(const ControlDesign& design) { return design.visible ? WS_VISIBLE : 0; }
+
+HMENU IdOf(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
+
+HWND Child(const wchar_t* windowClass, const std::string& text, DWORD style, DWORD exStyle, HWND parent, int id)
+{
+    return CreateWindowExW(exStyle, windowClass, ToUtf16(text).c_str(), style | WS_CHILD, 0, 0, 0, 0, parent, IdOf(id),
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+MadeControl MakeLabel(const ControlDesign& design, HWND parent, int id)
+{
+    DWORD align = design.autoSize ? SS_LEFTNOWORDWRAP : SS_LEFT;  // wraps words unless sized to its text
+    if (design.alignment == Alignment::Center)
+        align = SS_CENTER;
+    else if (design.alignment == Alignment::Right)
+        align = SS_RIGHT;
+    // Captions show as they stand: an ampersand is a character, not an access key. A label with
+    // its own pointer must be hit by the mouse to be asked for it.
+    const DWORD notify = design.mousePointer.empty() ? 0 : SS_NOTIFY;
+    return {Child(WC_STATICW, design.text, align | SS_NOPREFIX | notify | Shown(design), 0, parent, id), nullptr};
+}
+
+MadeControl MakeTextBox(const ControlDesign& design, HWND parent, int id)
+{
+    DWORD align = ES_LEFT;
+    if (design.alignment == Alignment::Center)
+        align = ES_CENTER;
+    else if (design.alignment == Alignment::Right)
+        align = ES_RIGHT;
+    const bool framed = design.borderStyle.value_or(BorderStyle::FixedSingle) != BorderStyle::None;
+    HWND box = Child(WC_EDITW, design.text, align | ES_AUTOHSCROLL | WS_TABSTOP | Shown(design),
+                     framed ? WS_EX_CLIENTEDGE : 0, parent, id);
+    // Zero lifts the limit of typed text to the most the control holds, so a box shows and
+    // takes whatever the store holds.
+    SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
+    return {box, nullptr};
+}
+
+MadeControl MakePicture(const ControlDesign& design, HWND parent, int id, const PixelBlock& backdrop)
+{
+    const bool pictureBox = design.kind == ControlKind::PictureBox;
+    std::optional<COLORREF> back;
+    if (design.backColor)
+        back = ToColorRef(*design.backColor);
+    else if (pictureBox)
+        back = GetSysColor(COLOR_BTNFACE);
+    const bool sunken = pictureBox && design.borderStyle.value_or(BorderStyle::FixedSingle) != BorderStyle::None;
+    auto picture = std::make_unique<PictureBox>(backdrop, back);
+    HWND window = picture->Create(parent, id, Shown(design), sunken ? WS_EX_CLIENTEDGE : 0);
+    return {window, std::move(picture)};
+}
+
+PropertyBag BagOf(const ControlDesign& design) { return BagOfEntries(design.properties); }
+
+MadeControl MakeSystemButton(const ControlDesign& design, HWND parent, int id)
+{
+    const PropertyBag bag = BagOf(design);
+    DWORD style = BS_PUSHBUTTON | WS_TABSTOP | Shown(design);
+    if (!ReadBoolean(bag, "enabled", true))
+        style |= WS_DISABLED;
+    return {Child(WC_BUTTONW, ButtonCaption(design), style, 0, parent, id), nullptr};
+}
+
+}  // namespace
+
+std::string ButtonCaption(const ControlDesign& design) { return ReadString(BagOf(design), "caption", design.name); }
+
+MadeControl MakeControl(const ControlDesign& design, HWND parent, int id, const PixelBlock& backdrop)
+{
+    switch (design.kind) {
+    case ControlKind::Label: return MakeLabel(design, parent, id);
+    case ControlKind::TextBox: return MakeTextBox(design, parent, id);
+    case ControlKind::PictureBox:
+    case ControlKind::Image: return MakePicture(design, parent, id, backdrop);
+    case ControlKind::CommandButton: return MakeSystemButton(design, parent, id);
+    case ControlKind::Menu:
+    case ControlKind::MenuItem: break;
+    }
+    return {};
+}
+
+bool ShortcutAccelerator(std::string_view shortcut, WORD id, ACCEL& accelerator)
+{
+    accelerator = ACCEL{FVIRTKEY, 0, id};
+    while (!shortcut.empty()) {
+        const std::size_t plus = shortcut.find('+');
+        const std::string_view part = shortcut.substr(0, plus);
+        shortcut = plus == std::string_view::npos ? std::string_view() : shortcut.substr(plus + 1);
+        if (part == "Ctrl")
+            accelerator.fVirt |= FCONTROL;
+        else if (part == "Shift")
+            accelerator.fVirt |= FSHIFT;
+        else if (part == "Alt")
+            accelerator.fVirt |= FALT;
+        else if (part.size() == 1 && ((part[0] >= 'A' && part[0] <= 'Z') || (part[0] >= '0' && part[0] <= '9')))
+            accelerator.key = static_cast<WORD>(part[0]);
+        else if (part.size() >= 2 && part[0] == 'F' && part.find_first_not_of("0123456789", 1) == std::string_view::npos) {
+            const int number = std::stoi(std::string(part.substr(1)));
+            if (number < 1 || number > 24)
+                return false;
+            accelerator.key = static_cast<WORD>(VK_F1 + number - 1);
+        } else
+            return false;
+        if (accelerator.key != 0 && !shortcut.empty())
+            return false;  // the key comes last
+    }
+    return accelerator.key != 0;
+}
+
+}  // namespace pelmora::win32

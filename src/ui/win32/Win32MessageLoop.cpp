@@ -1,0 +1,32 @@
+#include "Win32MessageLoop.h"
+
+#include "DesignedWindow.h"
+
+namespace pelmora::win32 {
+
+bool PreTranslateDesignedWindowMessage(MSG& message)
+{
+    if (message.hwnd == nullptr)
+        return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    DesignedWindow* window = DesignedWindow::FromHandle(root);
+    if (window == nullptr)
+        return false;
+    if (window->Accelerators() != nullptr && TranslateAcceleratorW(root, window->Accelerators(), &message))
+        return true;
+    return IsDialogMessageW(root, &message) != FALSE;
+}
+
+int RunMessageLoop()
+{
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (PreTranslateDesignedWindowMessage(message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace pelmora::win32

@@ -1,0 +1,42 @@
+// pelmora.exe: the OEM logo and support information tool, native on Windows.
+#include "DesignedWindow.h"
+#include "Win32AppShell.h"
+#include "Win32MessageLoop.h"
+#include "platform/Utf16_win32.h"
+#include "platform/WicPictures_win32.h"
+#include "wiring/SystemServices.h"
+
+#include <commctrl.h>
+
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+// The running program's file name without its extension: the settings store's application name.
+std::string ExecutableName()
+{
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    const std::wstring stem = std::filesystem::path(path).stem().wstring();
+    return stem.empty() ? "pelmora" : pelmora::FromUtf16(stem);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    try {
+        pelmora::SystemServices system(ExecutableName(), std::make_unique<pelmora::WicPictures>());
+        pelmora::win32::Win32AppShell shell(system.Services());
+        shell.OpenMainWindow();
+        return pelmora::win32::RunMessageLoop();
+    } catch (const std::exception& error) {
+        MessageBoxW(nullptr, pelmora::ToUtf16(error.what()).c_str(), L"Pelmora", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+        return 1;
+    }
+}
