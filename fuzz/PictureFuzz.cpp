@@ -11,6 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (check.problem.empty()) {
         PELMORA_FUZZ_CHECK(check.format != PictureFormat::Unknown);
         PELMORA_FUZZ_CHECK(check.width > 0 && check.height > 0);
+        // Each side first, so the product cannot overflow and pass.
+        PELMORA_FUZZ_CHECK(check.width <= kMaxPicturePixels && check.height <= kMaxPicturePixels);
         PELMORA_FUZZ_CHECK(check.width * check.height <= kMaxPicturePixels);
     }
     return 0;

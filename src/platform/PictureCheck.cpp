@@ -132,7 +132,8 @@ PictureCheck CheckPicture(std::string_view bytes)
         check.problem = "it is no BMP, PNG, JPEG or GIF picture";
     if (check.problem.empty() && (check.width <= 0 || check.height <= 0))
         check.problem = Broken("a picture of no pixels");
-    if (check.problem.empty() && check.width * check.height > kMaxPicturePixels)
+    // Divided, not multiplied: two 32-bit sides of a PNG overflow a product.
+    if (check.problem.empty() && check.width > kMaxPicturePixels / check.height)
         check.problem = "it is " + std::to_string(check.width) + " x " + std::to_string(check.height) +
                         " pixels, more than the " + std::to_string(kMaxPicturePixels) + " a logo may have";
     return check;

@@ -185,6 +185,8 @@ TEST(PictureCheck, WhatIsRefusedSaysWhy)
         {Bmp(Spec(2000, 2000, 1, 0, 2, "x")), "its data ends early (the file has 63 of the 504062 bytes its header declares)"},
         {bomb, "it is 5600 x 5600 pixels, more than the 16777216 a logo may have"},
         {Png(100000, 100000), "it is 100000 x 100000 pixels, more than the 16777216 a logo may have"},
+        {Png(4292411137u, 4278320897u),
+         "it is 4292411137 x 4278320897 pixels, more than the 16777216 a logo may have"},
         {farOffset, "its data ends early (the file has 78 of the 151 bytes its header declares)"},
         {Bmp(Spec(3, 2, 8, 0, 100000)), "it is no readable picture (a BMP colour table of more than 256 colours)"},
         {Bmp(Spec(3, 2, 24, 4)), "it is no readable picture (a kind of BMP that is not read)"},
