@@ -1,5 +1,6 @@
 #include "CliArgs.h"
 #include "Commands.h"
+#include "ShowEscaping.h"
 #include "oem/OemFileLocations.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
@@ -34,14 +35,18 @@ int ShowCommand(std::span<const std::string> args, CliContext& context)
         return ReadRegString(services.registry, RegRoot::LocalMachine, key, name, "");
     };
 
-    out << "WindowsDir=" << locations.WindowsDir << '\n';
-    out << "LogoPath=" << locations.LogoPath << '\n';
-    out << "InfoPath=" << locations.InfoPath << '\n';
+    // One line per name, whatever a value holds.
+    auto print = [&](std::string_view name, std::string_view value) {
+        out << name << '=' << EscapeForShow(value) << '\n';
+    };
+    print("WindowsDir", locations.WindowsDir);
+    print("LogoPath", locations.LogoPath);
+    print("InfoPath", locations.InfoPath);
     for (const SupportField& field : kSupportFields)
-        out << field.valueName << '=' << stored(kOemKey, field.valueName) << '\n';
-    out << "StoredLogoPath=" << stored(kReadKey, "") << '\n';
-    out << "LogoInstalled=" << installed(locations.LogoPath) << '\n';
-    out << "InfoInstalled=" << installed(locations.InfoPath) << '\n';
+        print(field.valueName, stored(kOemKey, field.valueName));
+    print("StoredLogoPath", stored(kReadKey, ""));
+    print("LogoInstalled", installed(locations.LogoPath));
+    print("InfoInstalled", installed(locations.InfoPath));
     return 0;
 }
 

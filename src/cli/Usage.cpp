@@ -25,7 +25,9 @@ constexpr const char* kUsage = R"(Usage:
 
 The commands are the buttons of the program's windows, run on the same store and files:
   show           the Windows directory, the OEM file paths, the stored fields, and whether
-                 the logo and the information file are installed (NAME=VALUE lines; with
+                 the logo and the information file are installed (NAME=VALUE lines; in a
+                 VALUE, control characters and bytes that are not UTF-8 are written \xHH,
+                 and so is a backslash that would read as such: \x0A is a line feed; with
                  --json one JSON object under the same names, yes and no as true and false)
   apply-oem      Apply OEM Information with the manufacturer and model given
   remove-oem     Remove OEM Information (its warning is printed, not asked)

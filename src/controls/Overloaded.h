@@ -8,4 +8,8 @@ struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
 
+// Spelt out for compilers that deduce no aggregate's arguments (Clang before 17).
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
 }  // namespace pelmora

@@ -20,6 +20,7 @@ public:
     // Deletes the file. A file that does not exist is not an error.
     virtual Status DeleteFile(const std::string& path) = 0;
 
+    // Whether a file is at the path, links followed; a folder, a pipe or a device is none.
     virtual bool Exists(const std::string& path) = 0;
 
     // The whole content of a regular file, byte for byte, into `bytes`. Refused (and `bytes` left

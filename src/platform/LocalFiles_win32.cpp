@@ -119,7 +119,8 @@ Status LocalFiles::DeleteFile(const std::string& path)
 
 bool LocalFiles::Exists(const std::string& path)
 {
-    return GetFileAttributesA(ToAnsi(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    const DWORD attributes = GetFileAttributesA(ToAnsi(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 Status LocalFiles::ReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes)

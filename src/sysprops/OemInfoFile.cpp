@@ -1,11 +1,12 @@
 #include "OemInfoFile.h"
 
 #include "platform/AnsiText.h"
+#include "platform/RegularFile.h"
+
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 namespace pelmora::sysprops {
@@ -71,12 +72,28 @@ std::string Value(const Section& section, const std::string& key)
     return found != section.end() ? found->second : std::string();
 }
 
+// The file's text as UTF-8, by its byte-order mark; ANSI without one.
+std::string DecodedText(std::string_view bytes)
+{
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kUtf8Mark))
+        return std::string(bytes.substr(kUtf8Mark.size()));
+    for (const auto& [mark, encoding] : {std::pair{std::string_view("\xFF\xFE"), QStringDecoder::Utf16LE},
+                                         std::pair{std::string_view("\xFE\xFF"), QStringDecoder::Utf16BE}}) {
+        if (bytes.starts_with(mark)) {
+            QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+            const QString text = decoder.decode(QByteArrayView(bytes.data() + mark.size(), bytes.size() - mark.size()));
+            return text.toStdString();
+        }
+    }
+    return FromAnsi(bytes);
+}
+
 }  // namespace
 
 std::optional<OemInfo> ParseOemInfo(std::string_view bytes)
 {
-    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-    std::string text = bytes.starts_with(kUtf8Mark) ? std::string(bytes.substr(kUtf8Mark.size())) : FromAnsi(bytes);
+    std::string text = DecodedText(bytes);
     auto sections = ParseSections(text);
     auto general = sections.find("general");
     if (general == sections.end())
@@ -99,16 +116,10 @@ std::optional<OemInfo> ParseOemInfo(std::string_view bytes)
 
 std::optional<OemInfo> ReadOemInfo(const std::filesystem::path& file)
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
+    const RegularFileRead read = ReadRegularFile(file.string(), kOemInfoReadBytes);
+    if (!read.status)
         return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return ParseOemInfo(bytes);
+    return ParseOemInfo(read.bytes);
 }
 
 }  // namespace pelmora::sysprops

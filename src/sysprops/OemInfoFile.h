@@ -20,11 +20,18 @@ struct OemInfo {
 // Reads the file the way the platform does, forgivingly: sections and keys in any letter case,
 // blanks around them, CR LF or LF line ends, ';' comments, either layout. The first of a
 // repeated key counts; manufacturer and model lose surrounding blanks, support lines keep theirs.
-// Text is in the ANSI code page unless the file starts with a UTF-8 mark.
+// Text is in the ANSI code page unless the file starts with a byte-order mark: UTF-8, or UTF-16
+// in either byte order, as the platform's profile functions read Unicode files.
 // No "[GENERAL]" section: no OEM block at all.
 std::optional<OemInfo> ParseOemInfo(std::string_view bytes);
 
-// Nothing when the file is missing or unreadable. Only ever reads.
+// The profile functions of the Windows versions that show oeminfo.ini ignore what lies beyond
+// the first 64 KiB of a file (the documented limit of an initialization file); the reader
+// takes no more either, however large the file.
+inline constexpr std::size_t kOemInfoReadBytes = 64 * 1024;
+
+// Nothing when the file is missing, is no regular file (a pipe is not waited on) or cannot be
+// read. Only ever reads, and at most kOemInfoReadBytes.
 std::optional<OemInfo> ReadOemInfo(const std::filesystem::path& file);
 
 }  // namespace pelmora::sysprops

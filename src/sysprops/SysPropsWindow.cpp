@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -20,7 +21,18 @@ namespace pelmora::sysprops {
 
 namespace {
 
+// The page's room for a line of text, and for the logo: a longer text ends in an ellipsis, a
+// larger logo is cut at its right and bottom (never scaled), so no file makes the window grow
+// past what a screen shows.
+constexpr int kTextWidth = 400;
+constexpr QSize kLogoRoom(1024, 1024);
+
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString Elided(const QString& text, const QFont& font)
+{
+    return QFontMetrics(font).elidedText(text, Qt::ElideRight, kTextWidth);
+}
 
 QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent)
 {
@@ -38,10 +50,12 @@ QLabel* MakeLogo(const std::string& windowsDir, QWidget* parent)
     auto picture = pictures.Load(OemPath(windowsDir, "oemlogo.bmp"), error);
     if (picture == nullptr)
         return nullptr;
+    const QImage image = ImageOf(picture.get());
+    const QRect shown = image.rect() & QRect(QPoint(0, 0), kLogoRoom);
     auto* logo = new QLabel(parent);
     logo->setObjectName("OemLogo");
-    logo->setPixmap(QPixmap::fromImage(ImageOf(picture.get())));
-    logo->setFixedSize(picture->Width(), picture->Height());
+    logo->setPixmap(QPixmap::fromImage(shown == image.rect() ? image : image.copy(shown)));
+    logo->setFixedSize(shown.size());
     return logo;
 }
 
@@ -108,7 +122,8 @@ QWidget* SysPropsWindow::BuildOemBlock(const OemInfo& info)
     lines->setSpacing(4);
     lines->addWidget(MakeLabel("Manufactured and supported by:", "SupportedBy", block));
     for (auto [text, name] : {std::pair{info.manufacturer, "Manufacturer"}, std::pair{info.model, "Model"}}) {
-        QLabel* label = MakeLabel(FromUtf8(text), name, block);
+        QLabel* label = MakeLabel({}, name, block);
+        label->setText(Elided(FromUtf8(text), label->font()));
         label->setIndent(16);
         lines->addWidget(label);
     }
@@ -128,8 +143,9 @@ void SysPropsWindow::ShowSupportInformation()
         return;
     QDialog dialog(this);
     dialog.setObjectName("SupportDialog");
-    dialog.setWindowTitle(m_Info->manufacturer.empty() ? QString("Support Information")
-                                                       : FromUtf8(m_Info->manufacturer) + " Support Information");
+    dialog.setWindowTitle(m_Info->manufacturer.empty()
+                              ? QString("Support Information")
+                              : Elided(FromUtf8(m_Info->manufacturer), dialog.font()) + " Support Information");
     auto* text = new QPlainTextEdit(&dialog);
     text->setObjectName("SupportText");
     text->setReadOnly(true);

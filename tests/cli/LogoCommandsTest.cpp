@@ -1,4 +1,5 @@
 #include "CliTestBed.h"
+#include "testing/Fifo.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -118,6 +119,24 @@ TEST(CliRemoveLogo, DeletesTheLogoAndForgetsItsPath)
     const CliRun again = bed.Run({"remove-logo"});
     EXPECT_EQ(again.status, 1);
     EXPECT_EQ(again.err, "no logo to remove\n");
+}
+
+// A pipe would hold the command forever; a cut bitmap would be installed mostly black.
+TEST(CliApplyLogo, APipeOrACutPictureIsRefusedAndNothingInstalled)
+{
+    CliTestBed bed;
+    pelmora::testing::UnwrittenFifo fifo(bed.File("pipe.bmp"));
+    const std::string bmp = CliTestBed::ReadBytes(MakePicture(bed, "whole.bmp", 200, 300));
+    std::ofstream(bed.File("cut.bmp"), std::ios::binary) << bmp.substr(0, 20000);
+
+    for (const std::string& bad : {fifo.Path(), bed.File("cut.bmp")}) {
+        const CliRun run = bed.Run({"apply-logo", bad});
+        EXPECT_EQ(run.status, 1) << bad;
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(bad), std::string::npos) << run.err;
+        EXPECT_EQ(bed.Show()["LogoInstalled"], "no");
+    }
+    EXPECT_FALSE(fifo.ReleasedAReader());
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace pelmora::cli::testing {
 namespace {
 
@@ -37,6 +39,36 @@ TEST(CliShow, WithoutAWindowsDirectoryNoOemPathIsShown)
     EXPECT_EQ(shown["WindowsDir"], "");
     EXPECT_EQ(shown["LogoPath"], "");
     EXPECT_EQ(shown["InfoPath"], "");
+    EXPECT_EQ(shown["LogoInstalled"], "no");
+    EXPECT_EQ(shown["InfoInstalled"], "no");
+}
+
+// A value or path with a line break must not print lines of its own.
+TEST(CliShow, ALineBreakInAValueCannotPrintALineOfItsOwn)
+{
+    CliTestBed bed;
+    const std::string key = "HKLM\\SOFTWARE\\Pelmora\\Corvexa\\";
+    ASSERT_EQ(bed.Run({"reg", "add", key + "OEM", "/v", "Manufacture", "/d", "Acme\nLogoInstalled=yes"}).status, 0);
+    ASSERT_EQ(bed.Run({"reg", "add", key + "OEM", "/v", "Model", "/d", "X1\r\nInfoInstalled=yes"}).status, 0);
+    ASSERT_EQ(bed.Run({"reg", "add", key + "read", "/ve", "/d", "/pics/a\nb.bmp"}).status, 0);
+
+    const CliRun run = bed.Run({"show"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Names(run.out).size(), 17u) << run.out;
+    auto shown = bed.Show();
+    EXPECT_EQ(shown["Manufacture"], "Acme\\x0ALogoInstalled=yes");
+    EXPECT_EQ(shown["Model"], "X1\\x0D\\x0AInfoInstalled=yes");
+    EXPECT_EQ(shown["StoredLogoPath"], "/pics/a\\x0Ab.bmp");
+    EXPECT_EQ(shown["LogoInstalled"], "no");
+    EXPECT_EQ(shown["InfoInstalled"], "no");
+}
+
+TEST(CliShow, AFolderAtAnOemPathIsNotInstalled)
+{
+    CliTestBed bed;
+    std::filesystem::create_directory(bed.LogoPath());
+    std::filesystem::create_directory(bed.InfoPath());
+    auto shown = bed.Show();
     EXPECT_EQ(shown["LogoInstalled"], "no");
     EXPECT_EQ(shown["InfoInstalled"], "no");
 }

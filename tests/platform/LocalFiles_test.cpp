@@ -86,7 +86,8 @@ TEST_F(LocalFilesTest, AFileThatCannotBeDeletedIsAFailure)
     const Status status = m_Files.DeleteFile(m_Dir.File("oemlogo.bmp"));
     EXPECT_FALSE(status);
     EXPECT_FALSE(status.error.empty());
-    EXPECT_TRUE(m_Files.Exists(m_Dir.File("oemlogo.bmp")));
+    EXPECT_TRUE(fs::is_directory(m_Dir.Path() / "oemlogo.bmp"));
+    EXPECT_FALSE(m_Files.Exists(m_Dir.File("oemlogo.bmp")));  // a folder is no file
 }
 
 TEST_F(LocalFilesTest, AReadGivesEveryByteUpToTheLimit)

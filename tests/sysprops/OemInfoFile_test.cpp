@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 namespace pelmora::sysprops {
@@ -75,6 +76,45 @@ TEST(OemInfoFile, MissingOrUnreadableFileGivesNoBlock)
 
     std::ofstream(dir.Path() / "oeminfo.ini", std::ios::binary) << kShortLayout;
     EXPECT_EQ(ReadOemInfo(dir.Path() / "oeminfo.ini"), (OemInfo{"A", "B", {}}));
+}
+
+std::string Utf16(std::u16string_view text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST(OemInfoFile, AUtf16FileWithItsMarkIsReadInEitherByteOrder)
+{
+    const std::u16string text = u"[GENERAL]\r\nMANUFACTURER=Caf\u00e9 \u20ac\r\nMODEL=B\r\n\r\n"
+                                u"[SUPPORT INFORMATION]\r\nline1=\U0001F600\r\n";
+    const OemInfo expected{"Caf\xc3\xa9 \xe2\x82\xac", "B", {"\xf0\x9f\x98\x80"}};
+    EXPECT_EQ(ParseOemInfo(Utf16(text, false)), expected);
+    EXPECT_EQ(ParseOemInfo(Utf16(text, true)), expected);
+    // An odd last byte is no character.
+    EXPECT_EQ(ParseOemInfo(Utf16(u"[GENERAL]\nMODEL=B\n", false) + "x"), (OemInfo{"", "B", {}}));
+}
+
+// However large the file, only its first 64 KiB are read, as the platform's profile functions do.
+TEST(OemInfoFile, OnlyTheFirst64KiBOfTheFileCount)
+{
+    testing::TempDir dir;
+    const auto path = dir.Path() / "oeminfo.ini";
+    const std::string start = "[GENERAL]\r\nMODEL=B\r\nMANUFACTURER=";
+    std::ofstream(path, std::ios::binary) << start << std::string(70000, 'M') << "\r\n";
+    std::filesystem::resize_file(path, 200u << 20);  // the rest a hole of zeros
+    const auto info = ReadOemInfo(path);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->model, "B");
+    EXPECT_EQ(info->manufacturer, std::string(65536 - start.size(), 'M'));
+
+    std::ofstream(path, std::ios::binary) << std::string(65536, ';') << "\n[GENERAL]\nMODEL=B\n";
+    EXPECT_FALSE(ReadOemInfo(path));
 }
 
 }  // namespace

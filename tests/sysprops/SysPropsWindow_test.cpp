@@ -1,4 +1,5 @@
 #include "SysPropsWindow.h"
+#include "testing/Fifo.h"
 #include "testing/TempDir.h"
 #include "testing/qt/ProgramRun.h"
 
@@ -92,6 +93,67 @@ TEST_F(SysPropsWindowTest, BrokenPictureLeavesOutOnlyTheLogo)
     EXPECT_EQ(Find<QLabel>(*window, "OemLogo"), nullptr);
     EXPECT_EQ(Find<QLabel>(*window, "Manufacturer")->text(), "A");
     EXPECT_EQ(Find<QPushButton>(*window, "SupportButton"), nullptr);  // no support lines, no button
+}
+
+// A window as wide as the text would take gigabytes of pixels.
+TEST_F(SysPropsWindowTest, LongTextsAreElidedAndTheWindowStaysScreenSized)
+{
+    const std::string longText(32000, 'W');  // two of them fill the 64 KiB read
+    WriteFile("oeminfo.ini", "[GENERAL]\r\nMANUFACTURER=" + longText + "\r\nMODEL=" + longText +
+                                 "\r\n[SUPPORT INFORMATION]\r\nline1=short\r\n");
+    auto window = Open();
+    window->show();
+    QApplication::processEvents();
+    for (const char* name : {"Manufacturer", "Model"}) {
+        const QLabel* label = Find<QLabel>(*window, name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_LT(label->text().size(), 200) << name;
+        EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << name;
+    }
+    EXPECT_LT(window->width(), 1000);
+
+    QString title;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = window->findChild<QDialog*>("SupportDialog")) {
+            title = dialog->windowTitle();
+            dialog->accept();
+        }
+    });
+    Find<QPushButton>(*window, "SupportButton")->click();
+    EXPECT_LT(title.size(), 250);
+    EXPECT_TRUE(title.endsWith(" Support Information"));
+}
+
+TEST_F(SysPropsWindowTest, ALogoLargerThanThePageIsCutNotScaled)
+{
+    WriteLogo(2000, 300);
+    auto window = Open();
+    QLabel* logo = Find<QLabel>(*window, "OemLogo");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->size(), QSize(1024, 300));
+    EXPECT_EQ(logo->pixmap().size(), QSize(1024, 300));
+    EXPECT_EQ(logo->pixmap().toImage().pixel(1023, 299), QColor(Qt::darkCyan).rgb());
+}
+
+TEST_F(SysPropsWindowTest, PipesInPlaceOfTheFilesOpenAnEmptyPageAtOnce)
+{
+    testing::UnwrittenFifo logo((m_Dir.Path() / "System" / "oemlogo.bmp").string());
+    testing::UnwrittenFifo info((m_Dir.Path() / "System" / "oeminfo.ini").string());
+    auto window = Open();
+    EXPECT_EQ(Find<QLabel>(*window, "OemLogo"), nullptr);
+    EXPECT_EQ(Find<QWidget>(*window, "OemBlock"), nullptr);
+    EXPECT_FALSE(logo.ReleasedAReader());
+    EXPECT_FALSE(info.ReleasedAReader());
+}
+
+TEST_F(SysPropsWindowTest, ACutLogoIsLeftOut)
+{
+    WriteLogo(200, 300);
+    const std::string path = (m_Dir.Path() / "System" / "oemlogo.bmp").string();
+    const std::string whole = testing::ReadBytes(path);
+    WriteFile("oemlogo.bmp", whole.substr(0, 20000));
+    auto window = Open();
+    EXPECT_EQ(Find<QLabel>(*window, "OemLogo"), nullptr);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "platform/qt/QtPictures.h"
 
 #include "platform/BmpWriter.h"
+#include "platform/PictureCheck.h"
 #include "platform/PictureFit.h"
+#include "platform/RegularFile.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -27,13 +29,49 @@ QImage Flattened(const QImage& image)
     return flat;
 }
 
+const char* ReaderFormat(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Bmp:
+        return "bmp";
+    case PictureFormat::Png:
+        return "png";
+    case PictureFormat::Jpeg:
+        return "jpeg";
+    case PictureFormat::Gif:
+        return "gif";
+    case PictureFormat::Unknown:
+        break;
+    }
+    return "";
+}
+
 }  // namespace
 
+// The file is read whole first, so a pipe cannot hold the reader and the structure can be
+// checked before a decoder fills in what is missing.
 std::shared_ptr<const Picture> QtPictures::Load(const std::string& path, std::string& error)
 {
-    QImageReader reader(QString::fromStdString(path));
+    const RegularFileRead file = ReadRegularFile(path, kMaxPictureFileBytes);
+    if (!file.status) {
+        error = file.status.error;
+        return nullptr;
+    }
+    if (file.cut) {
+        error = "the file is larger than " + std::to_string(kMaxPictureFileBytes >> 20) + " MiB, more than any logo";
+        return nullptr;
+    }
+    const PictureCheck check = CheckPicture(file.bytes);
+    if (!check.problem.empty()) {
+        error = check.problem;
+        return nullptr;
+    }
+    QByteArray bytes = QByteArray::fromRawData(file.bytes.data(), static_cast<qsizetype>(file.bytes.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, ReaderFormat(check.format));
     reader.setAutoTransform(false);
-    reader.setDecideFormatFromContent(true);
+    reader.setAllocationLimit(static_cast<int>((kMaxPicturePixels * 4 >> 20) + 1));
     QImage image = reader.read();
     if (image.isNull()) {
         error = reader.errorString().toStdString();

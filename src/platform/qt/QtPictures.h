@@ -18,9 +18,10 @@ private:
     QImage m_Image;
 };
 
-// Pictures through Qt's image readers: BMP, PNG, JPEG and GIF (its first frame), and whatever
-// else the installed plug-ins read. Saving always gives a Windows BMP at the picture's size; the
-// 32-bit one comes from our own writer, as Qt's BMP writer gives 24 bits per pixel.
+// Pictures through Qt's image readers: BMP, PNG, JPEG and GIF (its first frame), each only
+// from a regular file, whole (see PictureCheck.h) and within the size a logo may have.
+// Saving always gives a Windows BMP at the picture's size; the 32-bit one comes from our own
+// writer, as Qt's BMP writer gives 24 bits per pixel.
 class QtPictures final : public PicturePort {
 public:
     std::shared_ptr<const Picture> Load(const std::string& path, std::string& error) override;

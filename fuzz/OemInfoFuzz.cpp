@@ -1,0 +1,95 @@
+// The System Properties stand-in's oeminfo.ini reader: any bytes parse without harm, and what
+// the program's writers write (the input split into the eleven fields at 0x1F bytes) reads
+// back as the fields in the code page, from the ANSI file and from the same text in UTF-16.
+#include "FuzzCheck.h"
+
+#include "OemInfoFile.h"
+#include "oem/OemInfoLayout.h"
+#include "platform/AnsiText.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace pelmora;
+
+std::string InCodePage(std::string_view value)
+{
+    std::string text = FromAnsi(ToAnsi(value));
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.back()))
+        text.pop_back();
+    text.erase(text.begin(), std::find_if_not(text.begin(), text.end(), blank));
+    return text;
+}
+
+std::string Utf16Marked(std::string_view ansiFile)
+{
+    const std::string utf8 = FromAnsi(ansiFile);
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    std::string bytes = "\xFF\xFE";
+    for (const QChar unit : text) {
+        bytes += static_cast<char>(unit.unicode() & 0xFF);
+        bytes += static_cast<char>(unit.unicode() >> 8);
+    }
+    return bytes;
+}
+
+SupportInfo Fields(std::string_view text)
+{
+    std::array<std::string, 11> fields;
+    std::size_t index = 0;
+    for (std::size_t start = 0; start <= text.size() && index < fields.size(); ++index) {
+        const std::size_t end = std::min(text.find('\x1f', start), text.size());
+        fields[index] = std::string(text.substr(start, end - start));
+        start = end + 1;
+    }
+    auto& f = fields;
+    return {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]};
+}
+
+void CheckFullLayout(const SupportInfo& info)
+{
+    const auto read = sysprops::ParseOemInfo(FullLayoutBytes(info));
+    PELMORA_FUZZ_CHECK(read.has_value());
+    PELMORA_FUZZ_CHECK(read->manufacturer == InCodePage(info.Manufacturer));
+    PELMORA_FUZZ_CHECK(read->model == InCodePage(info.Model));
+
+    // Each support line is its label, as written with no value, followed by the value.
+    const auto labels = sysprops::ParseOemInfo(FullLayoutBytes(SupportInfo{}));
+    PELMORA_FUZZ_CHECK(read->supportLines.size() == 15 && labels->supportLines.size() == 15);
+    const std::pair<int, const std::string*> valued[] = {
+        {3, &info.WebAddress}, {4, &info.EMail},  {5, &info.PostalAddress}, {6, &info.Address2}, {7, &info.Telephone},
+        {8, &info.Fax},        {11, &info.Owner}, {12, &info.Company},      {13, &info.Date},
+    };
+    std::vector<std::string> expected = labels->supportLines;
+    for (const auto& [line, value] : valued)
+        expected[static_cast<std::size_t>(line - 1)] += FromAnsi(ToAnsi(*value));
+    PELMORA_FUZZ_CHECK(read->supportLines == expected);
+
+    PELMORA_FUZZ_CHECK(sysprops::ParseOemInfo(Utf16Marked(FullLayoutBytes(info))) == read);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text = fuzz::Text(data, size);
+    sysprops::ParseOemInfo(text);
+
+    const SupportInfo info = Fields(text);
+    if (FieldWithLineBreak(info))
+        return 0;  // the writers refuse it
+    CheckFullLayout(info);
+    const auto shortRead = sysprops::ParseOemInfo(ShortLayoutBytes(info.Manufacturer, info.Model));
+    PELMORA_FUZZ_CHECK(shortRead.has_value());
+    PELMORA_FUZZ_CHECK(shortRead->manufacturer == InCodePage(info.Manufacturer));
+    PELMORA_FUZZ_CHECK(shortRead->model == InCodePage(info.Model));
+    PELMORA_FUZZ_CHECK(shortRead->supportLines.empty());
+    return 0;
+}
