@@ -2,7 +2,9 @@
 
 #include "app/LocateOemFiles.h"
 #include "app/MainWindowControls.h"
+#include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
+#include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 
@@ -25,8 +27,9 @@ std::string PathBoxText(std::string fileName)
 
 }  // namespace
 
-LogoCommands::LogoCommands(ViewPort& view, DialogPort& dialogs, AppServices& services)
-    : m_View(view), m_Dialogs(dialogs), m_Services(services)
+LogoCommands::LogoCommands(ViewPort& view, DialogPort& dialogs, AppServices& services,
+                           const std::optional<std::string>& unreadAtStart)
+    : m_View(view), m_Dialogs(dialogs), m_Services(services), m_UnreadAtStart(unreadAtStart)
 {
 }
 
@@ -52,24 +55,41 @@ void LogoCommands::Select()
 
 void LogoCommands::ApplySelected()
 {
-    if (!Install())
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope || !Install())
         return;
-    const Status stored =
+    Status stored =
         WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text(form1::kPathBox));
+    if (stored)
+        stored = scope.CommitValues();
     if (!stored)
         ShowStop(m_Dialogs, "The logo was saved, but its path was not stored: " + Why(stored) + ".");
 }
 
-void LogoCommands::Apply() { Install(); }
+void LogoCommands::Apply()
+{
+    CommandScope scope(m_Services, m_Dialogs);
+    if (scope)
+        Install();
+}
 
 void LogoCommands::Remove()
 {
     if (m_View.Text(form1::kPathBox).empty()) {
+        if (m_UnreadAtStart) {
+            ShowStop(m_Dialogs, "The logo was not removed: the stored values could not be read when the program "
+                                "started (" + Why(*m_UnreadAtStart) + "), so the empty path box does not show what "
+                                "is stored. Start the program again.");
+            return;
+        }
         m_Dialogs.ShowMessage("no logo to remove", "Corvexa", MessageStyle::Stop);
         return;
     }
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
+        return;
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
         return;
 
     const Status deleted = m_Services.files.DeleteFile(locations->LogoPath);
@@ -79,11 +99,22 @@ void LogoCommands::Remove()
         return;
     }
     RegistryApi& registry = m_Services.registry;
-    const Status cleared = WriteRegString(registry, RegRoot::LocalMachine, kReadKey, "", "");
+    Status cleared = WriteRegString(registry, RegRoot::LocalMachine, kReadKey, "", "");
+    if (cleared)
+        cleared = scope.CommitValues();
     m_View.SetPicture(form1::kCurrentLogo, nullptr);
-    m_View.SetText(form1::kPathBox, ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""));
+    // Read back: a read that fails leaves the path box as it is rather than showing it empty.
+    const RegReadCheck readBack(registry);
+    const std::string stored = ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", "");
+    const std::optional<std::string> unread = readBack.Failure();
+    if (!unread)
+        m_View.SetText(form1::kPathBox, stored);
     if (!cleared) {
         ShowStop(m_Dialogs, "The logo was removed, but its stored path was not cleared: " + Why(cleared) + ".");
+        return;
+    }
+    if (unread) {
+        ShowStop(m_Dialogs, "The logo was removed, but its stored path could not be read back: " + Why(*unread) + ".");
         return;
     }
     m_Dialogs.ShowMessage("This will removing oemlogo", "Pelmora", MessageStyle::Exclamation);

@@ -2,9 +2,11 @@
 
 #include "app/LocateOemFiles.h"
 #include "app/MainWindowControls.h"
+#include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "oem/OemInfoLayout.h"
 #include "oem/OemInfoWriter.h"
+#include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 
@@ -18,8 +20,9 @@ constexpr const char* kClearedByRemoval[] = {"Manufacture", "Model", "web addres
 
 }  // namespace
 
-OemCommands::OemCommands(ViewPort& view, DialogPort& dialogs, AppServices& services)
-    : m_View(view), m_Dialogs(dialogs), m_Services(services)
+OemCommands::OemCommands(ViewPort& view, DialogPort& dialogs, AppServices& services,
+                         const std::optional<std::string>& unreadAtStart)
+    : m_View(view), m_Dialogs(dialogs), m_Services(services), m_UnreadAtStart(unreadAtStart)
 {
 }
 
@@ -43,6 +46,9 @@ void OemCommands::Apply()
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
         return;
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
+        return;
 
     RegistryApi& registry = m_Services.registry;
     FailureReport failures;
@@ -50,6 +56,7 @@ void OemCommands::Apply()
                    "The value Manufacture was not stored");
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", model),
                    "The value Model was not stored");
+    failures.Check(scope.CommitValues(), "The values were not stored");
     failures.Check(WriteShortLayout(m_Services.files, locations->InfoPath, manufacturer, model),
                    locations->InfoPath + " was not written");
     if (!failures.Empty()) {
@@ -63,6 +70,12 @@ void OemCommands::Apply()
 void OemCommands::Remove()
 {
     if (m_View.Text(form1::kManufacturer).empty()) {
+        if (m_UnreadAtStart) {
+            ShowStop(m_Dialogs, "The OEM information was not removed: the stored values could not be read when the "
+                                "program started (" + Why(*m_UnreadAtStart) + "), so the empty manufacturer box does "
+                                "not show what is stored. Start the program again.");
+            return;
+        }
         m_Dialogs.ShowMessage("All Ready removed OEM information", "Pelmora\"", MessageStyle::Information);
         return;
     }
@@ -71,6 +84,9 @@ void OemCommands::Remove()
         return;
     // A notice, not a question: the removal goes on once it is closed.
     m_Dialogs.ShowMessage("this will remove all Oem informations", "Pelmora", MessageStyle::Stop);
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
+        return;
 
     const Status deleted = m_Services.files.DeleteFile(locations->InfoPath);
     if (!deleted) {
@@ -84,10 +100,22 @@ void OemCommands::Remove()
         failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, name, ""),
                        std::string("The value ") + name + " was not cleared");
     }
-    m_View.SetText(form1::kManufacturer, ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", ""));
-    m_View.SetText(form1::kModel, ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", ""));
+    failures.Check(scope.CommitValues(), "The values were not cleared");
+
+    // Read back: a read that fails leaves the boxes as they are rather than showing them empty.
+    const RegReadCheck readBack(registry);
+    const std::string manufacturer = ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", "");
+    const std::string model = ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", "");
+    const std::optional<std::string> unread = readBack.Failure();
+    if (!unread) {
+        m_View.SetText(form1::kManufacturer, manufacturer);
+        m_View.SetText(form1::kModel, model);
+    }
     if (!failures.Empty())
         ShowStop(m_Dialogs, failures.Text("The OEM information file was removed, but not every stored value was cleared."));
+    else if (unread)
+        ShowStop(m_Dialogs, "The OEM information was removed, but the stored manufacturer and model could not be read "
+                            "back: " + Why(*unread) + ".");
 }
 
 }  // namespace pelmora

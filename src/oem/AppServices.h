@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FilePort.h"
+#include "platform/NamedLock.h"
 #include "platform/PicturePort.h"
 #include "platform/ProcessPort.h"
 #include "platform/WindowsDirectory.h"
@@ -18,6 +19,8 @@ struct AppServices {
     WindowsDirectorySource& windowsDirectory;
     ProcessPort& processes;
     std::string executableName;  // the running program's file name without extension
+    // Held by each command that changes the stored values or the OEM files (CommandScope).
+    NamedLock& commandLock;
 };
 
 }  // namespace pelmora

@@ -3,11 +3,16 @@
 #include "registry/RegistryApi.h"
 
 #include <memory>
+#include <string>
 
 namespace pelmora {
 
 // The registry the program uses: advapi32 on Windows; elsewhere the SQLite store at its default
 // path, seeded with the machine's registration facts when it is first created.
 std::unique_ptr<RegistryApi> MakeSystemRegistry();
+
+// The name of the lock every command that changes the store or the OEM files holds: off Windows a
+// lock file beside the store (empty when the store has no place), on Windows a named mutex.
+std::string CommandLockName();
 
 }  // namespace pelmora

@@ -9,4 +9,10 @@ std::unique_ptr<RegistryApi> MakeSystemRegistry()
     return std::make_unique<Win32Registry>();
 }
 
+std::string CommandLockName()
+{
+    // Machine-wide, as the registry and the System folder are.
+    return "Global\\Pelmora.Commands";
+}
+
 }  // namespace pelmora

@@ -1,9 +1,11 @@
 #include "support/SupportEditorPresenter.h"
 
+#include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "oem/OemFileLocations.h"
 #include "oem/OemInfoLayout.h"
 #include "oem/OemInfoWriter.h"
+#include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 #include "support/SupportEditorControls.h"
@@ -21,9 +23,11 @@ SupportEditorPresenter::SupportEditorPresenter(ViewPort& view, DialogPort& dialo
 void SupportEditorPresenter::Load()
 {
     m_WindowsDir = FindWindowsDir(m_Services.windowsDirectory);
+    const RegReadCheck reads(m_Services.registry);
     for (const SupportField& field : kSupportFields)
         m_View.SetText(field.control, ReadRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey,
                                                     field.valueName, ""));
+    m_UnreadAtLoad = reads.Failure();
 }
 
 SupportInfo SupportEditorPresenter::InfoFromBoxes() const
@@ -37,6 +41,12 @@ SupportInfo SupportEditorPresenter::InfoFromBoxes() const
 
 void SupportEditorPresenter::Apply()
 {
+    if (m_UnreadAtLoad) {
+        ShowStop(m_Dialogs, "The support information was not saved: the stored values could not be read when this "
+                            "window opened (" + Why(*m_UnreadAtLoad) + "), and saving would overwrite them with the "
+                            "empty boxes. Close the window and open it again.");
+        return;
+    }
     if (m_View.Text(sinf::kManufacturer).empty()) {
         m_Dialogs.ShowMessage("please type computer's manufacture name", "Pelmora", MessageStyle::Stop);
         return;
@@ -51,6 +61,10 @@ void SupportEditorPresenter::Apply()
         return;
     }
 
+    // The lock spans the box below: no other command writes between these values and the file.
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
+        return;
     FailureReport failures;
     const SupportInfo typed = InfoFromBoxes();
     for (auto field = std::begin(kSupportFields) + kFirstStoredField; field != std::end(kSupportFields); ++field) {
@@ -58,6 +72,8 @@ void SupportEditorPresenter::Apply()
                                       typed.*field->member),
                        std::string("The value ") + field->valueName + " was not stored");
     }
+    // Committed before the box says they are saved, so the store is not held while it is open.
+    failures.Check(scope.CommitValues(), "The values were not stored");
     m_Dialogs.ShowMessage("Support informations Saved", "OEM", MessageStyle::Information);
 
     // The file takes the boxes as they stand once the box above is closed.

@@ -2,6 +2,7 @@
 
 #include "oem/OemFileLocations.h"
 #include "registry/RegString.h"
+#include "testing/ScratchLock.h"
 #include "testing/ScratchRegistry.h"
 
 #include <filesystem>
@@ -28,7 +29,8 @@ FakeMachine::FakeMachine(WindowsDir windowsDir)
       registry(*realRegistry),
       files(realFiles),
       windowsDirectory(PrepareWindowsDir(temp, windowsDir)),
-      services{registry, files, pictures, windowsDirectory, processes, "pelmora"},
+      commandLock(ScratchLockName(temp), kScratchLockWait),
+      services{registry, files, pictures, windowsDirectory, processes, "pelmora", commandLock},
       m_WindowsDir(windowsDir == WindowsDir::Present ? temp.File("Windows") : "")
 {
 }

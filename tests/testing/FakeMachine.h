@@ -45,6 +45,7 @@ public:
     FakePictures pictures;
     FakeWindowsDirectory windowsDirectory;
     FakeProcesses processes;
+    NamedLock commandLock;
     AppServices services;
 
 private:

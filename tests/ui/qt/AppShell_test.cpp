@@ -10,6 +10,7 @@
 #include "support/SupportEditorControls.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeWindowsDirectory.h"
+#include "testing/ScratchLock.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
 
@@ -40,7 +41,8 @@ protected:
         : m_Registry(MakeScratchRegistry()),
           m_WindowsDir(m_Dir.Path().string()),
           m_WindowsDirectory(m_WindowsDir),
-          m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora"}
+          m_CommandLock(pelmora::testing::ScratchLockName(m_Dir), pelmora::testing::kScratchLockWait),
+          m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora", m_CommandLock}
     {
         std::filesystem::create_directory(m_Dir.Path() / "System");
     }
@@ -86,6 +88,7 @@ protected:
     LocalFiles m_Files;
     QtPictures m_Pictures;
     FakeProcesses m_Processes;
+    NamedLock m_CommandLock;
     AppServices m_Services;
     std::unique_ptr<QtAppShell> m_Shell;
     int m_Ended = 0;

@@ -12,6 +12,7 @@
 #include "testing/FakeDialogs.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeWindowsDirectory.h"
+#include "testing/ScratchLock.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
 
@@ -67,6 +68,7 @@ protected:
     LocalFiles m_Files;
     WicPictures m_Pictures;
     pelmora::testing::FakeProcesses m_Processes;
+    NamedLock m_CommandLock;
     AppServices m_Services;
     pelmora::testing::FakeDialogs m_Dialogs;
     std::unique_ptr<Win32AppShell> m_Shell;
