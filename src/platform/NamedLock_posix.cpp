@@ -23,11 +23,10 @@ std::string ReadNote(int fd)
     return size > 0 ? std::string(buffer, static_cast<std::size_t>(size)) : std::string();
 }
 
-// Empties the holder's note; a note that stays only makes a waiter's message name a past holder.
+// Empties the holder's note; one that stays only makes a waiter's message name a past holder.
 void ClearNote(int fd)
 {
-    if (::ftruncate(fd, 0) != 0)
-        return;
+    [[maybe_unused]] const int result = ::ftruncate(fd, 0);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// The named mutex on Windows: one that its holder left by ending is had at once.
+// The named mutex on Windows: one that its holder left by ending is had at once, and a name in the
+// machine-wide namespace is held there or, for an account that may not, in its session's.
 #include "platform/NamedLock.h"
 
+#include "platform/WindowsApi.h"
 #include "testing/ScratchLock.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +24,15 @@ TEST(NamedLockMutex, AHolderThatEndsReleasesIt)
     }).join();
     NamedLock lock(name, 0ms);
     EXPECT_FALSE(lock.Acquire("pelmora"));
+}
+
+TEST(NamedLockMutex, AMachineWideNameIsHeld)
+{
+    const std::string name = "Global\\PelmoraTests." + std::to_string(GetCurrentProcessId());
+    NamedLock lock(name, 0ms);
+    EXPECT_FALSE(lock.Acquire("pelmora"));
+    EXPECT_TRUE(lock.Name() == name || lock.Name() == "Local\\PelmoraTests." + std::to_string(GetCurrentProcessId()))
+        << lock.Name();
 }
 
 }  // namespace
