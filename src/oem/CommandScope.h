@@ -16,6 +16,7 @@ namespace pelmora {
 // bounded wait, a stop message names its holder and the command must change nothing.
 class CommandScope {
 public:
+    // Inside a CommandLockHold the lock is that hold's: taken there, and released there.
     CommandScope(AppServices& services, DialogPort& dialogs);
     ~CommandScope();
     CommandScope(const CommandScope&) = delete;
@@ -30,7 +31,25 @@ public:
 
 private:
     NamedLock& m_Lock;
+    bool m_OwnsLock = false;
     std::optional<RegistryChanges> m_Changes;
+};
+
+// The command lock alone, for a command that must read what it writes back under the lock too
+// (a console command loads its window and then runs it): nobody changes the values in between.
+// When it cannot be had, the same stop message as CommandScope's has been shown.
+class CommandLockHold {
+public:
+    CommandLockHold(AppServices& services, DialogPort& dialogs);
+    ~CommandLockHold();
+    CommandLockHold(const CommandLockHold&) = delete;
+    CommandLockHold& operator=(const CommandLockHold&) = delete;
+
+    explicit operator bool() const { return m_Held; }
+
+private:
+    NamedLock& m_Lock;
+    bool m_Held = false;
 };
 
 }  // namespace pelmora

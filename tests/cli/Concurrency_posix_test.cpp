@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <string>
+#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,6 +46,45 @@ TEST(CliConcurrency, ACommandStartedWhileAnotherIsBetweenItsWritesWaitsItsTurnOr
     // Once it has finished, the other's turn comes.
     EXPECT_EQ(second.Run({"apply-oem", "--manufacturer", "Fabrikam", "--model", "Y2"}).status, 0);
     EXPECT_EQ(first.Show()["Model"], "Y2");
+}
+
+TEST(CliConcurrency, ACommandStartedBetweenAnotherOnesReadsAndWritesDoesNotSplitTheStoreFromTheFile)
+{
+    // Each runs once the first has read the manufacturer and model it will write back into the file.
+    const std::vector<std::string> others[] = {
+        {"apply-oem", "--manufacturer", "Fabrikam", "--model", "Y2"},
+        {"apply-support", "--web", "other web"},
+        {"remove-oem"},
+    };
+    for (const auto& other : others) {
+        SCOPED_TRACE(other[0]);
+        CliTestBed first;
+        CliTestBed second(first, CliTestBed::AnotherProgram{});
+        ASSERT_EQ(first.Run({"apply-oem", "--manufacturer", "Contoso", "--model", "X1"}).status, 0);
+        CliRun interleaved;
+        bool ran = false;
+        first.Registry().beforeQuery = [&](const std::string& name) {
+            if (name == "web addres" && !ran) {
+                ran = true;
+                interleaved = second.Run(other);
+            }
+        };
+        const CliRun run = first.Run({"apply-support", "--fax", "555"});
+        first.Registry().beforeQuery = nullptr;
+        ASSERT_TRUE(ran);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(interleaved.status, 1);
+        EXPECT_EQ(interleaved.err.rfind("Nothing was changed: another command is changing the OEM information (", 0), 0u)
+            << interleaved.err;
+
+        auto shown = second.Show();
+        EXPECT_EQ(shown["Manufacture"], "Contoso");
+        EXPECT_EQ(shown["web addres"], "");
+        EXPECT_EQ(shown["FAX"], "555");
+        const std::string file = CliTestBed::ReadBytes(first.InfoPath());
+        EXPECT_EQ(file.rfind("[GENERAL]\r\nMANUFACTURER=Contoso\r\nMODEL=X1\r\n", 0), 0u) << file;
+        EXPECT_NE(file.find("555\r\n"), std::string::npos) << file;
+    }
 }
 
 TEST(CliConcurrency, AnApplySupportKilledBetweenItsWritesLeavesTheStoreAndTheFileAsTheyWere)
