@@ -2,6 +2,8 @@
 
 #include "app/LocateOemFiles.h"
 #include "app/MainWindowControls.h"
+#include "branding/BrandingChange.h"
+#include "branding/OemInformation.h"
 #include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "oem/OemInfoLayout.h"
@@ -49,6 +51,12 @@ void OemCommands::Apply()
     CommandScope scope(m_Services, m_Dialogs);
     if (!scope)
         return;
+    const BrandingPlaces places = BrandingPlacesOf(*locations, m_Services);
+    const OemValues mirrored = ManufacturerAndModel(manufacturer, model);
+    if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, places, mirrored)) {
+        ShowStop(m_Dialogs, *refusal);
+        return;
+    }
 
     RegistryApi& registry = m_Services.registry;
     FailureReport failures;
@@ -56,6 +64,7 @@ void OemCommands::Apply()
                    "The value Manufacture was not stored");
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", model),
                    "The value Model was not stored");
+    CheckAll(failures, MirrorOemValues(registry, places, mirrored));
     failures.Check(scope.CommitValues(), "The values were not stored");
     failures.Check(WriteShortLayout(m_Services.files, locations->InfoPath, manufacturer, model),
                    locations->InfoPath + " was not written");
@@ -82,11 +91,17 @@ void OemCommands::Remove()
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
         return;
-    // A notice, not a question: the removal goes on once it is closed.
-    m_Dialogs.ShowMessage("this will remove all Oem informations", "Pelmora", MessageStyle::Stop);
+    // Held from the factory backup on; the notice below holds only this lock, not the store.
     CommandScope scope(m_Services, m_Dialogs);
     if (!scope)
         return;
+    const BrandingPlaces places = BrandingPlacesOf(*locations, m_Services);
+    if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, places, {})) {
+        ShowStop(m_Dialogs, *refusal);
+        return;
+    }
+    // A notice, not a question: the removal goes on once it is closed.
+    m_Dialogs.ShowMessage("this will remove all Oem informations", "Pelmora", MessageStyle::Stop);
 
     const Status deleted = m_Services.files.DeleteFile(locations->InfoPath);
     if (!deleted) {
@@ -100,6 +115,7 @@ void OemCommands::Remove()
         failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, name, ""),
                        std::string("The value ") + name + " was not cleared");
     }
+    CheckAll(failures, MirrorOemValues(registry, places, ClearedByRemoval()));
     failures.Check(scope.CommitValues(), "The values were not cleared");
 
     // Read back: a read that fails leaves the boxes as they are rather than showing them empty.

@@ -4,6 +4,11 @@
 #include "platform/AnsiText.h"
 #include "platform/qt/QtPictures.h"
 #include "wiring/SystemServices.h"
+#ifdef _WIN32
+#include "platform/XmlLiteWriter.h"
+#else
+#include "platform/qt/QtXmlWriter.h"
+#endif
 
 #include <filesystem>
 #include <iostream>
@@ -23,7 +28,12 @@ int main(int argc, char** argv)
     const std::string programName = argc > 0 ? std::filesystem::path(argv[0]).stem().string() : "pelmora-cli";
     try {
         SystemServices system(programName, std::make_unique<QtPictures>());
-        return cli::RunCli(args, std::cout, std::cerr, system.Services());
+#ifdef _WIN32
+        XmlLiteWriter xml;
+#else
+        QtXmlWriter xml;
+#endif
+        return cli::RunCli(args, std::cout, std::cerr, system.Services(), xml);
     } catch (const std::exception& error) {
         std::cerr << "pelmora-cli: " << error.what() << '\n';
         return 1;

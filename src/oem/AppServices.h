@@ -4,6 +4,7 @@
 #include "platform/NamedLock.h"
 #include "platform/PicturePort.h"
 #include "platform/ProcessPort.h"
+#include "platform/ProgramData.h"
 #include "platform/WindowsDirectory.h"
 #include "registry/RegistryApi.h"
 
@@ -18,6 +19,7 @@ struct AppServices {
     PicturePort& pictures;
     WindowsDirectorySource& windowsDirectory;
     ProcessPort& processes;
+    ProgramDataSource& programData;  // where an installation's factory branding is kept
     std::string executableName;  // the running program's file name without extension
     // Held by each command that changes the stored values or the OEM files (CommandScope).
     NamedLock& commandLock;

@@ -15,4 +15,8 @@ std::unique_ptr<RegistryApi> MakeSystemRegistry();
 // lock file beside the store (empty when the store has no place), on Windows a named mutex.
 std::string CommandLockName();
 
+// The same registry for a program that only looks: elsewhere the store is opened read-only, and
+// null when its file does not exist yet (nothing is created or seeded).
+std::unique_ptr<RegistryApi> OpenSystemRegistryForReading();
+
 }  // namespace pelmora

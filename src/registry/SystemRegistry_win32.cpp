@@ -15,4 +15,6 @@ std::string CommandLockName()
     return "Global\\Pelmora.Commands";
 }
 
+std::unique_ptr<RegistryApi> OpenSystemRegistryForReading() { return std::make_unique<Win32Registry>(); }
+
 }  // namespace pelmora

@@ -90,24 +90,31 @@ TEST_F(StoreConflicts, AVisitCounterThatCannotBeReadIsNotReset)
 TEST_F(StoreConflicts, AFailedReadBackLeavesTheBoxesAsTheyWere)
 {
     Start start(machine);
-    machine.registry.beforeSet = [&](const std::string& name) {
-        if (name == "ADD2" || name.empty())  // the last value each removal clears
+    // Locked once the changes are committed, as each removal reads back what it stored.
+    const auto lockedOnReadBack = [&](const std::string& name) {
+        if (name == "Manufacture" || name.empty())
             machine.registry.FailReadsFrom(0, kLocked);
     };
+    const auto unlock = [&] {
+        machine.registry.beforeQuery = nullptr;
+        machine.registry.Heal();
+    };
+    machine.registry.beforeQuery = lockedOnReadBack;
     start.presenter.RemoveOemInformation();
+    unlock();
     EXPECT_EQ(start.view.Text(form1::kManufacturer), "Contoso");
     EXPECT_EQ(start.dialogs.messages.back(),
               Stop("The OEM information was removed, but the stored manufacturer and model could not be read back: " +
                    kLocked + "."));
-    machine.registry.Heal();
     EXPECT_EQ(machine.Reg(kOemKey, "Manufacture"), "");
     EXPECT_FALSE(machine.FileBytes(machine.InfoPath()));
 
+    machine.registry.beforeQuery = lockedOnReadBack;
     start.presenter.RemoveLogo();
+    unlock();
     EXPECT_EQ(start.view.Text(form1::kPathBox), "/pics/logo.bmp");
     EXPECT_EQ(start.dialogs.messages.back(),
               Stop("The logo was removed, but its stored path could not be read back: " + kLocked + "."));
-    machine.registry.Heal();
     EXPECT_EQ(machine.Reg(kReadKey, ""), "");
 }
 

@@ -21,8 +21,10 @@ std::string WindowsDirFor(const pelmora::testing::TempDir& temp, SystemFolder sy
         return {};
     const std::filesystem::path windows = temp.Path() / "Windows";
     std::filesystem::create_directory(windows);
-    if (system == SystemFolder::Present)
+    if (system == SystemFolder::Present || system == SystemFolder::Current)
         std::filesystem::create_directory(windows / "System");
+    if (system == SystemFolder::Current)
+        std::filesystem::create_directory(windows / "System32");
     if (system == SystemFolder::IsFile)
         std::ofstream(windows / "System") << "not a folder";
     return windows.string();
@@ -36,9 +38,11 @@ CliTestBed::CliTestBed(SystemFolder system)
       m_Faulty(*m_Machine),
       m_WindowsDirPath(WindowsDirFor(*m_Temp, system)),
       m_WindowsDirectory(m_WindowsDirPath),
+      m_ProgramData(m_Temp->File("ProgramData")),
       m_LockName(pelmora::testing::ScratchLockName(*m_Temp)),
       m_CommandLock(m_LockName, pelmora::testing::kScratchLockWait),
-      m_Services{m_Faulty, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora-cli", m_CommandLock}
+      m_Services{m_Faulty, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli",
+                 m_CommandLock}
 {
 }
 
@@ -49,9 +53,11 @@ CliTestBed::CliTestBed(const CliTestBed& machine, AnotherProgram)
       m_Faulty(*m_Connection),
       m_WindowsDirPath(machine.m_WindowsDirPath),
       m_WindowsDirectory(m_WindowsDirPath),
+      m_ProgramData(m_Temp->File("ProgramData")),
       m_LockName(machine.m_LockName),
       m_CommandLock(m_LockName, pelmora::testing::kScratchLockWait),
-      m_Services{m_Faulty, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora-cli", m_CommandLock}
+      m_Services{m_Faulty, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli",
+                 m_CommandLock}
 {
 }
 
@@ -60,7 +66,7 @@ CliRun CliTestBed::Run(const std::vector<std::string>& args)
     std::ostringstream out;
     std::ostringstream err;
     CliRun run;
-    run.status = RunCli(args, out, err, m_Services);
+    run.status = RunCli(args, out, err, m_Services, m_Xml);
     run.out = out.str();
     run.err = err.str();
     return run;
@@ -84,6 +90,11 @@ std::string CliTestBed::WindowsDir() const { return (m_Temp->Path() / "Windows")
 std::string CliTestBed::LogoPath() const { return OemFileLocations::From(WindowsDir()).LogoPath; }
 
 std::string CliTestBed::InfoPath() const { return OemFileLocations::From(WindowsDir()).InfoPath; }
+
+std::string CliTestBed::MirrorLogoPath() const
+{
+    return (m_Temp->Path() / "Windows" / "System32" / "oemlogo.bmp").string();
+}
 
 std::string CliTestBed::ReadBytes(const std::string& path) { return pelmora::testing::ReadBytes(path); }
 

@@ -3,8 +3,10 @@
 #include "oem/AppServices.h"
 #include "platform/LocalFiles.h"
 #include "platform/qt/QtPictures.h"
+#include "platform/qt/QtXmlWriter.h"
 #include "testing/FakeFaultyRegistry.h"
 #include "testing/FakeProcesses.h"
+#include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
 #include "testing/TempDir.h"
 
@@ -21,8 +23,9 @@ struct CliRun {
     std::string err;
 };
 
-// The System folder under the temporary Windows directory.
-enum class SystemFolder { Present, Missing, IsFile, NoWindowsDirectory };
+// The System folder under the temporary Windows directory; Current adds System32, as a Windows
+// that reads the OEMInformation key has.
+enum class SystemFolder { Present, Current, Missing, IsFile, NoWindowsDirectory };
 
 // A scratch store and a temporary Windows directory, with the real file and picture backends and
 // the real command lock; the store is reached through a FaultyRegistry, so a test can act between
@@ -45,6 +48,7 @@ public:
     std::string LogoPath() const;
     std::string InfoPath() const;
     std::string File(const std::string& name) const { return m_Temp->File(name); }
+    std::string MirrorLogoPath() const;  // <WindowsDir>/System32/oemlogo.bmp
     const std::string& CommandLockName() const { return m_LockName; }
 
     static std::string ReadBytes(const std::string& path);
@@ -59,9 +63,11 @@ private:
     std::string m_WindowsDirPath;
     pelmora::testing::FakeWindowsDirectory m_WindowsDirectory;
     pelmora::testing::FakeProcesses m_Processes;
+    pelmora::testing::FakeProgramData m_ProgramData;
     std::string m_LockName;
     NamedLock m_CommandLock;
     AppServices m_Services;
+    QtXmlWriter m_Xml;
 };
 
 }  // namespace pelmora::cli::testing

@@ -53,8 +53,10 @@ Win32ProgramTest::Win32ProgramTest()
     : m_Registry(pelmora::testing::MakeScratchRegistry()),
       m_WindowsDir(m_Dir.Path().string()),
       m_WindowsDirectory(m_WindowsDir),
+      m_ProgramData(m_Dir.File("ProgramData")),
       m_CommandLock(pelmora::testing::ScratchLockName(m_Dir), pelmora::testing::kScratchLockWait),
-      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora", m_CommandLock}
+      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora",
+                 m_CommandLock}
 {
     std::filesystem::create_directory(m_Dir.Path() / "System");
 }

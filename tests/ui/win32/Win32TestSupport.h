@@ -11,6 +11,7 @@
 #include "registry/RegString.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeProcesses.h"
+#include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
 #include "testing/ScratchLock.h"
 #include "testing/ScratchRegistry.h"
@@ -68,6 +69,7 @@ protected:
     LocalFiles m_Files;
     WicPictures m_Pictures;
     pelmora::testing::FakeProcesses m_Processes;
+    pelmora::testing::FakeProgramData m_ProgramData;
     NamedLock m_CommandLock;
     AppServices m_Services;
     pelmora::testing::FakeDialogs m_Dialogs;
