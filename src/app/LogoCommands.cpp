@@ -5,15 +5,18 @@
 #include "branding/BrandingChange.h"
 #include "branding/LogoMirror.h"
 #include "branding/OemInformation.h"
+#include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "platform/FileNameCase.h"
+#include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 
 namespace pelmora {
 
-LogoCommands::LogoCommands(ViewPort& view, DialogPort& dialogs, AppServices& services)
-    : m_View(view), m_Dialogs(dialogs), m_Services(services)
+LogoCommands::LogoCommands(ViewPort& view, DialogPort& dialogs, AppServices& services,
+                           const std::optional<std::string>& unreadAtStart)
+    : m_View(view), m_Dialogs(dialogs), m_Services(services), m_UnreadAtStart(unreadAtStart)
 {
 }
 
@@ -39,30 +42,49 @@ void LogoCommands::Select()
 
 void LogoCommands::ApplySelected()
 {
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
+        return;
     std::optional<FailureReport> failures = Install();
     if (!failures)
         return;
-    // Stored before the message, so a path that was not stored is reported instead of it.
+    // Stored and committed with the Logo value before the message, so a path that was not stored
+    // is reported instead of it.
     failures->Check(
         WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text(form1::kPathBox)),
         "The logo's path was not stored");
+    failures->Check(scope.CommitValues(), "The values were not stored");
     ReportInstalled(*failures);
 }
 
 void LogoCommands::Apply()
 {
-    if (const std::optional<FailureReport> failures = Install())
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
+        return;
+    if (std::optional<FailureReport> failures = Install()) {
+        failures->Check(scope.CommitValues(), "The values were not stored");
         ReportInstalled(*failures);
+    }
 }
 
 void LogoCommands::Remove()
 {
     if (m_View.Text(form1::kPathBox).empty()) {
+        if (m_UnreadAtStart) {
+            ShowStop(m_Dialogs, "The logo was not removed: the stored values could not be read when the program "
+                                "started (" + Why(*m_UnreadAtStart) + "), so the empty path box does not show what "
+                                "is stored. Start the program again.");
+            return;
+        }
         m_Dialogs.ShowMessage("no logo to remove", "Corvexa", MessageStyle::Stop);
         return;
     }
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
+        return;
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
         return;
     const BrandingPlaces places = BrandingPlacesOf(*locations, m_Services);
     if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, places, {})) {
@@ -81,10 +103,20 @@ void LogoCommands::Remove()
     CheckAll(failures, RemoveLogoMirror(m_Services.files, registry, places));
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""),
                    "The logo's stored path was not cleared");
+    failures.Check(scope.CommitValues(), "The values were not cleared");
     m_View.SetPicture(form1::kCurrentLogo, nullptr);
-    m_View.SetText(form1::kPathBox, ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""));
+    // Read back: a read that fails leaves the path box as it is rather than showing it empty.
+    const RegReadCheck readBack(registry);
+    const std::string stored = ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", "");
+    const std::optional<std::string> unread = readBack.Failure();
+    if (!unread)
+        m_View.SetText(form1::kPathBox, stored);
     if (!failures.Empty()) {
         ShowStop(m_Dialogs, failures.Text("The logo was not fully removed."));
+        return;
+    }
+    if (unread) {
+        ShowStop(m_Dialogs, "The logo was removed, but its stored path could not be read back: " + Why(*unread) + ".");
         return;
     }
     m_Dialogs.ShowMessage("This will removing oemlogo", "Pelmora", MessageStyle::Exclamation);

@@ -14,7 +14,9 @@ namespace pelmora {
 // The main window's logo commands, with the picture they hold between them.
 class LogoCommands {
 public:
-    LogoCommands(ViewPort& view, DialogPort& dialogs, AppServices& services);
+    // `unreadAtStart`: why start-up could not read the stored fields, if it could not.
+    LogoCommands(ViewPort& view, DialogPort& dialogs, AppServices& services,
+                 const std::optional<std::string>& unreadAtStart);
 
     void Select();         // choose a picture: the path box and the held picture change together
     void ApplySelected();  // install it, then store its path
@@ -33,6 +35,7 @@ private:
     ViewPort& m_View;
     DialogPort& m_Dialogs;
     AppServices& m_Services;
+    const std::optional<std::string>& m_UnreadAtStart;
 
     std::shared_ptr<const Picture> m_Held;  // the selection holder Image3
     std::string m_HeldFor;                  // the path box text the held picture was loaded for

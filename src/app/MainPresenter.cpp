@@ -3,6 +3,7 @@
 #include "app/MainWindowControls.h"
 #include "app/VisitCounter.h"
 #include "oem/OemFileLocations.h"
+#include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 #include "registry/SettingsStore.h"
@@ -41,8 +42,8 @@ MainPresenter::MainPresenter(ViewPort& view, DialogPort& dialogs, AppShell& shel
     : m_View(view),
       m_Shell(shell),
       m_Services(services),
-      m_Logo(view, dialogs, services),
-      m_Oem(view, dialogs, services)
+      m_Logo(view, dialogs, services, m_UnreadAtStart),
+      m_Oem(view, dialogs, services, m_UnreadAtStart)
 {
 }
 
@@ -79,9 +80,11 @@ void MainPresenter::LoadStoredFields()
     auto stored = [&](const char* key, const char* name) {
         return ReadRegString(m_Services.registry, RegRoot::LocalMachine, key, name, "");
     };
+    const RegReadCheck reads(m_Services.registry);
     m_View.SetText(form1::kPathBox, stored(kReadKey, ""));
     m_View.SetText(form1::kManufacturer, stored(kOemKey, "Manufacture"));
     m_View.SetText(form1::kModel, stored(kOemKey, "Model"));
+    m_UnreadAtStart = reads.Failure();
     m_View.SetText(form1::kWindowsDirBox, FindWindowsDir(m_Services.windowsDirectory));
     m_View.SetText(form1::kWindowsDir, m_View.Text(form1::kWindowsDirBox));
 }

@@ -7,6 +7,8 @@
 #include "platform/DialogPort.h"
 #include "platform/ViewPort.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace pelmora {
@@ -42,6 +44,8 @@ private:
     ViewPort& m_View;
     AppShell& m_Shell;
     AppServices& m_Services;
+    // Why the stored fields could not be read at start-up: their empty boxes then prove nothing.
+    std::optional<std::string> m_UnreadAtStart;
     LogoCommands m_Logo;
     OemCommands m_Oem;
 };

@@ -4,9 +4,11 @@
 #include "app/MainWindowControls.h"
 #include "branding/BrandingChange.h"
 #include "branding/OemInformation.h"
+#include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "oem/OemInfoLayout.h"
 #include "oem/OemInfoWriter.h"
+#include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 
@@ -20,8 +22,9 @@ constexpr const char* kClearedByRemoval[] = {"Manufacture", "Model", "web addres
 
 }  // namespace
 
-OemCommands::OemCommands(ViewPort& view, DialogPort& dialogs, AppServices& services)
-    : m_View(view), m_Dialogs(dialogs), m_Services(services)
+OemCommands::OemCommands(ViewPort& view, DialogPort& dialogs, AppServices& services,
+                         const std::optional<std::string>& unreadAtStart)
+    : m_View(view), m_Dialogs(dialogs), m_Services(services), m_UnreadAtStart(unreadAtStart)
 {
 }
 
@@ -45,6 +48,9 @@ void OemCommands::Apply()
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
         return;
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
+        return;
     const BrandingPlaces places = BrandingPlacesOf(*locations, m_Services);
     const OemValues mirrored = ManufacturerAndModel(manufacturer, model);
     if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, places, mirrored)) {
@@ -58,9 +64,10 @@ void OemCommands::Apply()
                    "The value Manufacture was not stored");
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", model),
                    "The value Model was not stored");
+    CheckAll(failures, MirrorOemValues(registry, places, mirrored));
+    failures.Check(scope.CommitValues(), "The values were not stored");
     failures.Check(WriteShortLayout(m_Services.files, locations->InfoPath, manufacturer, model),
                    locations->InfoPath + " was not written");
-    CheckAll(failures, MirrorOemValues(registry, places, mirrored));
     if (!failures.Empty()) {
         ShowStop(m_Dialogs, failures.Text("The OEM information was not fully saved."));
         return;
@@ -72,11 +79,21 @@ void OemCommands::Apply()
 void OemCommands::Remove()
 {
     if (m_View.Text(form1::kManufacturer).empty()) {
+        if (m_UnreadAtStart) {
+            ShowStop(m_Dialogs, "The OEM information was not removed: the stored values could not be read when the "
+                                "program started (" + Why(*m_UnreadAtStart) + "), so the empty manufacturer box does "
+                                "not show what is stored. Start the program again.");
+            return;
+        }
         m_Dialogs.ShowMessage("All Ready removed OEM information", "Pelmora\"", MessageStyle::Information);
         return;
     }
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
+        return;
+    // Held from the factory backup on; the notice below holds only this lock, not the store.
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
         return;
     const BrandingPlaces places = BrandingPlacesOf(*locations, m_Services);
     if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, places, {})) {
@@ -99,10 +116,22 @@ void OemCommands::Remove()
                        std::string("The value ") + name + " was not cleared");
     }
     CheckAll(failures, MirrorOemValues(registry, places, ClearedByRemoval()));
-    m_View.SetText(form1::kManufacturer, ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", ""));
-    m_View.SetText(form1::kModel, ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", ""));
+    failures.Check(scope.CommitValues(), "The values were not cleared");
+
+    // Read back: a read that fails leaves the boxes as they are rather than showing them empty.
+    const RegReadCheck readBack(registry);
+    const std::string manufacturer = ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", "");
+    const std::string model = ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", "");
+    const std::optional<std::string> unread = readBack.Failure();
+    if (!unread) {
+        m_View.SetText(form1::kManufacturer, manufacturer);
+        m_View.SetText(form1::kModel, model);
+    }
     if (!failures.Empty())
         ShowStop(m_Dialogs, failures.Text("The OEM information file was removed, but not every stored value was cleared."));
+    else if (unread)
+        ShowStop(m_Dialogs, "The OEM information was removed, but the stored manufacturer and model could not be read "
+                            "back: " + Why(*unread) + ".");
 }
 
 }  // namespace pelmora

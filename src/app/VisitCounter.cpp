@@ -1,5 +1,7 @@
 #include "app/VisitCounter.h"
 
+#include "registry/RegReadCheck.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -47,7 +49,12 @@ std::string NextVisitCount(const std::string& stored)
 
 std::string RegisterVisit(SettingsStore& settings, const std::string& application)
 {
-    const std::string shown = NextVisitCount(settings.GetSetting(application, "Run", "Run", "0"));
+    const RegReadCheck read(settings.Registry());
+    const std::string stored = settings.GetSetting(application, "Run", "Run", "0");
+    // A counter that could not be read is unknown: counting on from nothing would reset it.
+    if (read.Failure())
+        return "";
+    const std::string shown = NextVisitCount(stored);
     settings.SaveSetting(application, "Run", "Run", shown);
     return shown;
 }

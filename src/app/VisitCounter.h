@@ -11,7 +11,8 @@ namespace pelmora {
 std::string NextVisitCount(const std::string& stored);
 
 // Counts this start in the settings store (application, "Run", "Run") and returns the text shown.
-// Nothing stored counts as zero earlier starts, so the first start shows 1.
+// Nothing stored counts as zero earlier starts, so the first start shows 1. A counter that cannot
+// be read is neither shown nor saved (empty text).
 std::string RegisterVisit(SettingsStore& settings, const std::string& application);
 
 }  // namespace pelmora

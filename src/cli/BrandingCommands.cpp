@@ -1,11 +1,14 @@
 #include "CliArgs.h"
 #include "Commands.h"
+#include "ConsoleDialogs.h"
 #include "branding/FactoryBackup.h"
 #include "branding/OemInformation.h"
 #include "branding/RegExport.h"
 #include "branding/UnattendExport.h"
+#include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "oem/OemFileLocations.h"
+#include "registry/RegReadCheck.h"
 
 namespace pelmora::cli {
 
@@ -36,7 +39,14 @@ int Written(CliContext& context, const Status& status, const std::string& what, 
 int ExportUnattendCommand(std::span<const std::string> args, CliContext& context)
 {
     const std::string path = FileArgument(args);
+    const RegReadCheck reads(context.services.registry);
     const OemValues values = ReadOemInformation(context.services.registry);
+    // A value that could not be read would be exported as one that is not set.
+    if (const std::optional<std::string> unread = reads.Failure()) {
+        context.err << "The answer file was not written to " << path << ": the stored values could not be read: "
+                    << Why(*unread) << ".\n";
+        return 1;
+    }
     return Written(context, ExportUnattend(context.services.files, context.xml, values, path), "The answer file", path);
 }
 
@@ -56,6 +66,11 @@ int RestoreFactoryCommand(std::span<const std::string> args, CliContext& context
         context.err << "No Windows directory was found, so there is no factory branding to put back.\n";
         return 1;
     }
+    // Like every command that changes the branding: one at a time, its values in one transaction.
+    ConsoleDialogs dialogs(context.out, context.err);
+    CommandScope scope(services, dialogs);
+    if (!scope)
+        return dialogs.ExitStatus();
     const OemFileLocations locations = OemFileLocations::From(windowsDir);
     const BrandingPlaces places =
         LocateBranding(services.programData, windowsDir, locations.LogoPath, locations.InfoPath);
@@ -66,6 +81,7 @@ int RestoreFactoryCommand(std::span<const std::string> args, CliContext& context
     }
     FailureReport failures;
     CheckAll(failures, restore.steps);
+    failures.Check(scope.CommitValues(), "The values were not put back");
     if (!failures.Empty()) {
         context.err << failures.Text("The factory branding was not fully put back.") << '\n';
         return 1;

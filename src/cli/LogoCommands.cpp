@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "ConsoleDialogs.h"
 #include "ConsoleMainWindow.h"
+#include "oem/CommandScope.h"
 
 #include <filesystem>
 
@@ -47,6 +48,10 @@ int RemoveLogoCommand(std::span<const std::string> args, CliContext& context)
 {
     ExpectPositionals(ParseOptions(args, {}), {});
     ConsoleDialogs dialogs(context.out, context.err);
+    // Held from the window's reads: the path it loads decides whether there is a logo to remove.
+    const CommandLockHold lock(context.services, dialogs);
+    if (!lock)
+        return dialogs.ExitStatus();
     ConsoleMainWindow window(context.services, dialogs);
     window.Presenter().RemoveLogo();
     return dialogs.ExitStatus();

@@ -4,6 +4,7 @@
 #include "ConsoleMainWindow.h"
 #include "ConsoleView.h"
 #include "app/MainWindowControls.h"
+#include "oem/CommandScope.h"
 #include "support/SupportEditorControls.h"
 #include "support/SupportEditorPresenter.h"
 
@@ -43,6 +44,10 @@ int RemoveOemCommand(std::span<const std::string> args, CliContext& context)
 {
     ExpectPositionals(ParseOptions(args, {}), {});
     ConsoleDialogs dialogs(context.out, context.err);
+    // Held from the window's reads: the manufacturer it loads decides whether there is anything to remove.
+    const CommandLockHold lock(context.services, dialogs);
+    if (!lock)
+        return dialogs.ExitStatus();
     ConsoleMainWindow window(context.services, dialogs);
     window.Presenter().RemoveOemInformation();
     return dialogs.ExitStatus();
@@ -58,6 +63,10 @@ int ApplySupportCommand(std::span<const std::string> args, CliContext& context)
 
     // The editor as it opens, with the given fields typed over what it loaded.
     ConsoleDialogs dialogs(context.out, context.err);
+    // Held from the editor's reads to its writes: what it writes back is still what is stored.
+    const CommandLockHold lock(context.services, dialogs);
+    if (!lock)
+        return dialogs.ExitStatus();
     ConsoleView view;
     SupportEditorPresenter editor(view, dialogs, context.services);
     editor.Load();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FilePort.h"
+#include "platform/NamedLock.h"
 #include "platform/PicturePort.h"
 #include "platform/ProcessPort.h"
 #include "platform/ProgramData.h"
@@ -20,6 +21,8 @@ struct AppServices {
     ProcessPort& processes;
     ProgramDataSource& programData;  // where an installation's factory branding is kept
     std::string executableName;  // the running program's file name without extension
+    // Held by each command that changes the stored values or the OEM files (CommandScope).
+    NamedLock& commandLock;
 };
 
 }  // namespace pelmora

@@ -60,6 +60,7 @@ public:
     long DeleteValue(RegKey key, const std::string& name) override;
     long DeleteTree(RegRoot root, const std::string& path) override;
     std::string DescribeError(long code) override;
+    RegReadFailures ReadFailures() const override { return m_ReadFailures; }
 
     long BeginChanges() override;
     long CommitChanges() override;
@@ -93,6 +94,8 @@ private:
 
     // Records a failure, warns once and gives the result code for it.
     long Fail(long code, std::string text);
+    // Counts a read the hive could not answer.
+    long Read(long code);
     long FailChange(int error);
 
     HiveRegistryOptions m_Options;
@@ -107,6 +110,7 @@ private:
     long m_LastCode = kRegSuccess;
     std::string m_LastText;
     bool m_Warned = false;
+    RegReadFailures m_ReadFailures;
 };
 
 }  // namespace pelmora

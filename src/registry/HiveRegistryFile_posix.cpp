@@ -204,6 +204,13 @@ long HiveRegistry::FailChange(int error)
     return Fail(kIoFailed, "cannot change the registry hive " + m_Options.path + ": " + std::strerror(error ? error : EIO));
 }
 
+long HiveRegistry::Read(long code)
+{
+    if (IsReadFailure(code))
+        m_ReadFailures.Note(DescribeError(code));
+    return code;
+}
+
 long HiveRegistry::Fail(long code, std::string text)
 {
     m_LastCode = code;

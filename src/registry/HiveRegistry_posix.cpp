@@ -65,7 +65,7 @@ long HiveRegistry::OpenKey(RegRoot, const std::string& path, RegKey& key)
     long code = kRegSuccess;
     hive_h* hive = Hive(code);
     if (!hive)
-        return code;
+        return Read(code);
     std::vector<std::string> parts = SplitKeyPath(path);
     if (!hivenodes::FindKey(hive, parts))
         return kRegFileNotFound;
@@ -81,7 +81,7 @@ long HiveRegistry::QueryValue(RegKey key, const std::string& name, std::uint32_t
     long code = kRegSuccess;
     const hive_node_h node = Node(key, code);
     if (!node)
-        return code;
+        return Read(code);
     StoredValue value;
     if (!hivenodes::FindValue(m_Hive, node, name, value))
         return kRegFileNotFound;
@@ -173,10 +173,10 @@ long HiveRegistry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
     long code = kRegSuccess;
     const hive_node_h node = Node(key, code);
     if (!node)
-        return code;
+        return Read(code);
     std::vector<StoredValue> stored;
     if (!hivenodes::ReadValues(m_Hive, node, stored))
-        return Fail(kCorrupt, "the registry hive " + m_Options.path + " is damaged: a value cannot be read");
+        return Read(Fail(kCorrupt, "the registry hive " + m_Options.path + " is damaged: a value cannot be read"));
     for (const StoredValue& value : stored)
         values.push_back({ListedName(value.name), value.type, AnsiData(value)});
     return kRegSuccess;
@@ -188,10 +188,10 @@ long HiveRegistry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
     long code = kRegSuccess;
     const hive_node_h node = Node(key, code);
     if (!node)
-        return code;
+        return Read(code);
     const std::unique_ptr<hive_node_h, decltype(&std::free)> children(hivex_node_children(m_Hive, node), &std::free);
     if (!children)
-        return Fail(kCorrupt, "the registry hive " + m_Options.path + " is damaged: a key cannot be read");
+        return Read(Fail(kCorrupt, "the registry hive " + m_Options.path + " is damaged: a key cannot be read"));
     for (const hive_node_h* child = children.get(); *child; ++child) {
         const std::unique_ptr<char, decltype(&std::free)> name(hivex_node_name(m_Hive, *child), &std::free);
         if (name)

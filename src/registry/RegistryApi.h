@@ -28,7 +28,29 @@ enum : long {
     kRegFileNotFound = 2,
     kRegAccessDenied = 5,
     kRegInvalidHandle = 6,
+    kRegInvalidParameter = 87,
     kRegMoreData = 234,
+    kRegKeyDeleted = 1018,
+};
+
+// Whether a read's result means the store could not be read (locked, unreadable, damaged), as
+// opposed to an answer: the key or value is absent, the buffer too small, the call wrong.
+inline bool IsReadFailure(long code)
+{
+    return code != kRegSuccess && code != kRegFileNotFound && code != kRegMoreData && code != kRegInvalidHandle &&
+           code != kRegInvalidParameter && code != kRegKeyDeleted;
+}
+
+// The reads a store could not answer so far: how many, and why the latest failed (naming the store).
+struct RegReadFailures {
+    std::uint64_t count = 0;
+    std::string latest;
+
+    void Note(std::string why)
+    {
+        ++count;
+        latest = std::move(why);
+    }
 };
 
 using RegKey = std::uintptr_t;  // an open key; 0 is no key
@@ -73,9 +95,15 @@ public:
     // The system's text for a result code.
     virtual std::string DescribeError(long code) = 0;
 
-    // Gathers the changes made until CommitChanges into one commit where a store can (an offline
-    // hive rewrites its whole file per commit); meanwhile no other program changes the store.
-    // Stores that commit every change on its own take these as no-ops. Pairs may nest.
+    // Every open, query or listing that failed because the store could not be read; a missing key
+    // or value is none. ReadRegString gives the default text for both: a command that must tell
+    // them apart looks here (RegReadCheck).
+    virtual RegReadFailures ReadFailures() const = 0;
+
+    // Gathers the changes made until CommitChanges into one commit where a store can (SQLite: one
+    // transaction; an offline hive: one rewrite of its file; advapi32: a kernel transaction where
+    // the system has them), held from the group's first change; meanwhile no other program
+    // changes the store. A store that cannot commits each change on its own. Pairs may nest.
     virtual long BeginChanges() { return kRegSuccess; }
     virtual long CommitChanges() { return kRegSuccess; }
     // Drops the changes made since BeginChanges where the store can.

@@ -28,6 +28,7 @@ public:
     long DeleteValue(RegKey key, const std::string& name) override;
     long DeleteTree(RegRoot root, const std::string& path) override;
     std::string DescribeError(long code) override;
+    RegReadFailures ReadFailures() const override { return m_ReadFailures; }
 
     long BeginChanges() override;
     long CommitChanges() override;
@@ -52,11 +53,14 @@ private:
     long Open(RegRoot root, const std::string& path, RegKey& key, bool create);
     // Remembers which store answered, so DescribeError asks it.
     long From(RegistryApi* store, long code);
+    // The same for a read, counting it when the store could not answer.
+    long ReadFrom(RegistryApi* store, long code);
 
     std::unique_ptr<RegistryApi> m_Software;
     std::unique_ptr<RegistryApi> m_Local;
     std::vector<std::optional<OpenedKey>> m_Keys;  // index + 1 is the handle
     RegistryApi* m_LastStore;
+    RegReadFailures m_ReadFailures;
 };
 
 }  // namespace pelmora

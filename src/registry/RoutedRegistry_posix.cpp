@@ -39,6 +39,13 @@ long RoutedRegistry::From(RegistryApi* store, long code)
     return code;
 }
 
+long RoutedRegistry::ReadFrom(RegistryApi* store, long code)
+{
+    if (IsReadFailure(code))
+        m_ReadFailures.Note(store->DescribeError(code));
+    return From(store, code);
+}
+
 long RoutedRegistry::Opened(RegKey key, OpenedKey*& opened)
 {
     opened = key == 0 || key > m_Keys.size() || !m_Keys[key - 1] ? nullptr : &*m_Keys[key - 1];
@@ -53,7 +60,7 @@ long RoutedRegistry::Open(RegRoot root, const std::string& path, RegKey& key, bo
     const long code = create ? route.store->CreateKey(root, route.path, inner)
                              : route.store->OpenKey(root, route.path, inner);
     if (code != kRegSuccess)
-        return From(route.store, code);
+        return create ? From(route.store, code) : ReadFrom(route.store, code);
     const OpenedKey opened{route.store, inner, root == RegRoot::LocalMachine && SplitKeyPath(path).empty()};
     const auto free = std::find_if(m_Keys.begin(), m_Keys.end(), [](const auto& slot) { return !slot; });
     if (free != m_Keys.end()) {
@@ -82,7 +89,7 @@ long RoutedRegistry::QueryValue(RegKey key, const std::string& name, std::uint32
     OpenedKey* opened = nullptr;
     if (const long code = Opened(key, opened); code != kRegSuccess)
         return code;
-    return From(opened->store, opened->store->QueryValue(opened->key, name, type, data, size));
+    return ReadFrom(opened->store, opened->store->QueryValue(opened->key, name, type, data, size));
 }
 
 long RoutedRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
@@ -110,7 +117,7 @@ long RoutedRegistry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
     OpenedKey* opened = nullptr;
     if (const long code = Opened(key, opened); code != kRegSuccess)
         return code;
-    return From(opened->store, opened->store->EnumValues(opened->key, values));
+    return ReadFrom(opened->store, opened->store->EnumValues(opened->key, values));
 }
 
 long RoutedRegistry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
@@ -127,7 +134,7 @@ long RoutedRegistry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
         std::sort(names.begin(), names.end(),
                   [](const std::string& a, const std::string& b) { return FoldRegistryName(a) < FoldRegistryName(b); });
     }
-    return From(opened->store, code);
+    return ReadFrom(opened->store, code);
 }
 
 long RoutedRegistry::DeleteValue(RegKey key, const std::string& name)

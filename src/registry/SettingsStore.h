@@ -18,6 +18,8 @@ public:
     Status SaveSetting(const std::string& application, const std::string& section,
                        const std::string& key, const std::string& value);
 
+    const RegistryApi& Registry() const { return m_Api; }
+
 private:
     RegistryApi& m_Api;
 };

@@ -31,9 +31,11 @@ struct SqliteRegistryOptions {
 
 // The registry off Windows: one SQLite file. Key paths and value names are compared without regard
 // to case and kept with their case; each value keeps its type code and bytes. Every write is one
-// transaction, so two running programs lose nothing. A file that cannot be used (corrupt, not a
-// database, unreadable, locked) is never changed or repaired: reads fail, writes fail with a
-// status, and one warning line goes to stderr. A read-only file is read but not written.
+// transaction, so two running programs lose nothing; a group of changes (BeginChanges) is one
+// transaction from its first change to CommitChanges, each change in it kept or undone whole. A
+// file that cannot be used (corrupt, not a database, unreadable, locked) is never changed or
+// repaired: reads fail and are counted (ReadFailures), writes fail with a status, and one warning
+// line goes to stderr. A read-only file is read but not written.
 class SqliteRegistry : public RegistryApi {
 public:
     explicit SqliteRegistry(SqliteRegistryOptions options);
@@ -53,6 +55,11 @@ public:
     long DeleteValue(RegKey key, const std::string& name) override;
     long DeleteTree(RegRoot root, const std::string& path) override;
     std::string DescribeError(long code) override;
+    RegReadFailures ReadFailures() const override { return m_ReadFailures; }
+
+    long BeginChanges() override;
+    long CommitChanges() override;
+    void AbandonChanges() override;
 
     const std::string& Path() const { return m_Options.path; }
 
@@ -67,8 +74,15 @@ private:
     bool OpenFile();
     bool SetUpSchema();
     long WriteSeed();
-    // Runs `body` inside one write transaction; its result decides between commit and rollback.
+    // Runs `body` as one change: in a transaction of its own, or inside the group being made; its
+    // result decides whether the change is kept.
     long InWriteTransaction(const std::function<long(sqlite3*)>& body);
+    long InOwnTransaction(sqlite3* db, const std::function<long(sqlite3*)>& body);
+    long InGroup(const std::function<long(sqlite3*)>& body);
+    // Ends the group's transaction: commits it, or rolls it back.
+    long EndGroup(bool commit);
+    // Counts a read the store could not answer.
+    long Read(long code);
     long KeyExists(sqlite3* db, RegRoot root, const std::string& foldedPath, bool& exists);
     const OpenedKey* Opened(RegKey key) const;
     RegKey AddHandle(RegRoot root, std::string foldedPath);
@@ -84,6 +98,13 @@ private:
     long m_LastCode = kRegSuccess;
     std::string m_LastText;
     bool m_Warned = false;
+    RegReadFailures m_ReadFailures;
+    int m_ChangeDepth = 0;
+    bool m_GroupOpen = false;  // the group's transaction has begun
+    // What ended the group's transaction before its end (it could not begin, or SQLite rolled
+    // it back after a failure): every later change of the group fails with it.
+    long m_GroupLost = kRegSuccess;
+    std::string m_GroupLostText;
 };
 
 // $PELMORA_REGISTRY, else $XDG_CONFIG_HOME/pelmora/registry.sqlite3, else

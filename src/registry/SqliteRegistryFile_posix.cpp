@@ -125,9 +125,9 @@ bool SqliteRegistry::SetUpSchema()
         Fail(sqlitestore::kBadDb, "the registry store " + m_Options.path + " holds another program's database");
         return false;
     }
-    // An empty file: set it up, unless another program did so meanwhile.
-    m_Ready = true;  // InWriteTransaction asks for the connection
-    const long code = InWriteTransaction([this](sqlite3* db) -> long {
+    // An empty file: set it up, unless another program did so meanwhile. Never inside a group of
+    // changes: abandoning them must not take the tables away.
+    const long code = InOwnTransaction(m_Db, [this](sqlite3* db) -> long {
         bool ours = false;
         bool any = false;
         if (const int code = sqlitestore::ReadSchemaState(db, ours, any); code != SQLITE_OK)
@@ -155,22 +155,6 @@ long SqliteRegistry::WriteSeed()
             return Fail(code);
     }
     return kRegSuccess;
-}
-
-long SqliteRegistry::InWriteTransaction(const std::function<long(sqlite3*)>& body)
-{
-    sqlite3* db = Connection();
-    if (!db)
-        return m_LastCode;
-    if (const int code = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr); code != SQLITE_OK)
-        return Fail(code);
-    long result = body(db);
-    if (result == kRegSuccess)
-        if (const int code = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr); code != SQLITE_OK)
-            result = Fail(code);
-    if (result != kRegSuccess)
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    return result;
 }
 
 long SqliteRegistry::Fail(int sqliteCode)
@@ -202,6 +186,13 @@ long SqliteRegistry::Fail(int sqliteCode)
         return Fail(sqlitestore::kIoFailed,
                     "the registry store " + path + " failed: " + sqlite3_errstr(sqliteCode));
     }
+}
+
+long SqliteRegistry::Read(long code)
+{
+    if (IsReadFailure(code))
+        m_ReadFailures.Note(DescribeError(code));
+    return code;
 }
 
 long SqliteRegistry::Fail(long code, std::string text)

@@ -60,11 +60,11 @@ long SqliteRegistry::OpenKey(RegRoot root, const std::string& path, RegKey& key)
     key = 0;
     sqlite3* db = Connection();
     if (!db)
-        return m_LastCode;
+        return Read(m_LastCode);
     std::string folded = FoldedPath(path);
     bool exists = false;
     if (const long code = KeyExists(db, root, folded, exists); code != kRegSuccess)
-        return code;
+        return Read(code);
     if (!exists)
         return kRegFileNotFound;
     key = AddHandle(root, std::move(folded));
@@ -81,14 +81,14 @@ long SqliteRegistry::QueryValue(RegKey key, const std::string& name, std::uint32
         return sqlitestore::kInvalidParameter;
     sqlite3* db = Connection();
     if (!db)
-        return m_LastCode;
+        return Read(m_LastCode);
     SqliteStatement select(db, "SELECT type, data FROM vals WHERE root = ? AND path = ? AND fold = ?");
     select.Bind(1, static_cast<std::int64_t>(opened->root)).Bind(2, opened->path).Bind(3, FoldRegistryName(name));
     const int code = select.Step();
     if (code == SQLITE_DONE)
         return kRegFileNotFound;
     if (code != SQLITE_ROW)
-        return Fail(code);
+        return Read(Fail(code));
 
     const std::string bytes = select.Bytes(1);
     const auto needed = static_cast<std::uint32_t>(bytes.size());
@@ -155,14 +155,14 @@ long SqliteRegistry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
         return kRegInvalidHandle;
     sqlite3* db = Connection();
     if (!db)
-        return m_LastCode;
+        return Read(m_LastCode);
     // In the order they were first written, as the platform lists them.
     SqliteStatement select(db, "SELECT name, type, data FROM vals WHERE root = ? AND path = ? ORDER BY rowid");
     select.Bind(1, static_cast<std::int64_t>(opened->root)).Bind(2, opened->path);
     int code;
     while ((code = select.Step()) == SQLITE_ROW)
         values.push_back({select.Bytes(0), static_cast<std::uint32_t>(select.Int(1)), select.Bytes(2)});
-    return code == SQLITE_DONE ? kRegSuccess : Fail(code);
+    return code == SQLITE_DONE ? kRegSuccess : Read(Fail(code));
 }
 
 long SqliteRegistry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
@@ -173,13 +173,13 @@ long SqliteRegistry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
         return kRegInvalidHandle;
     sqlite3* db = Connection();
     if (!db)
-        return m_LastCode;
+        return Read(m_LastCode);
     SqliteStatement select(db, "SELECT name FROM keys WHERE root = ? AND parent = ? ORDER BY path");
     select.Bind(1, static_cast<std::int64_t>(opened->root)).Bind(2, opened->path);
     int code;
     while ((code = select.Step()) == SQLITE_ROW)
         names.push_back(select.Bytes(0));
-    return code == SQLITE_DONE ? kRegSuccess : Fail(code);
+    return code == SQLITE_DONE ? kRegSuccess : Read(Fail(code));
 }
 
 long SqliteRegistry::DeleteValue(RegKey key, const std::string& name)

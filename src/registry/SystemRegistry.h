@@ -3,12 +3,17 @@
 #include "registry/RegistryApi.h"
 
 #include <memory>
+#include <string>
 
 namespace pelmora {
 
 // The registry the program uses: advapi32 on Windows; elsewhere the SQLite store at its default
 // path, seeded with the machine's registration facts when it is first created.
 std::unique_ptr<RegistryApi> MakeSystemRegistry();
+
+// The name of the lock every command that changes the store or the OEM files holds: off Windows a
+// lock file beside the store (empty when the store has no place), on Windows a named mutex.
+std::string CommandLockName();
 
 // The same registry for a program that only looks: elsewhere the store is opened read-only, and
 // null when its file does not exist yet (nothing is created or seeded).

@@ -16,6 +16,12 @@ std::unique_ptr<RegistryApi> MakeSystemRegistry()
     return std::make_unique<SqliteRegistry>(std::move(options));
 }
 
+std::string CommandLockName()
+{
+    const std::string store = DefaultRegistryPath();
+    return store.empty() ? store : store + ".lock";
+}
+
 std::unique_ptr<RegistryApi> OpenSystemRegistryForReading()
 {
     SqliteRegistryOptions options;

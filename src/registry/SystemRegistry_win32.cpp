@@ -9,6 +9,12 @@ std::unique_ptr<RegistryApi> MakeSystemRegistry()
     return std::make_unique<Win32Registry>();
 }
 
+std::string CommandLockName()
+{
+    // Machine-wide, as the registry and the System folder are.
+    return "Global\\Pelmora.Commands";
+}
+
 std::unique_ptr<RegistryApi> OpenSystemRegistryForReading() { return std::make_unique<Win32Registry>(); }
 
 }  // namespace pelmora

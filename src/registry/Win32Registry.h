@@ -1,7 +1,10 @@
 #pragma once
 
 #include "registry/RegistryApi.h"
+#include "registry/Win32Transaction.h"
 
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,7 +18,10 @@ struct RegRootRedirect {
 };
 
 // The registry through advapi32's ANSI entry points, each call forwarded as it is and its result
-// code returned unchanged.
+// code returned unchanged. A group of changes (BeginChanges) runs in a kernel transaction from its
+// first change where the system has one: its keys are opened and created transacted, so what is
+// written through them is committed together or not at all (DeleteTree stays outside it). Without
+// one (Wine) each change is committed on its own, as advapi32 does, and abandoning drops nothing.
 class Win32Registry : public RegistryApi {
 public:
     Win32Registry() = default;
@@ -34,12 +40,26 @@ public:
     long DeleteValue(RegKey key, const std::string& name) override;
     long DeleteTree(RegRoot root, const std::string& path) override;
     std::string DescribeError(long code) override;
+    RegReadFailures ReadFailures() const override { return m_ReadFailures; }
+
+    long BeginChanges() override;
+    long CommitChanges() override;
+    void AbandonChanges() override;
 
 private:
     // The root and path the call goes to after redirection.
     RegRoot Target(RegRoot root, std::string& path) const;
+    // The group's transaction, begun at its first change; null outside a group or without one.
+    Win32Transaction* Transaction();
+    // Counts a read the registry could not answer; `what` names the key.
+    long Read(long code, const std::string& what);
+    std::string KeyName(RegKey key) const;
 
     std::vector<RegRootRedirect> m_Redirects;
+    std::map<RegKey, std::string> m_KeyNames;  // as the caller named them, for messages
+    RegReadFailures m_ReadFailures;
+    int m_ChangeDepth = 0;
+    std::unique_ptr<Win32Transaction> m_Transaction;
 };
 
 }  // namespace pelmora

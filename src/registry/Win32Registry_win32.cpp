@@ -20,7 +20,41 @@ HKEY Handle(RegKey key)
     return reinterpret_cast<HKEY>(key);
 }
 
+std::string RootName(RegRoot root)
+{
+    switch (root) {
+    case RegRoot::ClassesRoot: return "HKEY_CLASSES_ROOT";
+    case RegRoot::CurrentUser: return "HKEY_CURRENT_USER";
+    case RegRoot::LocalMachine: return "HKEY_LOCAL_MACHINE";
+    }
+    return "the registry";
+}
+
 }  // namespace
+
+long Win32Registry::Read(long code, const std::string& what)
+{
+    if (IsReadFailure(code))
+        m_ReadFailures.Note(what + " cannot be read: " + SystemErrorText(static_cast<unsigned long>(code)));
+    return code;
+}
+
+std::string Win32Registry::KeyName(RegKey key) const
+{
+    const auto named = m_KeyNames.find(key);
+    return named == m_KeyNames.end() ? std::string("a registry key") : "the registry key " + named->second;
+}
+
+Win32Transaction* Win32Registry::Transaction()
+{
+    if (m_ChangeDepth == 0)
+        return nullptr;
+    // A system whose transactions fail to begin still changes the registry, one change at a time.
+    long ignored = ERROR_SUCCESS;
+    if (!m_Transaction)
+        m_Transaction = Win32Transaction::Begin(ignored);
+    return m_Transaction.get();
+}
 
 RegRoot Win32Registry::Target(RegRoot root, std::string& path) const
 {
@@ -37,10 +71,18 @@ long Win32Registry::OpenKey(RegRoot root, const std::string& path, RegKey& key)
 {
     std::string target = path;
     const RegRoot base = Target(root, target);
-    HKEY opened = nullptr;
-    const long code = RegOpenKeyA(Handle(base), target.c_str(), &opened);
+    void* opened = nullptr;
+    long code;
+    // Inside a group, once it has changed something, reads see its changes.
+    if (m_Transaction)
+        code = m_Transaction->OpenKey(Handle(base), target.c_str(), opened);
+    else
+        code = RegOpenKeyA(Handle(base), target.c_str(), reinterpret_cast<HKEY*>(&opened));
     key = code == ERROR_SUCCESS ? reinterpret_cast<RegKey>(opened) : 0;
-    return code;
+    const std::string name = RootName(root) + (path.empty() ? "" : "\\" + path);
+    if (key)
+        m_KeyNames[key] = name;
+    return Read(code, "the registry key " + name);
 }
 
 long Win32Registry::QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data,
@@ -54,16 +96,25 @@ long Win32Registry::QueryValue(RegKey key, const std::string& name, std::uint32_
         *type = storedType;
     if (size)
         *size = storedSize;
-    return code;
+    return Read(code, KeyName(key));
 }
 
 long Win32Registry::CreateKey(RegRoot root, const std::string& path, RegKey& key)
 {
     std::string target = path;
     const RegRoot base = Target(root, target);
-    HKEY created = nullptr;
-    const long code = RegCreateKeyA(Handle(base), target.c_str(), &created);
+    void* created = nullptr;
+    long code = ERROR_SUCCESS;
+    if (Win32Transaction* transaction = Transaction()) {
+        code = transaction->CreateKey(Handle(base), target.c_str(), created);
+        if (code == ERROR_CALL_NOT_IMPLEMENTED)
+            m_Transaction.reset();  // the system has the entry point, but no transactions behind it
+    }
+    if (!m_Transaction)
+        code = RegCreateKeyA(Handle(base), target.c_str(), reinterpret_cast<HKEY*>(&created));
     key = code == ERROR_SUCCESS ? reinterpret_cast<RegKey>(created) : 0;
+    if (key)
+        m_KeyNames[key] = RootName(root) + (path.empty() ? "" : "\\" + path);
     return code;
 }
 
@@ -75,6 +126,7 @@ long Win32Registry::SetValue(RegKey key, const std::string& name, std::uint32_t 
 
 long Win32Registry::CloseKey(RegKey key)
 {
+    m_KeyNames.erase(key);
     return RegCloseKey(Handle(key));
 }
 
@@ -86,7 +138,7 @@ long Win32Registry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
     const long info = RegQueryInfoKeyA(Handle(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                        &longestName, &largestData, nullptr, nullptr);
     if (info != ERROR_SUCCESS)
-        return info;
+        return Read(info, KeyName(key));
     // Room for a NUL the ANSI query may add; a buffer still too small grows and the value is asked again.
     std::string name(longestName + 1, '\0');
     std::string data(largestData + 2, '\0');
@@ -104,7 +156,7 @@ long Win32Registry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
             continue;
         }
         if (code != ERROR_SUCCESS)
-            return code;
+            return Read(code, KeyName(key));
         values.push_back({name.substr(0, nameSize), type, data.substr(0, dataSize)});
         ++index;
     }
@@ -120,7 +172,7 @@ long Win32Registry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
         if (code == ERROR_NO_MORE_ITEMS)
             return ERROR_SUCCESS;
         if (code != ERROR_SUCCESS)
-            return code;
+            return Read(code, KeyName(key));
         names.emplace_back(name, nameSize);
     }
 }
@@ -149,6 +201,36 @@ long Win32Registry::DeleteTree(RegRoot root, const std::string& path)
 std::string Win32Registry::DescribeError(long code)
 {
     return SystemErrorText(static_cast<unsigned long>(code));
+}
+
+}  // namespace pelmora
+
+namespace pelmora {
+
+long Win32Registry::BeginChanges()
+{
+    ++m_ChangeDepth;
+    return ERROR_SUCCESS;
+}
+
+long Win32Registry::CommitChanges()
+{
+    if (m_ChangeDepth == 0)
+        return ERROR_INVALID_PARAMETER;
+    if (--m_ChangeDepth > 0 || !m_Transaction)
+        return ERROR_SUCCESS;
+    const long code = m_Transaction->Commit();
+    m_Transaction.reset();
+    return code;
+}
+
+void Win32Registry::AbandonChanges()
+{
+    if (m_ChangeDepth == 0)
+        return;
+    --m_ChangeDepth;
+    // Everything since the outermost begin goes, as with the other stores; an outer group goes on.
+    m_Transaction.reset();
 }
 
 }  // namespace pelmora

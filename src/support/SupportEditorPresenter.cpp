@@ -2,10 +2,12 @@
 
 #include "branding/BrandingChange.h"
 #include "branding/OemInformation.h"
+#include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "oem/OemFileLocations.h"
 #include "oem/OemInfoLayout.h"
 #include "oem/OemInfoWriter.h"
+#include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 #include "support/SupportEditorControls.h"
@@ -30,9 +32,11 @@ SupportEditorPresenter::SupportEditorPresenter(ViewPort& view, DialogPort& dialo
 void SupportEditorPresenter::Load()
 {
     m_WindowsDir = FindWindowsDir(m_Services.windowsDirectory);
+    const RegReadCheck reads(m_Services.registry);
     for (const SupportField& field : kSupportFields)
         m_View.SetText(field.control, ReadRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey,
                                                     field.valueName, ""));
+    m_UnreadAtLoad = reads.Failure();
 }
 
 SupportInfo SupportEditorPresenter::InfoFromBoxes() const
@@ -46,6 +50,13 @@ SupportInfo SupportEditorPresenter::InfoFromBoxes() const
 
 bool SupportEditorPresenter::Refused(const SupportInfo& typed)
 {
+    // Before the empty-box checks: a box that could not be loaded is not one the user left empty.
+    if (m_UnreadAtLoad) {
+        ShowStop(m_Dialogs, "The support information was not saved: the stored values could not be read when this "
+                            "window opened (" + Why(*m_UnreadAtLoad) + "), and saving would overwrite them with the "
+                            "empty boxes. Close the window and open it again.");
+        return true;
+    }
     if (typed.Manufacturer.empty()) {
         m_Dialogs.ShowMessage("please type computer's manufacture name", "Pelmora", MessageStyle::Stop);
         return true;
@@ -66,6 +77,10 @@ void SupportEditorPresenter::Apply()
 {
     const SupportInfo typed = InfoFromBoxes();
     if (Refused(typed))
+        return;
+    // The lock spans the boxes below: no other command writes between these values and the file.
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
         return;
     // Without a Windows directory the values are still stored, but no file is written.
     std::optional<BrandingPlaces> places;
@@ -89,6 +104,8 @@ void SupportEditorPresenter::Apply()
         CheckAll(failures, MirrorOemValues(m_Services.registry, *places, mirrored));
     else
         failures.Check(Status::Failed("no Windows directory was found"), "oeminfo.ini was not written");
+    // Committed before the message, so the store is not held while it is open.
+    failures.Check(scope.CommitValues(), "The values were not stored");
     // A failure known by now is reported instead of the success message.
     if (!failures.Empty())
         ShowStop(m_Dialogs, failures.Text(kNotFullySaved));

@@ -5,6 +5,7 @@
 #include "platform/DialogPort.h"
 #include "platform/ViewPort.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,8 @@ private:
     DialogPort& m_Dialogs;
     AppServices& m_Services;
     std::string m_WindowsDir;  // looked up at Load
+    // Why Load could not read the stored values: Apply would write its empty boxes over them.
+    std::optional<std::string> m_UnreadAtLoad;
 };
 
 }  // namespace pelmora

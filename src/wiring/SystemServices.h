@@ -25,6 +25,7 @@ private:
     LocalFiles m_Files;
     LocalProcesses m_Processes;
     SystemProgramData m_ProgramData;
+    NamedLock m_CommandLock;
     AppServices m_Services;
 };
 

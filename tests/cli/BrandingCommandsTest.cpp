@@ -3,6 +3,8 @@
 #include "CliTestBed.h"
 #include "branding/OemInformation.h"
 #include "registry/RegString.h"
+#include "testing/LockHolder.h"
+#include "testing/ScratchRegistry.h"
 
 #include <QImage>
 #include <QString>
@@ -12,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <stdexcept>
 
 namespace pelmora::cli::testing {
 namespace {
@@ -139,6 +142,60 @@ TEST(CliBranding, RestoreFactoryPutsBackWhatWasThereBeforeTheFirstChange)
     EXPECT_EQ(Stored(bed, "Manufacturer"), "Factory");
     for (const char* name : {"Model", "SupportURL", "SupportPhone", "Logo"})
         EXPECT_EQ(Stored(bed, name), "<none>") << name;
+}
+
+TEST(CliBranding, AnExportOfValuesThatCouldNotBeReadFails)
+{
+    const std::string locked = "the registry store /x/registry.sqlite3 is locked by another program";
+    CliTestBed bed(SystemFolder::Current);
+    Brand(bed);
+    for (const char* command : {"export-unattend", "export-reg"}) {
+        SCOPED_TRACE(command);
+        const std::string path = bed.File(std::string(command) + ".out");
+        bed.Registry().FailReadsFrom(2, locked);
+        const CliRun run = bed.Run({command, path});
+        bed.Registry().Heal();
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(" was not written to " + path + ": "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(locked), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(path));
+    }
+}
+
+TEST(CliBranding, RestoreFactoryWaitsForTheCommandLockAndPutsBackTheValuesInOneTransaction)
+{
+    CliTestBed bed(SystemFolder::Current);
+    WriteRegString(bed.Registry(), RegRoot::LocalMachine, kOemInformationKey, "Manufacturer", "Factory");
+    WriteRegString(bed.Registry(), RegRoot::LocalMachine, kOemInformationKey, "Model", "F1");
+    Brand(bed);
+    {
+        const pelmora::testing::LockHolder other(bed.CommandLockName(), "pelmora");
+        ASSERT_TRUE(other.Held());
+        const CliRun run = bed.Run({"restore-factory"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err.rfind("Nothing was changed: another command is changing the OEM information (", 0), 0u)
+            << run.err;
+        EXPECT_EQ(Stored(bed, "Manufacturer"), kMaker);
+        EXPECT_TRUE(std::filesystem::exists(bed.MirrorLogoPath()));
+    }
+    if (!pelmora::testing::ScratchRegistryKeepsGroupsWhole())
+        return;  // this system's registry has no transactions
+    // Ended after the manufacturer was put back, before the model: neither value changes.
+    bed.Registry().beforeSet = [](const std::string& name) {
+        if (name == "Model")
+            throw std::runtime_error("the program ends here");
+    };
+    const CliRun died = bed.Run({"restore-factory"});
+    bed.Registry().beforeSet = nullptr;
+    EXPECT_EQ(died.err, "pelmora-cli: the program ends here\n");
+    EXPECT_EQ(Stored(bed, "Manufacturer"), kMaker);
+    EXPECT_EQ(Stored(bed, "Model"), "QW 7");
+
+    const CliRun run = bed.Run({"restore-factory"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Stored(bed, "Manufacturer"), "Factory");
+    EXPECT_EQ(Stored(bed, "Model"), "F1");
 }
 
 TEST(CliBranding, RestoreFactoryWithoutAWindowsDirectoryRefuses)

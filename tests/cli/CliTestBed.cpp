@@ -2,6 +2,8 @@
 
 #include "RunCli.h"
 #include "oem/OemFileLocations.h"
+#include "testing/ScratchLock.h"
+#include "testing/ScratchRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -31,10 +33,31 @@ std::string WindowsDirFor(const pelmora::testing::TempDir& temp, SystemFolder sy
 }  // namespace
 
 CliTestBed::CliTestBed(SystemFolder system)
-    : m_Registry(pelmora::testing::MakeScratchRegistry()),
-      m_WindowsDirectory(WindowsDirFor(m_Temp, system)),
-      m_ProgramData(m_Temp.File("ProgramData")),
-      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli"}
+    : m_Temp(std::make_shared<pelmora::testing::TempDir>()),
+      m_Machine(pelmora::testing::MakeScratchRegistry()),
+      m_Faulty(*m_Machine),
+      m_WindowsDirPath(WindowsDirFor(*m_Temp, system)),
+      m_WindowsDirectory(m_WindowsDirPath),
+      m_ProgramData(m_Temp->File("ProgramData")),
+      m_LockName(pelmora::testing::ScratchLockName(*m_Temp)),
+      m_CommandLock(m_LockName, pelmora::testing::kScratchLockWait),
+      m_Services{m_Faulty, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli",
+                 m_CommandLock}
+{
+}
+
+CliTestBed::CliTestBed(const CliTestBed& machine, AnotherProgram)
+    : m_Temp(machine.m_Temp),
+      m_Machine(machine.m_Machine),
+      m_Connection(pelmora::testing::OpenScratchRegistryAgain(*m_Machine)),
+      m_Faulty(*m_Connection),
+      m_WindowsDirPath(machine.m_WindowsDirPath),
+      m_WindowsDirectory(m_WindowsDirPath),
+      m_ProgramData(m_Temp->File("ProgramData")),
+      m_LockName(machine.m_LockName),
+      m_CommandLock(m_LockName, pelmora::testing::kScratchLockWait),
+      m_Services{m_Faulty, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli",
+                 m_CommandLock}
 {
 }
 
@@ -62,7 +85,7 @@ std::map<std::string, std::string> CliTestBed::Show()
     return values;
 }
 
-std::string CliTestBed::WindowsDir() const { return (m_Temp.Path() / "Windows").string(); }
+std::string CliTestBed::WindowsDir() const { return (m_Temp->Path() / "Windows").string(); }
 
 std::string CliTestBed::LogoPath() const { return OemFileLocations::From(WindowsDir()).LogoPath; }
 
@@ -70,7 +93,7 @@ std::string CliTestBed::InfoPath() const { return OemFileLocations::From(Windows
 
 std::string CliTestBed::MirrorLogoPath() const
 {
-    return (m_Temp.Path() / "Windows" / "System32" / "oemlogo.bmp").string();
+    return (m_Temp->Path() / "Windows" / "System32" / "oemlogo.bmp").string();
 }
 
 std::string CliTestBed::ReadBytes(const std::string& path) { return pelmora::testing::ReadBytes(path); }

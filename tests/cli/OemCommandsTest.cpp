@@ -148,5 +148,45 @@ TEST(CliApplySupport, AFailedWriteFollowsTheSavedNoticeWithAFailure)
     EXPECT_EQ(bed.Show()["OWNER"], "o");  // the stored values do not depend on the file
 }
 
+TEST(CliApplySupport, AReadThatFailedRefusesAndLeavesTheStoreAndTheFileAsTheyWere)
+{
+    CliTestBed bed;
+    const std::string oem = "HKLM\\SOFTWARE\\Pelmora\\Corvexa\\OEM";
+    for (const char* name : {"Manufacture", "Model", "web addres", "E-MAIL"})
+        ASSERT_EQ(bed.Run({"reg", "add", oem, "/v", name, "/d", std::string("stored ") + name}).status, 0);
+    ASSERT_EQ(bed.Run({"apply-support", "--fax", "1"}).status, 0);
+    const std::string file = CliTestBed::ReadBytes(bed.InfoPath());
+
+    // Locked after the first three values were read: the rest would load empty.
+    const std::string locked = "the registry store /x/registry.sqlite3 is locked by another program";
+    bed.Registry().FailReadsFrom(9, locked);
+    const CliRun run = bed.Run({"apply-support", "--fax", "2"});
+    bed.Registry().Heal();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "The support information was not saved: the stored values could not be read when this window "
+                       "opened (" + locked + "), and saving would overwrite them with the empty boxes. Close the "
+                       "window and open it again.\n");
+    auto shown = bed.Show();
+    EXPECT_EQ(shown["web addres"], "stored web addres");
+    EXPECT_EQ(shown["E-MAIL"], "stored E-MAIL");
+    EXPECT_EQ(shown["FAX"], "1");
+    EXPECT_EQ(CliTestBed::ReadBytes(bed.InfoPath()), file);
+}
+
+TEST(CliRemoveOem, AManufacturerThatCouldNotBeReadIsNotReportedAsRemoved)
+{
+    CliTestBed bed;
+    ASSERT_EQ(bed.Run(kApplyContoso).status, 0);
+    bed.Registry().FailReadsFrom(0, "the registry store /x/registry.sqlite3 is locked by another program");
+    const CliRun run = bed.Run({"remove-oem"});
+    bed.Registry().Heal();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("is locked by another program"), std::string::npos) << run.err;
+    EXPECT_EQ(bed.Show()["Manufacture"], "Contoso");
+    EXPECT_EQ(CliTestBed::ReadBytes(bed.InfoPath()), kShortLayout);
+}
+
 }  // namespace
 }  // namespace pelmora::cli::testing

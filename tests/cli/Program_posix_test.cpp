@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include <sys/wait.h>
 
@@ -71,6 +72,25 @@ TEST(CliProgram, RunsFromAScriptWithoutADisplay)
     const CliRun refused = program.Run({"remove-logo", "now"});
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(program.Run({"--version"}).out, std::string("pelmora-cli ") + PELMORA_VERSION + "\n");
+}
+
+TEST(CliProgram, AStoreThatCannotBeReadIsReportedAndNothingIsWrittenBack)
+{
+    Program program;
+    ASSERT_EQ(program.Run({"apply-oem", "--manufacturer", "Contoso", "--model", "X1"}).status, 0);
+    const std::string info = program.WindowsDir() + "/System/oeminfo.ini";
+    const std::string file = CliTestBed::ReadBytes(info);
+    std::ofstream(program.File("store.sqlite3"), std::ios::binary | std::ios::trunc) << std::string(8192, 'x');
+
+    const CliRun shown = program.Run({"show"});
+    EXPECT_EQ(shown.status, 1);
+    EXPECT_EQ(shown.out, "");
+    EXPECT_NE(shown.err.find("the stored values could not be read: the registry store " + program.File("store.sqlite3") +
+                             " is not a database"), std::string::npos) << shown.err;
+    const CliRun support = program.Run({"apply-support", "--web", "w"});
+    EXPECT_EQ(support.status, 1);
+    EXPECT_NE(support.err.find("could not be read when this window opened"), std::string::npos) << support.err;
+    EXPECT_EQ(CliTestBed::ReadBytes(info), file);
 }
 
 }  // namespace

@@ -73,5 +73,17 @@ TEST(CliShow, AFolderAtAnOemPathIsNotInstalled)
     EXPECT_EQ(shown["InfoInstalled"], "no");
 }
 
+TEST(CliShow, AStoreThatCannotBeReadExits1AndPrintsNoValues)
+{
+    CliTestBed bed;
+    ASSERT_EQ(bed.Run({"apply-oem", "--manufacturer", "Contoso", "--model", "X1"}).status, 0);
+    bed.Registry().FailReadsFrom(4, "the registry store /x/registry.sqlite3 is locked by another program");
+    const CliRun run = bed.Run({"show"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "pelmora-cli: the stored values could not be read: the registry store /x/registry.sqlite3 is "
+                       "locked by another program.\n");
+}
+
 }  // namespace
 }  // namespace pelmora::cli::testing

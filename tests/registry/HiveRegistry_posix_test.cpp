@@ -3,6 +3,7 @@
 #include "registry/HiveImage.h"
 #include "registry/HiveRegistry.h"
 #include "registry/ImageRegistry.h"
+#include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryChanges.h"
 #include "registry/RegistryPaths.h"
@@ -167,6 +168,7 @@ TEST(HiveRegistry, AValueKeepsTheNameItWasFirstWrittenWith)
 // Reads and writes through a store on a hive that cannot be written; says what was reported.
 struct Outcome {
     std::string read;
+    std::optional<std::string> readFailure;
     Status write;
     Status writeInGroup;
     std::string warnings;
@@ -178,7 +180,9 @@ Outcome TryHive(const std::string& path)
     ::testing::internal::CaptureStderr();
     {
         HiveRegistry hive(At(path));
+        const RegReadCheck reads(hive);
         outcome.read = ReadRegString(hive, kMachine, kOemInHive, "Model", "default");
+        outcome.readFailure = reads.Failure();
         outcome.write = WriteRegString(hive, kMachine, kOemInHive, "Model", "new");
         WriteRegString(hive, kMachine, kOemInHive, "Manufacture", "new");
         RegistryChanges changes(hive);
@@ -225,6 +229,11 @@ TEST(HiveRegistry, AHiveThatMustNotOrCannotBeWrittenSaysWhyAndStaysAsItWas)
 
         const Outcome outcome = TryHive(path);
         EXPECT_EQ(outcome.read, c.read);
+        // A hive that cannot be read is no empty value: the read counts as failed, naming the file.
+        EXPECT_EQ(outcome.readFailure.has_value(), std::string(c.read) == "default");
+        if (outcome.readFailure) {
+            EXPECT_NE(outcome.readFailure->find(path), std::string::npos) << *outcome.readFailure;
+        }
         EXPECT_FALSE(outcome.write);
         EXPECT_NE(outcome.write.error.find(path), std::string::npos) << outcome.write.error;
         for (const char* words : c.said)
@@ -242,6 +251,7 @@ TEST(HiveRegistry, AMissingHiveSaysSo)
     testing::TempDir dir;
     const Outcome outcome = TryHive(dir.File("SOFTWARE"));
     EXPECT_EQ(outcome.read, "default");
+    EXPECT_EQ(outcome.readFailure, outcome.write.error);
     EXPECT_EQ(outcome.write.error, "cannot open the registry hive " + dir.File("SOFTWARE") + ": No such file or directory");
     EXPECT_TRUE(fs::is_empty(dir.Path()));
 }

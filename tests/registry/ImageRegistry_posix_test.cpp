@@ -1,6 +1,7 @@
 // Finding an image's SOFTWARE hive, and which keys go to it.
 #include "registry/HiveImage.h"
 #include "registry/ImageRegistry.h"
+#include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/SettingsStore.h"
 #include "testing/ScratchRegistry.h"
@@ -101,6 +102,21 @@ TEST(ImageRegistry, OnlyHklmSoftwareGoesToTheImage)
     EXPECT_EQ(registry->EnumSubKeys(machine, names), kRegSuccess);
     EXPECT_EQ(names, (std::vector<std::string>{"SOFTWARE", "SOFTWAREX", "SYSTEM"}));
     registry->CloseKey(machine);
+}
+
+TEST(ImageRegistry, AHiveThatCannotBeReadFailsTheReadsRoutedToIt)
+{
+    const WindowsImage image;
+    std::ofstream(image.HivePath(), std::ios::binary | std::ios::trunc) << std::string(8192, 'x');
+    const auto registry = MakeImageRegistry(image.WindowsDir(), testing::MakeScratchRegistry());
+    ::testing::internal::CaptureStderr();
+    const RegReadCheck fromStore(*registry);
+    EXPECT_EQ(ReadRegString(*registry, RegRoot::CurrentUser, "Software\\Pelmora\\pelmora\\Run", "Run", "none"), "none");
+    EXPECT_FALSE(fromStore.Failure());
+    const RegReadCheck fromHive(*registry);
+    EXPECT_EQ(ReadRegString(*registry, RegRoot::LocalMachine, "SOFTWARE\\Pelmora\\Corvexa\\OEM", "Model", "none"), "none");
+    EXPECT_EQ(fromHive.Failure(), "the file " + image.HivePath() + " is not a registry hive");
+    ::testing::internal::GetCapturedStderr();
 }
 
 }  // namespace

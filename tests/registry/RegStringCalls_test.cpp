@@ -53,6 +53,7 @@ public:
     long DeleteValue(RegKey key, const std::string& name) override { return m_Inner.DeleteValue(key, name); }
     long DeleteTree(RegRoot root, const std::string& path) override { return m_Inner.DeleteTree(root, path); }
     std::string DescribeError(long code) override { return m_Inner.DescribeError(code); }
+    RegReadFailures ReadFailures() const override { return m_Inner.ReadFailures(); }
 
     int openKeys = 0;
     long failCreate = 0;

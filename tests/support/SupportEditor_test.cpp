@@ -1,11 +1,14 @@
 #include "support/SupportEditorPresenter.h"
 
 #include "oem/OemInfoLayout.h"
+#include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 #include "support/SupportEditorControls.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeMachine.h"
 #include "testing/FakeView.h"
+#include "testing/LockHolder.h"
+#include "testing/ScratchRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -197,6 +200,62 @@ TEST_F(SupportEditor, WhatWasNotSavedIsReportedInsteadOfTheSavedBoxOrAfterIt)
         machine.registry.Heal();
         machine.files.Heal();
     }
+}
+
+TEST_F(SupportEditor, StoredValuesThatCouldNotBeReadAreNeverWrittenBackEmpty)
+{
+    const std::string locked = "the registry store is locked by another program";
+    for (const auto& [box, name] : kBoxes)
+        machine.SetReg(kOemKey, name, std::string("stored ") + name);
+    machine.PutFile(machine.InfoPath(), "old file");
+    // Each value is one open and two queries: the manufacturer, the model, the web address.
+    for (const int firstFailing : {0, 3, 7}) {
+        SCOPED_TRACE(firstFailing);
+        machine.registry.FailReadsFrom(firstFailing, locked);
+        Editor editor(machine);
+        machine.registry.Heal();
+        editor.view.SetText(sinf::kOwner, "typed");
+        editor.presenter.Apply();
+        EXPECT_EQ(editor.dialogs.messages,
+                  std::vector<ShownMessage>{Stop("The support information was not saved: the stored values could not "
+                                                 "be read when this window opened (" + locked + "), and saving would "
+                                                 "overwrite them with the empty boxes. Close the window and open it "
+                                                 "again.")});
+        for (const auto& [box, name] : kBoxes)
+            EXPECT_EQ(machine.Reg(kOemKey, name), std::string("stored ") + name);
+        EXPECT_EQ(machine.FileBytes(machine.InfoPath()), "old file");
+    }
+}
+
+TEST_F(SupportEditor, ApplyHoldsTheCommandLockFromItsValuesToItsFileAndCommitsBeforeTheBox)
+{
+    machine.SetReg(kOemKey, "Manufacture", "A");
+    machine.SetReg(kOemKey, "Model", "B");
+    {
+        const testing::LockHolder other(machine.commandLock.Name(), "pelmora-cli");
+        Editor editor(machine);
+        editor.view.SetText(sinf::kFax, "555");
+        editor.presenter.Apply();
+        ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+        EXPECT_EQ(editor.dialogs.messages[0].text.rfind("Nothing was changed: another command is changing the OEM "
+                                                        "information (", 0), 0u) << editor.dialogs.messages[0].text;
+        EXPECT_EQ(machine.Reg(kOemKey, "FAX"), "");
+        EXPECT_FALSE(machine.FileBytes(machine.InfoPath()));
+    }
+    Editor editor(machine);
+    editor.view.SetText(sinf::kFax, "555");
+    const auto another = testing::OpenScratchRegistryAgain(*machine.realRegistry);
+    std::string faxSeenByAnother;
+    bool lockFreeWhileShown = true;
+    editor.dialogs.whileShown = [&](const ShownMessage&) {
+        faxSeenByAnother = ReadRegString(*another, RegRoot::LocalMachine, kOemKey, "FAX", "");
+        lockFreeWhileShown = testing::LockHolder(machine.commandLock.Name(), "pelmora-cli").Held();
+    };
+    editor.presenter.Apply();
+    EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{kSaved});
+    EXPECT_EQ(faxSeenByAnother, "555");
+    EXPECT_FALSE(lockFreeWhileShown);
+    EXPECT_TRUE(testing::LockHolder(machine.commandLock.Name(), "pelmora-cli").Held());
 }
 
 TEST_F(SupportEditor, CloseUnloads)

@@ -3,6 +3,7 @@
 #include "oem/OemFileLocations.h"
 #include "platform/FolderEntries.h"
 #include "registry/RegString.h"
+#include "testing/ScratchLock.h"
 #include "testing/ScratchRegistry.h"
 
 #include <filesystem>
@@ -32,7 +33,8 @@ FakeMachine::FakeMachine(WindowsDir windowsDir)
       files(realFiles),
       windowsDirectory(PrepareWindowsDir(temp, windowsDir)),
       programData(temp.File("ProgramData")),
-      services{registry, files, pictures, windowsDirectory, processes, programData, "pelmora"},
+      commandLock(ScratchLockName(temp), kScratchLockWait),
+      services{registry, files, pictures, windowsDirectory, processes, programData, "pelmora", commandLock},
       m_WindowsDir(windowsDir == WindowsDir::Missing ? "" : temp.File("Windows"))
 {
 }

@@ -52,6 +52,7 @@ public:
     FakeWindowsDirectory windowsDirectory;
     FakeProcesses processes;
     FakeProgramData programData;
+    NamedLock commandLock;
     AppServices services;
 
 private:

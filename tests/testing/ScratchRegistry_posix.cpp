@@ -33,4 +33,17 @@ std::unique_ptr<RegistryApi> MakeScratchRegistry()
     return std::make_unique<ScratchSqliteRegistry>();
 }
 
+std::unique_ptr<RegistryApi> OpenScratchRegistryAgain(RegistryApi& scratch)
+{
+    SqliteRegistryOptions options;
+    options.path = dynamic_cast<SqliteRegistry&>(scratch).Path();
+    options.syncToDisk = false;
+    return std::make_unique<SqliteRegistry>(std::move(options));
+}
+
+bool ScratchRegistryKeepsGroupsWhole()
+{
+    return true;
+}
+
 }  // namespace pelmora::testing

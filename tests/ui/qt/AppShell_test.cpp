@@ -11,6 +11,7 @@
 #include "testing/FakeProcesses.h"
 #include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
+#include "testing/ScratchLock.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
 
@@ -43,7 +44,9 @@ protected:
           m_WindowsDir(m_Dir.Path().string()),
           m_WindowsDirectory(m_WindowsDir),
           m_ProgramData(m_Dir.File("ProgramData")),
-          m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora"}
+          m_CommandLock(pelmora::testing::ScratchLockName(m_Dir), pelmora::testing::kScratchLockWait),
+          m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora",
+                     m_CommandLock}
     {
         std::filesystem::create_directory(m_Dir.Path() / "System");
     }
@@ -90,6 +93,7 @@ protected:
     QtPictures m_Pictures;
     FakeProcesses m_Processes;
     pelmora::testing::FakeProgramData m_ProgramData;
+    NamedLock m_CommandLock;
     AppServices m_Services;
     std::unique_ptr<QtAppShell> m_Shell;
     int m_Ended = 0;

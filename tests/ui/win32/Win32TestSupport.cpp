@@ -54,7 +54,9 @@ Win32ProgramTest::Win32ProgramTest()
       m_WindowsDir(m_Dir.Path().string()),
       m_WindowsDirectory(m_WindowsDir),
       m_ProgramData(m_Dir.File("ProgramData")),
-      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora"}
+      m_CommandLock(pelmora::testing::ScratchLockName(m_Dir), pelmora::testing::kScratchLockWait),
+      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora",
+                 m_CommandLock}
 {
     std::filesystem::create_directory(m_Dir.Path() / "System");
 }

@@ -13,6 +13,7 @@
 #include "testing/FakeProcesses.h"
 #include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
+#include "testing/ScratchLock.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
 
@@ -69,6 +70,7 @@ protected:
     WicPictures m_Pictures;
     pelmora::testing::FakeProcesses m_Processes;
     pelmora::testing::FakeProgramData m_ProgramData;
+    NamedLock m_CommandLock;
     AppServices m_Services;
     pelmora::testing::FakeDialogs m_Dialogs;
     std::unique_ptr<Win32AppShell> m_Shell;

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "oem/AppServices.h"
+#include "platform/DialogPort.h"
+#include "platform/Status.h"
+#include "registry/RegistryChanges.h"
+
+#include <optional>
+
+namespace pelmora {
+
+// Opened by each command that changes the stored values or the OEM files, before its first
+// change: one such command at a time among every Pelmora program on this store (the command
+// lock, held until the scope ends), and the values it stores in one transaction (committed by
+// CommitValues, dropped when the scope ends without it). When the lock cannot be had in its
+// bounded wait, a stop message names its holder and the command must change nothing.
+class CommandScope {
+public:
+    // Inside a CommandLockHold the lock is that hold's: taken there, and released there.
+    CommandScope(AppServices& services, DialogPort& dialogs);
+    ~CommandScope();
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+    // False when the command must not go on (its refusal has been shown).
+    explicit operator bool() const { return m_Changes.has_value(); }
+
+    // Commits the values stored since the scope opened; the lock stays until the scope ends, so
+    // files written after this still agree with them.
+    Status CommitValues();
+
+private:
+    NamedLock& m_Lock;
+    bool m_OwnsLock = false;
+    std::optional<RegistryChanges> m_Changes;
+};
+
+// The command lock alone, for a command that must read what it writes back under the lock too
+// (a console command loads its window and then runs it): nobody changes the values in between.
+// When it cannot be had, the same stop message as CommandScope's has been shown.
+class CommandLockHold {
+public:
+    CommandLockHold(AppServices& services, DialogPort& dialogs);
+    ~CommandLockHold();
+    CommandLockHold(const CommandLockHold&) = delete;
+    CommandLockHold& operator=(const CommandLockHold&) = delete;
+
+    explicit operator bool() const { return m_Held; }
+
+private:
+    NamedLock& m_Lock;
+    bool m_Held = false;
+};
+
+}  // namespace pelmora
