@@ -56,7 +56,10 @@ public:
     // RegCreateKeyA: opens the key, creating it and any missing parents first.
     virtual long CreateKey(RegRoot root, const std::string& path, RegKey& key) = 0;
 
-    // RegSetValueExA: stores `size` bytes of the given type, replacing an older value.
+    // RegSetValueExA: stores `size` bytes of the given type, replacing an older value. Text
+    // (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) whose last counted byte is not NUL must be readable
+    // one byte further, as a std::string's data is: a store that keeps text as advapi32 does
+    // counts a NUL found there in, as advapi32 itself does.
     virtual long SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
                           std::uint32_t size) = 0;
 
