@@ -60,10 +60,12 @@ public:
     long DeleteValue(RegKey key, const std::string& name) override;
     long DeleteTree(RegRoot root, const std::string& path) override;
     std::string DescribeError(long code) override;
+    std::string Location() const override { return m_Options.path; }
 
     long BeginChanges() override;
     long CommitChanges() override;
     void AbandonChanges() override;
+    long CanChange() override;
 
     const std::string& Path() const { return m_Options.path; }
 

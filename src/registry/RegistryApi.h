@@ -83,6 +83,14 @@ public:
     virtual long CommitChanges() { return kRegSuccess; }
     // Drops the changes made since BeginChanges where the store can.
     virtual void AbandonChanges() {}
+
+    // Why HKLM "SOFTWARE" takes no change now (an image's hive that Windows left unfinished, that
+    // is read-only or no usable hive), asked before a command's first change so that a refusal
+    // leaves everything as it was; kRegSuccess when changes may be tried.
+    virtual long CanChange() { return kRegSuccess; }
+
+    // Where HKLM "SOFTWARE" is kept, for the user: a file's path, or what the system calls it.
+    virtual std::string Location() const { return {}; }
 };
 
 }  // namespace pelmora

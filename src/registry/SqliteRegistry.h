@@ -53,6 +53,7 @@ public:
     long DeleteValue(RegKey key, const std::string& name) override;
     long DeleteTree(RegRoot root, const std::string& path) override;
     std::string DescribeError(long code) override;
+    std::string Location() const override { return m_Options.path; }
 
     const std::string& Path() const { return m_Options.path; }
 

@@ -34,6 +34,7 @@ public:
     long DeleteValue(RegKey key, const std::string& name) override;
     long DeleteTree(RegRoot root, const std::string& path) override;
     std::string DescribeError(long code) override;
+    std::string Location() const override { return "the Windows registry"; }
 
 private:
     // The root and path the call goes to after redirection.

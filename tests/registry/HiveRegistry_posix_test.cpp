@@ -118,6 +118,7 @@ TEST(HiveRegistry, ValuesAreStoredAsTheAnsiCallStoresThem)
     };
     const WindowsImage image;
     HiveRegistry hive(At(image.HivePath()));
+    EXPECT_EQ(hive.CanChange(), kRegSuccess);
     for (const CallCase& c : cases) {
         SCOPED_TRACE(c.what);
         RegKey key = 0;
@@ -190,6 +191,7 @@ TEST(HiveRegistry, AValueKeepsTheNameItWasFirstWrittenWith)
 
 // Reads and writes through a store on a hive that cannot be written; says what was reported.
 struct Outcome {
+    std::string refusal;  // what CanChange said before any write
     std::string read;
     Status write;
     Status writeInGroup;
@@ -202,6 +204,9 @@ Outcome TryHive(const std::string& path)
     ::testing::internal::CaptureStderr();
     {
         HiveRegistry hive(At(path));
+        const long asked = hive.CanChange();
+        EXPECT_NE(asked, kRegSuccess);
+        outcome.refusal = hive.DescribeError(asked);
         outcome.read = ReadRegString(hive, kMachine, kOemInHive, "Model", "default");
         outcome.write = WriteRegString(hive, kMachine, kOemInHive, "Model", "new");
         WriteRegString(hive, kMachine, kOemInHive, "Manufacture", "new");
@@ -254,6 +259,7 @@ TEST(HiveRegistry, AHiveThatMustNotOrCannotBeWrittenSaysWhyAndStaysAsItWas)
         for (const char* words : c.said)
             EXPECT_NE(outcome.write.error.find(words), std::string::npos) << outcome.write.error;
         EXPECT_EQ(outcome.writeInGroup.error, outcome.write.error);
+        EXPECT_EQ(outcome.refusal, outcome.write.error);
         EXPECT_EQ(outcome.warnings, "pelmora: warning: " + outcome.write.error + "\n");
         EXPECT_EQ(ReadBytes(path), before);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()),
