@@ -8,6 +8,7 @@
 #include "oem/FailureReport.h"
 #include "platform/FileNameCase.h"
 #include "registry/RegString.h"
+#include "registry/RegistryChanges.h"
 #include "registry/RegistryPaths.h"
 
 namespace pelmora {
@@ -39,6 +40,7 @@ void LogoCommands::Select()
 
 void LogoCommands::ApplySelected()
 {
+    RegistryChanges changes(m_Services.registry);
     std::optional<FailureReport> failures = Install();
     if (!failures)
         return;
@@ -46,13 +48,17 @@ void LogoCommands::ApplySelected()
     failures->Check(
         WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text(form1::kPathBox)),
         "The logo's path was not stored");
+    failures->Check(changes.Commit(), kValuesNotSaved);
     ReportInstalled(*failures);
 }
 
 void LogoCommands::Apply()
 {
-    if (const std::optional<FailureReport> failures = Install())
+    RegistryChanges changes(m_Services.registry);
+    if (std::optional<FailureReport> failures = Install()) {
+        failures->Check(changes.Commit(), kValuesNotSaved);
         ReportInstalled(*failures);
+    }
 }
 
 void LogoCommands::Remove()
@@ -78,9 +84,11 @@ void LogoCommands::Remove()
     }
     RegistryApi& registry = m_Services.registry;
     FailureReport failures;
+    RegistryChanges changes(registry);
     CheckAll(failures, RemoveLogoMirror(m_Services.files, registry, places));
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""),
                    "The logo's stored path was not cleared");
+    failures.Check(changes.Commit(), kValuesNotSaved);
     m_View.SetPicture(form1::kCurrentLogo, nullptr);
     m_View.SetText(form1::kPathBox, ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""));
     if (!failures.Empty()) {

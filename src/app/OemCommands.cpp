@@ -8,6 +8,7 @@
 #include "oem/OemInfoLayout.h"
 #include "oem/OemInfoWriter.h"
 #include "registry/RegString.h"
+#include "registry/RegistryChanges.h"
 #include "registry/RegistryPaths.h"
 
 namespace pelmora {
@@ -54,6 +55,7 @@ void OemCommands::Apply()
 
     RegistryApi& registry = m_Services.registry;
     FailureReport failures;
+    RegistryChanges changes(registry);
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", manufacturer),
                    "The value Manufacture was not stored");
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", model),
@@ -61,6 +63,7 @@ void OemCommands::Apply()
     failures.Check(WriteShortLayout(m_Services.files, locations->InfoPath, manufacturer, model),
                    locations->InfoPath + " was not written");
     CheckAll(failures, MirrorOemValues(registry, places, mirrored));
+    failures.Check(changes.Commit(), kValuesNotSaved);
     if (!failures.Empty()) {
         ShowStop(m_Dialogs, failures.Text("The OEM information was not fully saved."));
         return;
@@ -94,11 +97,13 @@ void OemCommands::Remove()
     }
     RegistryApi& registry = m_Services.registry;
     FailureReport failures;
+    RegistryChanges changes(registry);
     for (const char* name : kClearedByRemoval) {
         failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, name, ""),
                        std::string("The value ") + name + " was not cleared");
     }
     CheckAll(failures, MirrorOemValues(registry, places, ClearedByRemoval()));
+    failures.Check(changes.Commit(), kValuesNotSaved);
     m_View.SetText(form1::kManufacturer, ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", ""));
     m_View.SetText(form1::kModel, ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", ""));
     if (!failures.Empty())

@@ -1,10 +1,13 @@
 #include "branding/FactoryBackup.h"
 
+#include "branding/BrandingChange.h"
+
 #include "branding/FactoryFiles.h"
 #include "branding/FactoryRecord.h"
 #include "branding/OemInformation.h"
 #include "platform/AnsiText.h"
 #include "platform/FolderEntries.h"
+#include "registry/RegistryChanges.h"
 #include "registry/RegistryNames.h"
 
 #include <map>
@@ -143,8 +146,13 @@ FactoryRestore RestoreFactoryBranding(FilePort& files, RegistryApi& registry, co
     Loaded loaded;
     if ((restore.refusal = Load(files, places, loaded)))
         return restore;
+    if ((restore.refusal = RefuseRegistryChange(registry)))
+        return restore;
     RestoreFiles(files, places, loaded, restore.steps);
+    // One commit for every value, as an image's hive is rewritten whole for each.
+    RegistryChanges changes(registry);
     RestoreValues(registry, loaded.record, restore.steps);
+    restore.steps.push_back({changes.Commit(), "The registry values were not saved"});
     return restore;
 }
 

@@ -7,6 +7,7 @@
 #include "oem/OemInfoLayout.h"
 #include "oem/OemInfoWriter.h"
 #include "registry/RegString.h"
+#include "registry/RegistryChanges.h"
 #include "registry/RegistryPaths.h"
 #include "support/SupportEditorControls.h"
 #include "support/SupportFields.h"
@@ -80,6 +81,7 @@ void SupportEditorPresenter::Apply()
     }
 
     FailureReport failures;
+    RegistryChanges changes(m_Services.registry);
     for (auto field = std::begin(kSupportFields) + kFirstStoredField; field != std::end(kSupportFields); ++field) {
         failures.Check(WriteRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey, field->valueName,
                                       typed.*field->member),
@@ -89,6 +91,7 @@ void SupportEditorPresenter::Apply()
         CheckAll(failures, MirrorOemValues(m_Services.registry, *places, mirrored));
     else
         failures.Check(Status::Failed("no Windows directory was found"), "oeminfo.ini was not written");
+    failures.Check(changes.Commit(), kValuesNotSaved);
     // A failure known by now is reported instead of the success message.
     if (!failures.Empty())
         ShowStop(m_Dialogs, failures.Text(kNotFullySaved));
