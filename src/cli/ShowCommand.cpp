@@ -33,6 +33,8 @@ int ShowCommand(std::span<const std::string> args, CliContext& context)
     out << "StoredLogoPath=" << stored(kReadKey, "") << '\n';
     out << "LogoInstalled=" << installed(locations.LogoPath) << '\n';
     out << "InfoInstalled=" << installed(locations.InfoPath) << '\n';
+    // An installation's own hive, or the program's store: which one the values above came from.
+    out << "Registry=" << services.registry.Location() << '\n';
     return 0;
 }
 

@@ -5,6 +5,7 @@ namespace pelmora::cli {
 namespace {
 
 constexpr const char* kUsage = R"(Usage:
+  pelmora-cli [--windows-dir DIR] COMMAND ...
   pelmora-cli show
   pelmora-cli apply-oem --manufacturer TEXT --model TEXT
   pelmora-cli remove-oem
@@ -21,8 +22,9 @@ constexpr const char* kUsage = R"(Usage:
   pelmora-cli --help | --version
 
 The commands are the buttons of the program's windows, run on the same store and files:
-  show           the Windows directory, the OEM file paths, the stored fields, and whether
-                 the logo and the information file are installed (NAME=VALUE lines)
+  show           the Windows directory, the OEM file paths, the stored fields, whether the
+                 logo and the information file are installed, and the registry in use
+                 (NAME=VALUE lines)
   apply-oem      Apply OEM Information with the manufacturer and model given
   remove-oem     Remove OEM Information (its warning is printed, not asked)
   apply-support  the support editor's Apply: the fields given replace the stored ones
@@ -42,10 +44,17 @@ deployment and for going back:
   restore-factory  puts back the branding kept before the program first changed it (status 1
                    when none was kept)
 
+--windows-dir DIR, before the command, names the Windows directory to work on (it wins over
+$PELMORA_WINDOWS_DIR), for example a mounted Windows installation's. When DIR holds
+System32/config/SOFTWARE (in any letter case), HKLM\SOFTWARE is that installation's own
+registry hive: its values are read from it, and each command's changes are saved into it at once.
+A hive that Windows left with unsaved changes (hibernated, fast start-up) is not written.
+
 Options may also be given as --name=value; "--" ends the options.
 
 Exit status: 0 done, 1 refused or failed (the message is on stderr), 2 usage error.
-Off Windows the store is $PELMORA_REGISTRY and the Windows directory $PELMORA_WINDOWS_DIR.
+Off Windows the store is $PELMORA_REGISTRY and the Windows directory --windows-dir or
+$PELMORA_WINDOWS_DIR.
 )";
 
 }  // namespace

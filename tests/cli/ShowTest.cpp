@@ -25,7 +25,8 @@ TEST(CliShow, PrintsEveryNameInItsOrder)
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> expected = {
         "WindowsDir", "LogoPath", "InfoPath", "Manufacture", "Model", "web addres", "E-MAIL", "ADDRES",
-        "TELEPHONE", "FAX", "OWNER", "ADD2", "company", "date", "StoredLogoPath", "LogoInstalled", "InfoInstalled"};
+        "TELEPHONE", "FAX", "OWNER", "ADD2", "company", "date", "StoredLogoPath", "LogoInstalled", "InfoInstalled",
+        "Registry"};
     EXPECT_EQ(Names(run.out), expected);
     EXPECT_EQ(run.out.back(), '\n');
 }
