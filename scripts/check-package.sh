@@ -116,6 +116,9 @@ check "completion: restore-factory" completes "restore-factory" pelmora-cli res
 check "completion: reg subcommands" completes "query add delete" pelmora-cli reg ""
 check "completion: key roots" completes 'HKEY_LOCAL_MACHINE\ HKEY_CURRENT_USER\' pelmora-cli reg add hkey
 check "completion: add's switches" completes "/v /ve /t /d /f" pelmora-cli reg add 'HKCU\x' ""
+check "completion: the Windows directory option" completes "--windows-dir" pelmora-cli --w
+check "completion: commands after --windows-dir" completes "apply-oem apply-support apply-logo" pelmora-cli --windows-dir /mnt ap
+check "completion: reg after --windows-dir=" completes "query add delete" pelmora-cli --windows-dir = /mnt reg ""
 
 # The package, made from the same build folder.
 if (cd "$build" && cpack -G DEB -B "$work/package") > "$work/cpack.log" 2>&1; then

@@ -16,9 +16,18 @@ std::string Reason(std::string text)
 
 }  // namespace
 
+std::optional<std::string> RefuseRegistryChange(RegistryApi& registry)
+{
+    if (const long code = registry.CanChange(); code != kRegSuccess)
+        return "Nothing was changed: " + Reason(registry.DescribeError(code)) + ".";
+    return std::nullopt;
+}
+
 std::optional<std::string> RefuseBrandingChange(FilePort& files, RegistryApi& registry, const BrandingPlaces& places,
                                                 const OemValues& mirrored)
 {
+    if (auto refusal = RefuseRegistryChange(registry))
+        return refusal;
     if (places.Mirrored()) {
         if (auto refusal = RefuseTooLong(mirrored))
             return refusal;

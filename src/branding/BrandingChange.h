@@ -11,9 +11,14 @@
 namespace pelmora {
 
 // Asked by a command before its first change to an installation's branding, so a refusal
-// leaves everything as it was. Where the mirror is written, a value it cannot take is refused
-// (naming the field); then the factory backup is taken unless it exists. The stop message when
+// leaves everything as it was. A registry that takes no change is refused; where the mirror is
+// written, a value it cannot take is refused (naming the field); then the factory backup is
+// taken unless it exists. The stop message when
 // the command must not go on; none when it may.
+// The stop message when the registry takes no change now (see RegistryApi::CanChange); none when
+// it may be changed.
+std::optional<std::string> RefuseRegistryChange(RegistryApi& registry);
+
 std::optional<std::string> RefuseBrandingChange(FilePort& files, RegistryApi& registry, const BrandingPlaces& places,
                                                 const OemValues& mirrored);
 

@@ -1,5 +1,7 @@
 #include "branding/FactoryBackup.h"
 
+#include "branding/BrandingChange.h"
+
 #include "branding/FactoryFiles.h"
 #include "branding/FactoryRecord.h"
 #include "branding/OemInformation.h"
@@ -143,7 +145,10 @@ FactoryRestore RestoreFactoryBranding(FilePort& files, RegistryApi& registry, co
     Loaded loaded;
     if ((restore.refusal = Load(files, places, loaded)))
         return restore;
+    if ((restore.refusal = RefuseRegistryChange(registry)))
+        return restore;
     RestoreFiles(files, places, loaded, restore.steps);
+    // The caller's transaction holds these until it commits them together.
     RestoreValues(registry, loaded.record, restore.steps);
     return restore;
 }

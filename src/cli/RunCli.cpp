@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "Usage.h"
 
+#include <cstddef>
 #include <exception>
 #include <string_view>
 
@@ -52,7 +53,45 @@ int Dispatch(const std::vector<std::string>& args, CliContext& context)
     throw UsageError("unknown command " + name);
 }
 
+constexpr std::string_view kWindowsDirOption = "--windows-dir";
+
 }  // namespace
+
+std::optional<std::string> TakeWindowsDirOption(std::vector<std::string>& args)
+{
+    std::optional<std::string> windowsDir;
+    std::size_t taken = 0;
+    while (taken < args.size()) {
+        const std::string& arg = args[taken];
+        std::optional<std::string> value;
+        if (arg == kWindowsDirOption) {
+            if (taken + 1 >= args.size())
+                throw UsageError("--windows-dir needs a value");
+            value = args[taken + 1];
+            taken += 2;
+        } else if (arg.rfind(std::string(kWindowsDirOption) + "=", 0) == 0) {
+            value = arg.substr(kWindowsDirOption.size() + 1);
+            taken += 1;
+        } else {
+            break;
+        }
+        // Two folders would leave it open which installation is branded.
+        if (windowsDir)
+            throw UsageError("--windows-dir is given twice");
+        if (value->empty())
+            throw UsageError("--windows-dir needs a folder");
+        windowsDir = std::move(value);
+    }
+    args.erase(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(taken));
+    return windowsDir;
+}
+
+int ReportUsageError(const UsageError& error, std::ostream& err)
+{
+    err << "pelmora-cli: " << error.what() << "\n\n";
+    PrintUsage(err);
+    return 2;
+}
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, AppServices& services,
            XmlWriterPort& xml)
@@ -61,9 +100,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     try {
         return Dispatch(args, context);
     } catch (const UsageError& error) {
-        err << "pelmora-cli: " << error.what() << "\n\n";
-        PrintUsage(err);
-        return 2;
+        return ReportUsageError(error, err);
     } catch (const std::exception& error) {
         err << "pelmora-cli: " << error.what() << '\n';
         return 1;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CliArgs.h"
 #include "oem/AppServices.h"
 #include "platform/XmlWriterPort.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,5 +16,12 @@ namespace pelmora::cli {
 // failed, 2 usage error.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, AppServices& services,
            XmlWriterPort& xml);
+
+// The options in front of the command that choose what the services are built on, taken off
+// `args`: --windows-dir DIR (or --windows-dir=DIR). Throws UsageError when one is malformed.
+std::optional<std::string> TakeWindowsDirOption(std::vector<std::string>& args);
+
+// Prints a usage error as RunCli does and gives its exit status.
+int ReportUsageError(const UsageError& error, std::ostream& err);
 
 }  // namespace pelmora::cli

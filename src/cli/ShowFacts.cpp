@@ -35,6 +35,8 @@ ShowFacts GatherShowFacts(AppServices& services)
     text("StoredLogoPath", stored(kReadKey, ""));
     flag("LogoInstalled", installed(locations.LogoPath));
     flag("InfoInstalled", installed(locations.InfoPath));
+    // An installation's own hive, or the program's store: which one the values above came from.
+    text("Registry", services.registry.Location());
     shown.unread = reads.Failure();
     return shown;
 }

@@ -5,6 +5,7 @@ namespace pelmora::cli {
 namespace {
 
 constexpr const char* kUsage = R"(Usage:
+  pelmora-cli [--windows-dir DIR] COMMAND ...
   pelmora-cli show [--json]
   pelmora-cli apply-oem --manufacturer TEXT --model TEXT
   pelmora-cli remove-oem
@@ -24,11 +25,12 @@ constexpr const char* kUsage = R"(Usage:
   pelmora-cli --help | --version
 
 The commands are the buttons of the program's windows, run on the same store and files:
-  show           the Windows directory, the OEM file paths, the stored fields, and whether
-                 the logo and the information file are installed (NAME=VALUE lines; in a
-                 VALUE, control characters and bytes that are not UTF-8 are written \xHH,
-                 and so is a backslash that would read as such: \x0A is a line feed; with
-                 --json one JSON object under the same names, yes and no as true and false)
+  show           the Windows directory, the OEM file paths, the stored fields, whether the
+                 logo and the information file are installed, and the registry in use
+                 (NAME=VALUE lines; in a VALUE, control characters and bytes that are not
+                 UTF-8 are written \xHH, and so is a backslash that would read as such: \x0A
+                 is a line feed; with --json one JSON object under the same names, yes and no
+                 as true and false)
   apply-oem      Apply OEM Information with the manufacturer and model given
   remove-oem     Remove OEM Information (its warning is printed, not asked)
   apply-support  the support editor's Apply: the fields given replace the stored ones
@@ -58,11 +60,18 @@ relative to the profile's folder; null for none):
                   difference, 2 when FILE is not a valid profile
   export-profile  writes the machine's branding as a profile, its logo copied beside it
 
+--windows-dir DIR, before the command, names the Windows directory to work on (it wins over
+$PELMORA_WINDOWS_DIR), for example a mounted Windows installation's. When DIR holds
+System32/config/SOFTWARE (in any letter case), HKLM\SOFTWARE is that installation's own
+registry hive: its values are read from it, and each command's changes are saved into it at once.
+A hive that Windows left with unsaved changes (hibernated, fast start-up) is not written.
+
 Options may also be given as --name=value; "--" ends the options.
 
 Exit status: 0 done, 1 refused or failed (the message is on stderr), 2 usage error or, for
 the profile commands, a profile with a problem (each is listed; nothing is changed).
-Off Windows the store is $PELMORA_REGISTRY and the Windows directory $PELMORA_WINDOWS_DIR.
+Off Windows the store is $PELMORA_REGISTRY and the Windows directory --windows-dir or
+$PELMORA_WINDOWS_DIR.
 )";
 
 }  // namespace

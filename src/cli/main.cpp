@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,19 @@ int main(int argc, char** argv)
 #endif
     const std::string programName = argc > 0 ? std::filesystem::path(argv[0]).stem().string() : "pelmora-cli";
     try {
-        SystemServices system(programName, std::make_unique<QtPictures>());
+        std::optional<std::string> windowsDir;
+        try {
+            windowsDir = cli::TakeWindowsDirOption(args);
+        } catch (const cli::UsageError& error) {
+            return cli::ReportUsageError(error, std::cerr);
+        }
+        if (windowsDir) {
+            if (const std::string problem = CheckWindowsDirOption(*windowsDir); !problem.empty()) {
+                std::cerr << "pelmora-cli: " << problem << '\n';
+                return 1;
+            }
+        }
+        SystemServices system(programName, std::make_unique<QtPictures>(), windowsDir);
 #ifdef _WIN32
         XmlLiteWriter xml;
 #else

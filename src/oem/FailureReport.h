@@ -11,6 +11,9 @@ namespace pelmora {
 // Every message a command adds beyond its own texts is a stop message under this title.
 inline constexpr const char* kStopTitle = "Pelmora";
 
+// A command's registry changes are saved together at its end (see RegistryChanges); when that
+// fails, none of them is.
+
 void ShowStop(DialogPort& dialogs, const std::string& text);
 
 // The system's error text without the line break or full stop some platforms end it with.

@@ -61,10 +61,12 @@ public:
     long DeleteTree(RegRoot root, const std::string& path) override;
     std::string DescribeError(long code) override;
     RegReadFailures ReadFailures() const override { return m_ReadFailures; }
+    std::string Location() const override { return m_Options.path; }
 
     long BeginChanges() override;
     long CommitChanges() override;
     void AbandonChanges() override;
+    long CanChange() override;
 
     const std::string& Path() const { return m_Options.path; }
 

@@ -118,6 +118,14 @@ long HiveRegistry::RefuseWrite()
     return kRegSuccess;
 }
 
+long HiveRegistry::CanChange()
+{
+    long code = kRegSuccess;
+    if (!Hive(code))
+        return code;
+    return RefuseWrite();
+}
+
 long HiveRegistry::BeginChanges()
 {
     if (m_ChangeDepth++ == 0)

@@ -143,7 +143,7 @@ long HiveRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t t
         return kRegInvalidHandle;
     if (!data && size > 0)
         return kInvalidParameter;
-    const std::string_view bytes(data ? data : "", size);
+    const std::string_view bytes(data ? data : "", AnsiCallSize(type, data, size));
     StoredValue value{HiveName(name), type, IsConvertedStringType(type) ? AnsiToUtf16(bytes) : std::string(bytes)};
     const std::vector<std::string> parts = opened->parts;
     return Change([&](hive_h* hive) -> long {

@@ -64,6 +64,13 @@ bool IsConvertedStringType(std::uint32_t type)
     return type == 1 || type == 2 || type == kRegMultiSz;  // REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ
 }
 
+std::uint32_t AnsiCallSize(std::uint32_t type, const char* data, std::uint32_t size)
+{
+    if (IsConvertedStringType(type) && data && size > 0 && data[size - 1] != '\0' && data[size] == '\0')
+        return size + 1;
+    return size;
+}
+
 std::string AnsiToUtf16(std::string_view ansi)
 {
     // FromAnsi gives valid UTF-8 only, so nothing is replaced here.

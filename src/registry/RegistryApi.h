@@ -78,7 +78,10 @@ public:
     // RegCreateKeyA: opens the key, creating it and any missing parents first.
     virtual long CreateKey(RegRoot root, const std::string& path, RegKey& key) = 0;
 
-    // RegSetValueExA: stores `size` bytes of the given type, replacing an older value.
+    // RegSetValueExA: stores `size` bytes of the given type, replacing an older value. Text
+    // (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) whose last counted byte is not NUL must be readable
+    // one byte further, as a std::string's data is: a store that keeps text as advapi32 does
+    // counts a NUL found there in, as advapi32 itself does.
     virtual long SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
                           std::uint32_t size) = 0;
 
@@ -108,6 +111,14 @@ public:
     virtual long CommitChanges() { return kRegSuccess; }
     // Drops the changes made since BeginChanges where the store can.
     virtual void AbandonChanges() {}
+
+    // Why HKLM "SOFTWARE" takes no change now (an image's hive that Windows left unfinished, that
+    // is read-only or no usable hive), asked before a command's first change so that a refusal
+    // leaves everything as it was; kRegSuccess when changes may be tried.
+    virtual long CanChange() { return kRegSuccess; }
+
+    // Where HKLM "SOFTWARE" is kept, for the user: a file's path, or what the system calls it.
+    virtual std::string Location() const { return {}; }
 };
 
 }  // namespace pelmora

@@ -33,6 +33,8 @@ public:
     long BeginChanges() override;
     long CommitChanges() override;
     void AbandonChanges() override;
+    long CanChange() override;
+    std::string Location() const override { return m_Software->Location(); }
 
     RegistryApi& Software() { return *m_Software; }
     RegistryApi& Local() { return *m_Local; }

@@ -176,6 +176,13 @@ long RoutedRegistry::CommitChanges()
     return local == kRegSuccess ? kRegSuccess : From(m_Local.get(), local);
 }
 
+long RoutedRegistry::CanChange()
+{
+    if (const long code = m_Software->CanChange(); code != kRegSuccess)
+        return From(m_Software.get(), code);
+    return From(m_Local.get(), m_Local->CanChange());
+}
+
 void RoutedRegistry::AbandonChanges()
 {
     m_Software->AbandonChanges();

@@ -60,6 +60,7 @@ public:
     long BeginChanges() override;
     long CommitChanges() override;
     void AbandonChanges() override;
+    std::string Location() const override { return m_Options.path; }
 
     const std::string& Path() const { return m_Options.path; }
 

@@ -19,4 +19,11 @@ std::string CommandLockName();
 // null when its file does not exist yet (nothing is created or seeded).
 std::unique_ptr<RegistryApi> OpenSystemRegistryForReading();
 
+// The same two for the Windows folder the program works on: off Windows, when it holds an
+// installation's SOFTWARE hive, HKLM "SOFTWARE" is that hive and the rest stays in the store (see
+// MakeImageRegistry); for reading, a store that does not exist then reads as empty. On Windows
+// the system's registry.
+std::unique_ptr<RegistryApi> MakeSystemRegistry(const std::string& windowsDir);
+std::unique_ptr<RegistryApi> OpenSystemRegistryForReading(const std::string& windowsDir);
+
 }  // namespace pelmora

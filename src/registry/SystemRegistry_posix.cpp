@@ -1,5 +1,6 @@
 #include "registry/SystemRegistry.h"
 
+#include "registry/ImageRegistry.h"
 #include "registry/MachineFacts.h"
 #include "registry/SqliteRegistry.h"
 
@@ -31,6 +32,22 @@ std::unique_ptr<RegistryApi> OpenSystemRegistryForReading()
     if (!std::filesystem::is_regular_file(options.path, error))
         return nullptr;
     return std::make_unique<SqliteRegistry>(std::move(options));
+}
+
+std::unique_ptr<RegistryApi> MakeSystemRegistry(const std::string& windowsDir)
+{
+    return MakeImageRegistry(windowsDir, MakeSystemRegistry());
+}
+
+std::unique_ptr<RegistryApi> OpenSystemRegistryForReading(const std::string& windowsDir)
+{
+    if (!FindSoftwareHive(windowsDir))
+        return OpenSystemRegistryForReading();
+    // Opened only when a key outside SOFTWARE is read, and never created.
+    SqliteRegistryOptions options;
+    options.path = DefaultRegistryPath();
+    options.readOnly = true;
+    return MakeImageRegistry(windowsDir, std::make_unique<SqliteRegistry>(std::move(options)));
 }
 
 }  // namespace pelmora

@@ -45,6 +45,7 @@ public:
     long BeginChanges() override;
     long CommitChanges() override;
     void AbandonChanges() override;
+    std::string Location() const override { return "the Windows registry"; }
 
 private:
     // The root and path the call goes to after redirection.

@@ -50,9 +50,9 @@ QLabel* MakeLogo(const std::string& windowsDir, const std::string& logoValue, QW
 
 }  // namespace
 
-OemValues ReadCurrentBranding()
+OemValues ReadCurrentBranding(const std::string& windowsDir)
 {
-    const auto registry = OpenSystemRegistryForReading();
+    const auto registry = OpenSystemRegistryForReading(windowsDir);
     return registry ? ReadOemInformation(*registry) : OemValues{};
 }
 

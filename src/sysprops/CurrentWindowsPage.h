@@ -8,9 +8,9 @@
 
 namespace pelmora::sysprops {
 
-// The OEMInformation values of the system's registry, read only; none when there is no store or
-// no key yet.
-OemValues ReadCurrentBranding();
+// The OEMInformation values of the registry for `windowsDir` (an installation's own hive when it
+// has one, else the system's), read only; none when there is no store or no key yet.
+OemValues ReadCurrentBranding(const std::string& windowsDir);
 
 // What current Windows shows of the maker's branding, from the OEMInformation values: the logo
 // the Logo value names (mapped back onto `windowsDir`), fitted into 120 x 120 and never scaled

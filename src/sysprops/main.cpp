@@ -17,8 +17,10 @@ int main(int argc, char** argv)
     pelmora::ProgramOptions options("pelmora-sysprops",
                                     "Shows the OEM logo and information found in DIRECTORY/System, as System Properties\n"
                                     "would; without DIRECTORY, those of the Windows directory pelmora itself uses. A\n"
-                                    "second page shows what current Windows shows from the registry.");
+                                    "second page shows what current Windows shows from the registry: the one of\n"
+                                    "the installation when DIRECTORY holds System32/config/SOFTWARE.");
     options.AddArgument("DIRECTORY", "A Windows directory.", "[DIRECTORY]");
+    options.AddValueOption("windows-dir", "The same as DIRECTORY.", "DIR");
     if (const auto status = options.AnswerWithoutDisplay(argc, argv))
         return *status;
     if (!pelmora::DisplayAvailable(argc, argv)) {
@@ -30,7 +32,16 @@ int main(int argc, char** argv)
     if (const auto status = options.Answer(QApplication::arguments()))
         return *status;
     std::string windowsDir;
-    if (!options.Arguments().isEmpty()) {
+    const auto option = options.Value("windows-dir");
+    if (option && !options.Arguments().isEmpty()) {
+        std::fputs("pelmora-sysprops: give the Windows directory once, as DIRECTORY or --windows-dir\n"
+                   "(pelmora-sysprops --help shows the options)\n",
+                   stderr);
+        return 2;
+    }
+    if (option) {
+        windowsDir = option->toStdString();
+    } else if (!options.Arguments().isEmpty()) {
         windowsDir = options.Arguments().constFirst().toStdString();
     } else {
 #ifdef _WIN32
@@ -40,7 +51,7 @@ int main(int argc, char** argv)
         windowsDir = pelmora::ChooseWindowsDir().path;  // only looks: creates no folder
 #endif
     }
-    auto* window = new pelmora::sysprops::SysPropsWindow(windowsDir, pelmora::sysprops::ReadCurrentBranding());
+    auto* window = new pelmora::sysprops::SysPropsWindow(windowsDir, pelmora::sysprops::ReadCurrentBranding(windowsDir));
     window->show();
     return app.exec();
 }

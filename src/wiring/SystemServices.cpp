@@ -3,6 +3,9 @@
 #include "platform/SystemWindowsDirectory.h"
 #include "registry/SystemRegistry.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace pelmora {
 
 namespace {
@@ -10,16 +13,39 @@ namespace {
 // Long enough for another command's writes, short enough for a window that waits on it.
 constexpr std::chrono::milliseconds kCommandLockWait{5000};
 
+std::unique_ptr<WindowsDirectorySource> ChosenWindowsDirectory(const std::optional<std::string>& windowsDir)
+{
+    if (windowsDir)
+        return std::make_unique<FixedWindowsDirectory>(*windowsDir);
+    return MakeSystemWindowsDirectory();
+}
+
 }  // namespace
 
-SystemServices::SystemServices(std::string executableName, std::unique_ptr<PicturePort> pictures)
-    : m_Registry(MakeSystemRegistry()),
-      m_WindowsDirectory(MakeSystemWindowsDirectory()),
+SystemServices::SystemServices(std::string executableName, std::unique_ptr<PicturePort> pictures,
+                               const std::optional<std::string>& windowsDir)
+    : m_WindowsDirectory(ChosenWindowsDirectory(windowsDir)),
+      m_Registry(MakeSystemRegistry(FindWindowsDir(*m_WindowsDirectory))),
       m_Pictures(std::move(pictures)),
       m_CommandLock(CommandLockName(), kCommandLockWait),
       m_Services{*m_Registry, m_Files, *m_Pictures, *m_WindowsDirectory, m_Processes, m_ProgramData,
                  std::move(executableName), m_CommandLock}
 {
+}
+
+std::string CheckWindowsDirOption(const std::string& windowsDir)
+{
+#ifdef _WIN32
+    static_cast<void>(windowsDir);
+    return "--windows-dir is taken off Windows only; here the Windows directory is the system's own";
+#else
+    if (windowsDir.empty())
+        return "--windows-dir needs a folder";
+    std::error_code error;
+    if (!std::filesystem::is_directory(windowsDir, error))
+        return "--windows-dir " + windowsDir + " is not a folder";
+    return {};
+#endif
 }
 
 }  // namespace pelmora

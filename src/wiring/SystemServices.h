@@ -5,22 +5,25 @@
 #include "platform/LocalProcesses.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace pelmora {
 
 // The real platform a program runs on: the system registry, local files, the Windows directory
 // and processes, with the pictures of the program's toolkit, owned together so each program
-// builds them in one line.
+// builds them in one line. A Windows directory given on the command line replaces the platform's;
+// the registry is the one of the Windows directory used (see MakeSystemRegistry).
 class SystemServices {
 public:
-    SystemServices(std::string executableName, std::unique_ptr<PicturePort> pictures);
+    SystemServices(std::string executableName, std::unique_ptr<PicturePort> pictures,
+                   const std::optional<std::string>& windowsDir = std::nullopt);
 
     AppServices& Services() { return m_Services; }
 
 private:
-    std::unique_ptr<RegistryApi> m_Registry;
     std::unique_ptr<WindowsDirectorySource> m_WindowsDirectory;
+    std::unique_ptr<RegistryApi> m_Registry;
     std::unique_ptr<PicturePort> m_Pictures;
     LocalFiles m_Files;
     LocalProcesses m_Processes;
@@ -28,5 +31,10 @@ private:
     NamedLock m_CommandLock;
     AppServices m_Services;
 };
+
+// What is wrong with a Windows directory given on the command line (--windows-dir), for the
+// message; empty when it can be used. It must be an existing folder, and is taken off Windows
+// only: there the system's own Windows folder and registry belong together.
+std::string CheckWindowsDirOption(const std::string& windowsDir);
 
 }  // namespace pelmora

@@ -42,7 +42,7 @@ TEST(HiveConcurrency, AChangeStartsFromTheHiveOnDiskNotFromWhatWasReadBefore)
     EXPECT_EQ(ReadRegString(one, kMachine, kKey, "Model", ""), "from two");
 
     for (const auto& [name, text] : {std::pair{"Manufacture", u"from one"}, std::pair{"Model", u"from two"}})
-        EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kKey, name)->data, Utf16(text)) << name;
+        EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kKey, name)->data, testing::StoredText(text)) << name;
 }
 
 TEST(HiveConcurrency, TwoProgramsWritingAtOnceLoseNothing)
@@ -122,7 +122,7 @@ TEST(HiveConcurrency, AGroupOfChangesHoldsTheHiveFromItsFirstChangeToItsEnd)
     EXPECT_TRUE(WriteRegString(two, kMachine, kKey, "web addres", "two, after"));
     for (const auto& [name, text] :
          {std::pair{"Manufacture", u"one"}, std::pair{"Model", u"one"}, std::pair{"web addres", u"two, after"}})
-        EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kKey, name)->data, Utf16(text)) << name;
+        EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kKey, name)->data, testing::StoredText(text)) << name;
 }
 
 }  // namespace

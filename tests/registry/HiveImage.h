@@ -27,6 +27,13 @@ struct HiveValue {
 // The UTF-16LE bytes of a text, as Windows stores it.
 std::string Utf16(std::u16string_view text);
 
+// What RegSetValueExA stores for text given without its NUL (as WriteRegString gives it): the
+// UTF-16LE bytes with a NUL after them.
+inline std::string StoredText(std::u16string_view text)
+{
+    return Utf16(text) + std::string(2, '\0');
+}
+
 // The carried copy of the hivex project's minimal hive.
 std::string MinimalHivePath();
 

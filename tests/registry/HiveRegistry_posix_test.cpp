@@ -20,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::HiveValue;
 using testing::ReadBytes;
+using testing::StoredText;
 using testing::Utf16;
 using testing::WindowsImage;
 
@@ -34,17 +35,6 @@ HiveRegistryOptions At(const std::string& path)
     options.path = path;
     options.syncToDisk = false;
     return options;
-}
-
-long Store(RegistryApi& api, const std::string& path, const std::string& name, std::uint32_t type,
-           const std::string& bytes)
-{
-    RegKey key = 0;
-    long code = api.CreateKey(kMachine, path, key);
-    if (code == kRegSuccess)
-        code = api.SetValue(key, name, type, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    api.CloseKey(key);
-    return code;
 }
 
 std::string Query(RegistryApi& api, const std::string& path, const std::string& name)
@@ -95,30 +85,65 @@ struct StoredCase {
     std::string stored;  // what the hive holds afterwards
 };
 
+struct CallCase {
+    const char* what;
+    std::uint32_t type;
+    std::string buffer;    // what the caller's buffer holds
+    std::uint32_t size;    // the byte count the call gives
+    std::string stored;    // what the hive holds afterwards
+    std::string readBack;  // what RegQueryValueExA gives for it
+};
+
 TEST(HiveRegistry, ValuesAreStoredAsTheAnsiCallStoresThem)
 {
-    const StoredCase cases[] = {
-        {"text without its NUL", kRegSz, "Acme", Utf16(u"Acme")},
-        {"text with its NUL", kRegSz, std::string("Acme\0", 5), Utf16({u"Acme\0", 5})},
-        {"empty text", kRegSz, "", ""},
-        {"code page text", kRegSz, "Caf\xe9 \x80 \x9c", Utf16(u"Caf\u00e9 \u20ac \u0153")},
-        {"a byte the code page leaves undefined", kRegSz, "\x81", Utf16(u"\u0081")},
-        {"expandable text", kRegExpandSz, std::string("%WINDIR%\\x\0", 11), Utf16({u"%WINDIR%\\x\0", 11})},
-        {"several texts", testing::kRegMultiSz, std::string("a\0b\0\0", 5), Utf16({u"a\0b\0\0", 5})},
-        {"a number", kRegDword, std::string("\x2a\0\0\0", 4), std::string("\x2a\0\0\0", 4)},
-        {"binary", kRegBinary, std::string("Acme\0\xff", 6), std::string("Acme\0\xff", 6)},
+    const CallCase cases[] = {
+        {"text counted without its NUL", kRegSz, std::string("Acme\0", 5), 4, StoredText(u"Acme"),
+         std::string("Acme\0", 5)},
+        {"text counted with its NUL", kRegSz, std::string("Acme\0", 5), 5, StoredText(u"Acme"),
+         std::string("Acme\0", 5)},
+        {"text followed by no NUL", kRegSz, "Acmex", 4, Utf16(u"Acme"), "Acme"},
+        {"empty text", kRegSz, std::string(1, '\0'), 0, "", ""},
+        {"only a NUL", kRegSz, std::string(1, '\0'), 1, StoredText(u""), std::string(1, '\0')},
+        {"code page text", kRegSz, "Caf\xe9 \x80 \x9c", 8, StoredText(u"Caf\u00e9 \u20ac \u0153"),
+         std::string("Caf\xe9 \x80 \x9c\0", 9)},
+        {"a byte the code page leaves undefined", kRegSz, "\x81", 1, StoredText(u"\u0081"), std::string("\x81\0", 2)},
+        {"expandable text", kRegExpandSz, "%WINDIR%\\x", 10, StoredText(u"%WINDIR%\\x"),
+         std::string("%WINDIR%\\x\0", 11)},
+        {"several texts", testing::kRegMultiSz, std::string("a\0b\0\0", 5), 5, Utf16({u"a\0b\0\0", 5}),
+         std::string("a\0b\0\0", 5)},
+        {"several texts, the last NUL not counted", testing::kRegMultiSz, std::string("a\0b\0\0", 5), 4,
+         Utf16({u"a\0b\0", 4}), std::string("a\0b\0", 4)},
+        {"a number", kRegDword, std::string("\x2a\0\0\0", 4), 4, std::string("\x2a\0\0\0", 4),
+         std::string("\x2a\0\0\0", 4)},
+        {"binary followed by a NUL", kRegBinary, std::string("Acme\0", 5), 4, "Acme", "Acme"},
     };
     const WindowsImage image;
     HiveRegistry hive(At(image.HivePath()));
-    for (const StoredCase& c : cases) {
+    EXPECT_EQ(hive.CanChange(), kRegSuccess);
+    for (const CallCase& c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_EQ(Store(hive, kOemInHive, c.what, c.type, c.ansi), kRegSuccess);
+        RegKey key = 0;
+        ASSERT_EQ(hive.CreateKey(kMachine, kOemInHive, key), kRegSuccess);
+        ASSERT_EQ(hive.SetValue(key, c.what, c.type, c.buffer.data(), c.size), kRegSuccess);
+        hive.CloseKey(key);
         const auto stored = testing::ReadFromHive(image.HivePath(), kOemInHive, c.what);
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->type, c.type);
         EXPECT_EQ(stored->data, c.stored);
-        EXPECT_EQ(Query(hive, kOemInHive, c.what), c.ansi);
+        EXPECT_EQ(Query(hive, kOemInHive, c.what), c.readBack);
     }
+}
+
+TEST(HiveRegistry, TextWrittenWithoutItsNulReadsBackAsItWasWritten)
+{
+    const char* const texts[] = {"Acme", "", "Caf\xc3\xa9 \xe2\x82\xac", "a=b ; c"};
+    const WindowsImage image;
+    HiveRegistry hive(At(image.HivePath()));
+    for (const char* text : texts) {
+        ASSERT_TRUE(WriteRegString(hive, kMachine, kOemInHive, "Model", text));
+        EXPECT_EQ(ReadRegString(hive, kMachine, kOemInHive, "Model", "default"), text);
+    }
+    EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kOemInHive, "Model")->data, StoredText(u"a=b ; c"));
 }
 
 TEST(HiveRegistry, WhatWindowsStoredReadsAsTheAnsiCallReadsIt)
@@ -161,12 +186,13 @@ TEST(HiveRegistry, AValueKeepsTheNameItWasFirstWrittenWith)
     ASSERT_TRUE(WriteRegString(*registry, kMachine, kOemKey, "\xc5\x92UVRE", "four"));
     EXPECT_EQ(testing::ValueNamesInHive(image.HivePath(), kOemInHive),
               (std::vector<std::string>{"web addres", "\xc5\x93uvre"}));
-    EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kOemInHive, "web addres")->data, Utf16(u"two"));
-    EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kOemInHive, "\xc5\x93uvre")->data, Utf16(u"four"));
+    EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kOemInHive, "web addres")->data, StoredText(u"two"));
+    EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kOemInHive, "\xc5\x93uvre")->data, StoredText(u"four"));
 }
 
 // Reads and writes through a store on a hive that cannot be written; says what was reported.
 struct Outcome {
+    std::string refusal;  // what CanChange said before any write
     std::string read;
     std::optional<std::string> readFailure;
     Status write;
@@ -180,6 +206,9 @@ Outcome TryHive(const std::string& path)
     ::testing::internal::CaptureStderr();
     {
         HiveRegistry hive(At(path));
+        const long asked = hive.CanChange();
+        EXPECT_NE(asked, kRegSuccess);
+        outcome.refusal = hive.DescribeError(asked);
         const RegReadCheck reads(hive);
         outcome.read = ReadRegString(hive, kMachine, kOemInHive, "Model", "default");
         outcome.readFailure = reads.Failure();
@@ -239,6 +268,7 @@ TEST(HiveRegistry, AHiveThatMustNotOrCannotBeWrittenSaysWhyAndStaysAsItWas)
         for (const char* words : c.said)
             EXPECT_NE(outcome.write.error.find(words), std::string::npos) << outcome.write.error;
         EXPECT_EQ(outcome.writeInGroup.error, outcome.write.error);
+        EXPECT_EQ(outcome.refusal, outcome.write.error);
         EXPECT_EQ(outcome.warnings, "pelmora: warning: " + outcome.write.error + "\n");
         EXPECT_EQ(ReadBytes(path), before);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()),
@@ -281,7 +311,7 @@ TEST(HiveRegistry, AFailedCommitLeavesTheHiveByteForByteAndDropsTheChange)
 
         fail = false;
         EXPECT_TRUE(WriteRegString(hive, kMachine, kOemInHive, "Model", "new"));
-        EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kOemInHive, "Model")->data, Utf16(u"new"));
+        EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kOemInHive, "Model")->data, StoredText(u"new"));
         EXPECT_EQ(fs::status(image.HivePath()).permissions(),
                   fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     }

@@ -85,7 +85,7 @@ TEST(ImageRegistry, OnlyHklmSoftwareGoesToTheImage)
         const auto stored = testing::ReadFromHive(image.HivePath(), c.inHive ? c.inHive : c.path, "Model");
         EXPECT_EQ(stored.has_value(), c.inHive != nullptr);
         if (stored) {
-            EXPECT_EQ(stored->data, Utf16(std::u16string(c.path, c.path + std::strlen(c.path))));
+            EXPECT_EQ(stored->data, testing::StoredText(std::u16string(c.path, c.path + std::strlen(c.path))));
         }
     }
 

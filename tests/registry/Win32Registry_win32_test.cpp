@@ -53,5 +53,40 @@ TEST(Win32Registry, AGroupIsOneKernelTransactionWhereTheSystemHasOne)
     EXPECT_EQ(ReadRegString(*api, RegRoot::LocalMachine, kKey, "Manufacture", ""), "committed");
 }
 
+// The rule an image's hive copies: text given without its NUL is stored with it when the NUL
+// follows the counted bytes. The stored bytes are what the wide query reports.
+TEST(Win32Registry, TheAnsiCallCountsInTheNulThatFollowsTheText)
+{
+    const struct {
+        const char* what;
+        DWORD type;
+        std::string buffer;
+        DWORD size;
+        DWORD stored;
+    } cases[] = {
+        {"text counted without its NUL", REG_SZ, std::string("Acme\0", 5), 4, 10},
+        {"text counted with its NUL", REG_SZ, std::string("Acme\0", 5), 5, 10},
+        {"text followed by no NUL", REG_SZ, "Acmex", 4, 8},
+        {"empty text", REG_SZ, std::string(1, '\0'), 0, 0},
+        {"expandable text", REG_EXPAND_SZ, std::string("%x%\0", 4), 3, 8},
+        {"binary followed by a NUL", REG_BINARY, std::string("Acme\0", 5), 4, 4},
+    };
+    const std::string path = "Software\\PelmoraTest\\AnsiNul";
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, path.c_str(), &key), ERROR_SUCCESS);
+    for (const auto& c : cases) {
+        ASSERT_EQ(RegSetValueExA(key, c.what, 0, c.type, reinterpret_cast<const BYTE*>(c.buffer.data()), c.size),
+                  ERROR_SUCCESS);
+        const std::string name(c.what);
+        const std::wstring wide(name.begin(), name.end());
+        DWORD type = 0;
+        DWORD size = 0;
+        EXPECT_EQ(RegQueryValueExW(key, wide.c_str(), nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+        EXPECT_EQ(size, c.stored) << c.what;
+    }
+    RegCloseKey(key);
+    RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
+}
+
 }  // namespace
 }  // namespace pelmora

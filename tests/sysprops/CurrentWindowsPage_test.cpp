@@ -1,6 +1,7 @@
 #include "CurrentWindowsPage.h"
 #include "SysPropsWindow.h"
 #include "branding/BrandingPlaces.h"
+#include "registry/HiveImage.h"
 #include "registry/RegString.h"
 #include "registry/SqliteRegistry.h"
 #include "testing/TempDir.h"
@@ -92,15 +93,35 @@ TEST_F(CurrentWindowsPageTest, ReadsTheStoreOnlyWhereItExists)
     const char* previous = std::getenv("PELMORA_REGISTRY");
     const std::string kept = previous ? previous : "";
     setenv("PELMORA_REGISTRY", store.c_str(), 1);
-    EXPECT_EQ(ReadCurrentBranding(), OemValues{});
+    EXPECT_EQ(ReadCurrentBranding(WindowsDir()), OemValues{});
     EXPECT_FALSE(std::filesystem::exists(store));
 
     {
         SqliteRegistry registry({store});
         WriteRegString(registry, RegRoot::LocalMachine, kOemInformationKey, "Model", "QW 7");
     }
-    EXPECT_EQ(TextOf(ReadCurrentBranding(), OemValue::Model), "QW 7");
-    EXPECT_EQ(TextOf(ReadCurrentBranding(), OemValue::Manufacturer), "");
+    EXPECT_EQ(TextOf(ReadCurrentBranding(WindowsDir()), OemValue::Model), "QW 7");
+    EXPECT_EQ(TextOf(ReadCurrentBranding(WindowsDir()), OemValue::Manufacturer), "");
+    if (previous)
+        setenv("PELMORA_REGISTRY", kept.c_str(), 1);
+    else
+        unsetenv("PELMORA_REGISTRY");
+}
+
+// An installation with a SOFTWARE hive shows its own values, whatever the program's store holds,
+// and the store is still never created.
+TEST(CurrentWindowsPage, AnImageShowsTheValuesOfItsOwnRegistry)
+{
+    const testing::WindowsImage image({{"Microsoft\\Windows\\CurrentVersion\\OEMInformation", "Model", kRegSz,
+                                        testing::StoredText(u"Image model")}});
+    const std::string store = image.temp.File("registry.sqlite3");
+    const char* previous = std::getenv("PELMORA_REGISTRY");
+    const std::string kept = previous ? previous : "";
+    setenv("PELMORA_REGISTRY", store.c_str(), 1);
+    const OemValues shown = ReadCurrentBranding(image.WindowsDir());
+    EXPECT_EQ(TextOf(shown, OemValue::Model), "Image model");
+    EXPECT_EQ(TextOf(shown, OemValue::Manufacturer), "");
+    EXPECT_FALSE(std::filesystem::exists(store));
     if (previous)
         setenv("PELMORA_REGISTRY", kept.c_str(), 1);
     else

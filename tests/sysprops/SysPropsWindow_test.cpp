@@ -185,6 +185,11 @@ TEST(SysPropsStart, VersionNeedsNoDisplayAndASecondDirectoryIsRefused)
     const auto two = RunProgram(PELMORA_SYSPROPS, {"/one", "/two"}, true);
     EXPECT_EQ(two.status, 2);
     EXPECT_EQ(two.err, "pelmora-sysprops: unexpected argument /two\n(pelmora-sysprops --help shows the options)\n");
+
+    const auto both = RunProgram(PELMORA_SYSPROPS, {"--windows-dir", "/one", "/two"}, true);
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.err, "pelmora-sysprops: give the Windows directory once, as DIRECTORY or --windows-dir\n"
+                        "(pelmora-sysprops --help shows the options)\n");
 }
 
 // Started where the session names no runtime folder, it gives the toolkit a private one.

@@ -43,6 +43,19 @@ void ProgramOptions::AddArgument(const QString& name, const QString& description
     ++m_ArgumentCount;
 }
 
+void ProgramOptions::AddValueOption(const QString& name, const QString& description, const QString& valueName)
+{
+    m_Parser.addOption(QCommandLineOption(name, description, valueName));
+    m_ValueOptions.push_back(name);
+}
+
+std::optional<QString> ProgramOptions::Value(const QString& name) const
+{
+    if (!m_Parser.isSet(name))
+        return std::nullopt;
+    return m_Parser.value(name);
+}
+
 std::optional<int> ProgramOptions::AnswerWithoutDisplay(int argc, char** argv)
 {
     bool asked = false;
@@ -67,6 +80,11 @@ std::optional<int> ProgramOptions::Answer(const QStringList& arguments)
         error = m_Parser.errorText();
     else if (m_Parser.positionalArguments().size() > m_ArgumentCount)
         error = "unexpected argument " + m_Parser.positionalArguments().at(m_ArgumentCount);
+    for (const QString& name : m_ValueOptions) {
+        // The parser keeps the last of several values: refuse them rather than drop one unseen.
+        if (error.isEmpty() && m_Parser.values(name).size() > 1)
+            error = "--" + name + " is given twice";
+    }
     if (error.isEmpty())
         return std::nullopt;
     Print(stderr, m_Name + ": " + error + "\n(" + m_Name + " --help shows the options)\n");

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace pelmora {
 
@@ -18,6 +19,12 @@ public:
 
     // An optional plain argument, shown in the help as `syntax`.
     void AddArgument(const QString& name, const QString& description, const QString& syntax);
+
+    // An option that takes a value (--name VALUE or --name=VALUE), given at most once.
+    void AddValueOption(const QString& name, const QString& description, const QString& valueName);
+
+    // The value of such an option, after Answer; none when it was not given.
+    std::optional<QString> Value(const QString& name) const;
 
     // When argv asks for help or the version: prints it and returns the exit status (0).
     std::optional<int> AnswerWithoutDisplay(int argc, char** argv);
@@ -37,6 +44,7 @@ private:
     QCommandLineParser m_Parser;
     QCommandLineOption m_Help;
     QCommandLineOption m_Version;
+    std::vector<QString> m_ValueOptions;
 };
 
 }  // namespace pelmora

@@ -14,11 +14,18 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
 
 int main(int argc, char** argv)
 {
     pelmora::ProgramOptions options("pelmora", "Sets the computer maker's logo and support information "
                                                "that Windows shows in System Properties.");
+    options.AddValueOption("windows-dir",
+                           "The Windows directory to work on (instead of $PELMORA_WINDOWS_DIR), for example a "
+                           "mounted Windows installation's; when it holds System32/config/SOFTWARE, that "
+                           "installation's registry is the one read and written.",
+                           "DIR");
     if (const auto status = options.AnswerWithoutDisplay(argc, argv))
         return *status;
     if (!pelmora::DisplayAvailable(argc, argv)) {
@@ -29,6 +36,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (const auto status = options.Answer(QApplication::arguments()))
         return *status;
+    std::optional<std::string> windowsDir;
+    if (const auto given = options.Value("windows-dir")) {
+        windowsDir = given->toStdString();
+        if (const std::string problem = pelmora::CheckWindowsDirOption(*windowsDir); !problem.empty()) {
+            std::fprintf(stderr, "pelmora: %s\n(pelmora --help shows the options)\n", problem.c_str());
+            return 2;
+        }
+    }
     // Ties the windows to the installed desktop entry, and so to its name and icon.
     QApplication::setDesktopFileName("io.github.pelmora.Pelmora");
     QApplication::setQuitOnLastWindowClosed(true);
@@ -36,7 +51,7 @@ int main(int argc, char** argv)
 
     // A renamed copy counts its visits on its own.
     pelmora::SystemServices system(pelmora::RunningExecutableName("pelmora"),
-                                   std::make_unique<pelmora::QtPictures>());
+                                   std::make_unique<pelmora::QtPictures>(), windowsDir);
     pelmora::qt::QtAppShell shell(system.Services());
     shell.OpenMainWindow();
     return QApplication::exec();

@@ -57,6 +57,9 @@ TEST(ProgramStart, AnUnknownOptionOrAnArgumentEndsItBeforeAnyWindow)
         {{"--bogus"}, "pelmora: Unknown option 'bogus'.\n"},
         {{"logo.bmp"}, "pelmora: unexpected argument logo.bmp\n"},
         {{"-reverse", "--", "-v"}, "pelmora: unexpected argument -v\n"},
+        {{"--windows-dir"}, "pelmora: Missing value after '--windows-dir'.\n"},
+        {{"--windows-dir=/a", "--windows-dir=/b"}, "pelmora: --windows-dir is given twice\n"},
+        {{"--windows-dir", "/nowhere/at/all"}, "pelmora: --windows-dir /nowhere/at/all is not a folder\n"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = RunProgram(PELMORA_PROGRAM, c.arguments, true);
