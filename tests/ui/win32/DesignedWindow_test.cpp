@@ -55,6 +55,8 @@ TEST(Win32DesignedWindow, WindowsTakeTheirDesignedCaptionSizeAndBorder)
         EXPECT_EQ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) != 0,
                   built.design.borderStyle == designs::BorderStyle::FixedDialog);
         EXPECT_FALSE(IsWindowVisible(window)) << "shown only after its load";
+        EXPECT_NE(GetClassLongPtrW(window, GCLP_HICON), 0) << "the program's icon";
+        EXPECT_NE(GetClassLongPtrW(window, GCLP_HICONSM), 0);
     }
 }
 
