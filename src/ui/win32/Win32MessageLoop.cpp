@@ -12,6 +12,8 @@ bool PreTranslateDesignedWindowMessage(MSG& message)
     DesignedWindow* window = DesignedWindow::FromHandle(root);
     if (window == nullptr)
         return false;
+    if (message.message == WM_SYSCHAR && window->PressAccessKey(static_cast<wchar_t>(message.wParam)))
+        return true;
     if (window->Accelerators() != nullptr && TranslateAcceleratorW(root, window->Accelerators(), &message))
         return true;
     return IsDialogMessageW(root, &message) != FALSE;
