@@ -19,14 +19,18 @@ bool PreTranslateDesignedWindowMessage(MSG& message)
     return IsDialogMessageW(root, &message) != FALSE;
 }
 
-int RunMessageLoop()
+int RunMessageLoop(const std::function<void()>& afterEach)
 {
+    if (afterEach)
+        afterEach();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (PreTranslateDesignedWindowMessage(message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (!PreTranslateDesignedWindowMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (afterEach)
+            afterEach();
     }
     return static_cast<int>(message.wParam);
 }

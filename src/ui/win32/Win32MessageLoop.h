@@ -2,6 +2,8 @@
 
 #include "platform/WindowsApi.h"
 
+#include <functional>
+
 namespace pelmora::win32 {
 
 // The message loop's part for designed windows: a message for one of them or its controls goes
@@ -10,7 +12,8 @@ namespace pelmora::win32 {
 // when the message has been handled.
 bool PreTranslateDesignedWindowMessage(MSG& message);
 
-// Runs the thread's messages until WM_QUIT; returns its exit code.
-int RunMessageLoop();
+// Runs the thread's messages until WM_QUIT, calling `afterEach` as it starts and after each
+// message; returns WM_QUIT's exit code.
+int RunMessageLoop(const std::function<void()>& afterEach = {});
 
 }  // namespace pelmora::win32

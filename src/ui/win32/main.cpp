@@ -1,5 +1,6 @@
 // pelmora.exe: the OEM logo and support information tool, native on Windows.
 #include "DesignedWindow.h"
+#include "FirstPaintStamp.h"
 #include "Win32AppShell.h"
 #include "Win32MessageLoop.h"
 #include "platform/Utf16_win32.h"
@@ -34,7 +35,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         pelmora::SystemServices system(ExecutableName(), std::make_unique<pelmora::WicPictures>());
         pelmora::win32::Win32AppShell shell(system.Services());
         shell.OpenMainWindow();
-        return pelmora::win32::RunMessageLoop();
+        pelmora::win32::FirstPaintStamp stamp;
+        return pelmora::win32::RunMessageLoop([&] {
+            if (pelmora::win32::DesignedWindow* main = shell.MainWindow())
+                stamp.Check(main->Window());
+        });
     } catch (const std::exception& error) {
         MessageBoxW(nullptr, pelmora::ToUtf16(error.what()).c_str(), L"Pelmora", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
         return 1;
