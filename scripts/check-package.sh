@@ -108,6 +108,8 @@ completes() {  # completes EXPECTED WORD...: what Tab offers after the words
   }
 }
 check "completion: commands" completes "apply-oem apply-support apply-logo" pelmora-cli ap
+check "completion: export commands" completes "export-unattend export-reg" pelmora-cli ex
+check "completion: restore-factory" completes "restore-factory" pelmora-cli res
 check "completion: reg subcommands" completes "query add delete" pelmora-cli reg ""
 check "completion: key roots" completes 'HKEY_LOCAL_MACHINE\ HKEY_CURRENT_USER\' pelmora-cli reg add hkey
 check "completion: add's switches" completes "/v /ve /t /d /f" pelmora-cli reg add 'HKCU\x' ""

@@ -15,4 +15,9 @@ std::optional<OemFileLocations> LocateOemFiles(const ViewPort& view, DialogPort&
     return OemFileLocations::From(windowsDir);
 }
 
+BrandingPlaces BrandingPlacesOf(const OemFileLocations& locations, AppServices& services)
+{
+    return LocateBranding(services.programData, locations.WindowsDir, locations.LogoPath, locations.InfoPath);
+}
+
 }  // namespace pelmora

@@ -2,28 +2,15 @@
 
 #include "app/LocateOemFiles.h"
 #include "app/MainWindowControls.h"
+#include "branding/BrandingChange.h"
+#include "branding/LogoMirror.h"
+#include "branding/OemInformation.h"
 #include "oem/FailureReport.h"
+#include "platform/FileNameCase.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
 
-#include <algorithm>
-
 namespace pelmora {
-
-namespace {
-
-// On Windows the path box shows the name in upper case, as the file system ignores case there;
-// elsewhere the upper-cased name would be another file, so it keeps the case it was chosen with.
-std::string PathBoxText(std::string fileName)
-{
-#ifdef _WIN32
-    std::transform(fileName.begin(), fileName.end(), fileName.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-#endif
-    return fileName;
-}
-
-}  // namespace
 
 LogoCommands::LogoCommands(ViewPort& view, DialogPort& dialogs, AppServices& services)
     : m_View(view), m_Dialogs(dialogs), m_Services(services)
@@ -45,22 +32,28 @@ void LogoCommands::Select()
         ShowStop(m_Dialogs, "The picture could not be loaded from " + chosen + ": " + Why(why) + ".");
         return;
     }
-    const std::string pathBox = PathBoxText(chosen);
+    const std::string pathBox = ShownFileName(chosen);
     m_View.SetText(form1::kPathBox, pathBox);
     Hold(std::move(picture), pathBox);
 }
 
 void LogoCommands::ApplySelected()
 {
-    if (!Install())
+    std::optional<FailureReport> failures = Install();
+    if (!failures)
         return;
-    const Status stored =
-        WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text(form1::kPathBox));
-    if (!stored)
-        ShowStop(m_Dialogs, "The logo was saved, but its path was not stored: " + Why(stored) + ".");
+    // Stored before the message, so a path that was not stored is reported instead of it.
+    failures->Check(
+        WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text(form1::kPathBox)),
+        "The logo's path was not stored");
+    ReportInstalled(*failures);
 }
 
-void LogoCommands::Apply() { Install(); }
+void LogoCommands::Apply()
+{
+    if (const std::optional<FailureReport> failures = Install())
+        ReportInstalled(*failures);
+}
 
 void LogoCommands::Remove()
 {
@@ -71,6 +64,11 @@ void LogoCommands::Remove()
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
         return;
+    const BrandingPlaces places = BrandingPlacesOf(*locations, m_Services);
+    if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, places, {})) {
+        ShowStop(m_Dialogs, *refusal);
+        return;
+    }
 
     const Status deleted = m_Services.files.DeleteFile(locations->LogoPath);
     if (!deleted) {
@@ -79,11 +77,14 @@ void LogoCommands::Remove()
         return;
     }
     RegistryApi& registry = m_Services.registry;
-    const Status cleared = WriteRegString(registry, RegRoot::LocalMachine, kReadKey, "", "");
+    FailureReport failures;
+    CheckAll(failures, RemoveLogoMirror(m_Services.files, registry, places));
+    failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""),
+                   "The logo's stored path was not cleared");
     m_View.SetPicture(form1::kCurrentLogo, nullptr);
     m_View.SetText(form1::kPathBox, ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""));
-    if (!cleared) {
-        ShowStop(m_Dialogs, "The logo was removed, but its stored path was not cleared: " + Why(cleared) + ".");
+    if (!failures.Empty()) {
+        ShowStop(m_Dialogs, failures.Text("The logo was not fully removed."));
         return;
     }
     m_Dialogs.ShowMessage("This will removing oemlogo", "Pelmora", MessageStyle::Exclamation);
@@ -107,42 +108,57 @@ bool LogoCommands::EnsurePictureForPathBox(const std::string& pathBox, std::stri
     return true;
 }
 
-bool LogoCommands::Install()
+std::optional<FailureReport> LogoCommands::Install()
 {
     const std::string pathBox = m_View.Text(form1::kPathBox);
     if (pathBox.empty()) {
         m_Dialogs.ShowMessage("Could not Complete your request.please select an logo to apply", "Pelmora",
                               MessageStyle::Stop);
-        return false;
+        return std::nullopt;
     }
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
-        return false;
+        return std::nullopt;
 
     std::string why;
     if (!EnsurePictureForPathBox(pathBox, why)) {
         ShowStop(m_Dialogs, "The logo was not saved: the picture could not be loaded from " + pathBox + ": " +
                                 Why(why) + ".");
-        return false;
+        return std::nullopt;
     }
     const std::optional<std::string> bmp = m_Services.pictures.EncodeBmp(*m_Held);
     if (!bmp) {
         ShowStop(m_Dialogs, "The logo was not saved: the picture could not be converted to a bitmap.");
-        return false;
+        return std::nullopt;
+    }
+    const BrandingPlaces places = BrandingPlacesOf(*locations, m_Services);
+    if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, places, LogoValue(places))) {
+        ShowStop(m_Dialogs, *refusal);
+        return std::nullopt;
     }
     const Status written = m_Services.files.WriteFile(locations->LogoPath, *bmp);
     if (!written) {
         ShowStop(m_Dialogs, "The logo was not saved: " + locations->LogoPath + " could not be written: " +
                                 Why(written) + ".");
-        return false;
+        return std::nullopt;
     }
 
     if (auto installed = m_Services.pictures.Load(locations->LogoPath, why))
         m_View.SetPicture(form1::kCurrentLogo, std::move(installed));
+    FailureReport failures;
+    CheckAll(failures, InstallLogoMirror(m_Services.files, m_Services.pictures, m_Services.registry, places, *m_Held));
+    return failures;
+}
+
+void LogoCommands::ReportInstalled(const FailureReport& failures)
+{
+    if (!failures.Empty()) {
+        ShowStop(m_Dialogs, failures.Text("The logo was not fully saved."));
+        return;
+    }
     m_Dialogs.ShowMessage(
         "you selected logo has Succesfully saved. to display this logo you must type model & manufacture's name",
         "Pelmora", MessageStyle::Information);
-    return true;
 }
 
 }  // namespace pelmora

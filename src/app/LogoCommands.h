@@ -1,10 +1,12 @@
 #pragma once
 
 #include "oem/AppServices.h"
+#include "oem/FailureReport.h"
 #include "platform/DialogPort.h"
 #include "platform/ViewPort.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace pelmora {
@@ -21,7 +23,11 @@ public:
 
 private:
     void Hold(std::shared_ptr<const Picture> picture, const std::string& pathBoxText);
-    bool Install();  // true once oemlogo.bmp holds the picture the path box names
+    // Installs the picture the path box names: none after a stop message, when oemlogo.bmp was
+    // not written; else what of the rest (its mirror for current Windows) was not saved.
+    std::optional<FailureReport> Install();
+    // The success message, or the stop message listing what was not saved instead of it.
+    void ReportInstalled(const FailureReport& failures);
     bool EnsurePictureForPathBox(const std::string& pathBox, std::string& why);
 
     ViewPort& m_View;

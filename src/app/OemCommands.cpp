@@ -2,6 +2,8 @@
 
 #include "app/LocateOemFiles.h"
 #include "app/MainWindowControls.h"
+#include "branding/BrandingChange.h"
+#include "branding/OemInformation.h"
 #include "oem/FailureReport.h"
 #include "oem/OemInfoLayout.h"
 #include "oem/OemInfoWriter.h"
@@ -43,6 +45,12 @@ void OemCommands::Apply()
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
         return;
+    const BrandingPlaces places = BrandingPlacesOf(*locations, m_Services);
+    const OemValues mirrored = ManufacturerAndModel(manufacturer, model);
+    if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, places, mirrored)) {
+        ShowStop(m_Dialogs, *refusal);
+        return;
+    }
 
     RegistryApi& registry = m_Services.registry;
     FailureReport failures;
@@ -52,6 +60,7 @@ void OemCommands::Apply()
                    "The value Model was not stored");
     failures.Check(WriteShortLayout(m_Services.files, locations->InfoPath, manufacturer, model),
                    locations->InfoPath + " was not written");
+    CheckAll(failures, MirrorOemValues(registry, places, mirrored));
     if (!failures.Empty()) {
         ShowStop(m_Dialogs, failures.Text("The OEM information was not fully saved."));
         return;
@@ -69,6 +78,11 @@ void OemCommands::Remove()
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
         return;
+    const BrandingPlaces places = BrandingPlacesOf(*locations, m_Services);
+    if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, places, {})) {
+        ShowStop(m_Dialogs, *refusal);
+        return;
+    }
     // A notice, not a question: the removal goes on once it is closed.
     m_Dialogs.ShowMessage("this will remove all Oem informations", "Pelmora", MessageStyle::Stop);
 
@@ -84,6 +98,7 @@ void OemCommands::Remove()
         failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, name, ""),
                        std::string("The value ") + name + " was not cleared");
     }
+    CheckAll(failures, MirrorOemValues(registry, places, ClearedByRemoval()));
     m_View.SetText(form1::kManufacturer, ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Manufacture", ""));
     m_View.SetText(form1::kModel, ReadRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", ""));
     if (!failures.Empty())

@@ -28,10 +28,12 @@ std::optional<double> ParseNumber(std::string_view text)
     return value;
 }
 
+// Fifteen significant digits, fixed notation from 1E-04 up to below 1E+15, else an exponent in
+// upper case (1E+20, 6.103515625E-05), as the platform's number-to-text conversion writes them.
 std::string GeneralFormat(double value)
 {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
     return buffer;
 }
 

@@ -7,7 +7,7 @@
 namespace pelmora {
 
 // The stored counter after this start: a number goes up by one and is written in general number
-// format (42, not 42.0); a text that is not a number stays as it is.
+// format (42, not 42.0; 1E+20); a text that is not a number stays as it is.
 std::string NextVisitCount(const std::string& stored);
 
 // Counts this start in the settings store (application, "Run", "Run") and returns the text shown.

@@ -58,6 +58,10 @@ public:
     Status WriteFile(const std::string& path, std::string_view bytes) override;
     Status DeleteFile(const std::string& path) override;
     bool Exists(const std::string& path) override { return m_Real.Exists(path); }
+    Status ReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes) override
+    {
+        return m_Real.ReadFile(path, maxBytes, bytes);
+    }
 
 private:
     FilePort& m_Real;
@@ -69,7 +73,8 @@ public:
     explicit AccessGuardedServices(AppServices& real)
         : m_Registry(real.registry),
           m_Files(real.files),
-          m_Services{m_Registry, m_Files, real.pictures, real.windowsDirectory, real.processes, real.executableName}
+          m_Services{m_Registry, m_Files, real.pictures, real.windowsDirectory, real.processes,
+                     real.programData, real.executableName}
     {
     }
 

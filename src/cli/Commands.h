@@ -1,6 +1,7 @@
 #pragma once
 
 #include "oem/AppServices.h"
+#include "platform/XmlWriterPort.h"
 
 #include <ostream>
 #include <span>
@@ -10,6 +11,7 @@ namespace pelmora::cli {
 
 struct CliContext {
     AppServices& services;
+    XmlWriterPort& xml;  // the platform's XML writer, for the answer file
     std::ostream& out;
     std::ostream& err;
 };
@@ -23,5 +25,8 @@ int ApplySupportCommand(std::span<const std::string> args, CliContext& context);
 int ApplyLogoCommand(std::span<const std::string> args, CliContext& context);
 int RemoveLogoCommand(std::span<const std::string> args, CliContext& context);
 int RegCommand(std::span<const std::string> args, CliContext& context);
+int ExportUnattendCommand(std::span<const std::string> args, CliContext& context);
+int ExportRegCommand(std::span<const std::string> args, CliContext& context);
+int RestoreFactoryCommand(std::span<const std::string> args, CliContext& context);
 
 }  // namespace pelmora::cli

@@ -26,6 +26,9 @@ constexpr Command kCommands[] = {
     {"apply-logo", ApplyLogoCommand},
     {"remove-logo", RemoveLogoCommand},
     {"reg", RegCommand},
+    {"export-unattend", ExportUnattendCommand},
+    {"export-reg", ExportRegCommand},
+    {"restore-factory", RestoreFactoryCommand},
 };
 
 int Dispatch(const std::vector<std::string>& args, CliContext& context)
@@ -48,9 +51,10 @@ int Dispatch(const std::vector<std::string>& args, CliContext& context)
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, AppServices& services)
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, AppServices& services,
+           XmlWriterPort& xml)
 {
-    CliContext context{services, out, err};
+    CliContext context{services, xml, out, err};
     try {
         return Dispatch(args, context);
     } catch (const UsageError& error) {

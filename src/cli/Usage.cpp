@@ -15,6 +15,9 @@ constexpr const char* kUsage = R"(Usage:
   pelmora-cli reg query KEY [/v NAME | /ve]
   pelmora-cli reg add KEY [/v NAME | /ve] [/t REG_SZ|REG_EXPAND_SZ|REG_DWORD] [/d DATA] [/f]
   pelmora-cli reg delete KEY [/v NAME | /ve] /f
+  pelmora-cli export-unattend FILE
+  pelmora-cli export-reg FILE
+  pelmora-cli restore-factory
   pelmora-cli --help | --version
 
 The commands are the buttons of the program's windows, run on the same store and files:
@@ -30,6 +33,15 @@ The commands are the buttons of the program's windows, run on the same store and
                  HKEY_LOCAL_MACHINE\..., HKCU\... or HKEY_CURRENT_USER\...; /ve names the
                  default value. Nothing is asked: add overwrites a value only with /f, and
                  delete removes a value, or the key with everything under it, only with /f.
+
+Current Windows shows the branding from HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\
+OEMInformation and a 32-bit System32\oemlogo.bmp, which the commands above write too. For
+deployment and for going back:
+  export-unattend  an answer file that sets those OEMInformation values in the specialize pass
+  export-reg       a registry editor file with those values and the program's own key
+  restore-factory  puts back the branding kept before the program first changed it (status 1
+                   when none was kept)
+
 Options may also be given as --name=value; "--" ends the options.
 
 Exit status: 0 done, 1 refused or failed (the message is on stderr), 2 usage error.

@@ -3,6 +3,11 @@
 #include "RunCli.h"
 #include "wiring/SystemPictures.h"
 #include "wiring/SystemServices.h"
+#ifdef _WIN32
+#include "platform/XmlLiteWriter.h"
+#else
+#include "platform/qt/QtXmlWriter.h"
+#endif
 
 #ifdef _WIN32
 #include "AccessGuard_win32.h"
@@ -46,11 +51,13 @@ int main(int argc, char** argv)
     try {
         SystemServices system(programName, MakeSystemPictures());
 #ifdef _WIN32
+        XmlLiteWriter xml;
         // Run as invoked: a write refused for want of rights ends the command with one line.
         cli::AccessGuardedServices guarded(system.Services());
-        return cli::RunCli(args, std::cout, std::cerr, guarded.Services());
+        return cli::RunCli(args, std::cout, std::cerr, guarded.Services(), xml);
 #else
-        return cli::RunCli(args, std::cout, std::cerr, system.Services());
+        QtXmlWriter xml;
+        return cli::RunCli(args, std::cout, std::cerr, system.Services(), xml);
 #endif
     } catch (const std::exception& error) {
         std::cerr << "pelmora-cli: " << error.what() << '\n';

@@ -59,7 +59,7 @@ void ButtonHost::DoubleClick()
 
 void ButtonHost::MouseMove(std::int16_t buttons, std::int16_t shift, double x, double y)
 {
-    const bool over = buttons < 2 && m_Surface.IsPointerOver();
+    const bool over = buttons < 2 && IsPointerOver();
     Notify(N::MouseMove{buttons, shift, CanvasPixels(x), CanvasPixels(y), over});
 }
 
@@ -81,19 +81,17 @@ void ButtonHost::MouseUp(std::int16_t button, std::int16_t shift, double x, doub
 void ButtonHost::KeyDown(std::int16_t keyCode, std::int16_t shift, std::int16_t keyAscii)
 {
     const std::shared_ptr<bool> alive = m_Alive;
-    if (keyCode != 0)
-        Notify(N::KeyDown{keyCode, shift});
+    Notify(N::KeyDown{keyCode, shift});
     if (keyAscii != 0 && *alive)
         Notify(N::KeyPress{keyAscii});
 }
 
-void ButtonHost::KeyUp(std::int16_t keyCode, std::int16_t shift)
-{
-    if (keyCode != 0)
-        Notify(N::KeyUp{keyCode, shift});
-}
+void ButtonHost::KeyUp(std::int16_t keyCode, std::int16_t shift) { Notify(N::KeyUp{keyCode, shift}); }
 
-void ButtonHost::HoverTimerTicked() { Notify(N::TimerTick{m_Surface.IsPointerOver()}); }
+void ButtonHost::HoverTimerTicked() { Notify(N::TimerTick{IsPointerOver()}); }
+
+// The platform's window-under-point lookup never finds a disabled window.
+bool ButtonHost::IsPointerOver() const { return Enabled() && m_Surface.IsPointerOver(); }
 
 void ButtonHost::Apply(ButtonStepResult result)
 {
@@ -131,28 +129,20 @@ void ButtonHost::Draw(const ButtonFields& fields, std::int16_t request)
     ++m_Redraws;
     if (RasterCanvas* const* raster = std::get_if<RasterCanvas*>(&m_Canvas)) {
         if (const PixelRegion* region = (*raster)->WindowRegion())
-            TakeShape(*region);
+            TakeShape(*region, (*raster)->Width(), (*raster)->Height());
     }
     m_Surface.Invalidate();
 }
 
-// The window region in the surface's units: a unit stays only when all of its pixels lie inside,
-// so the corners stay cut at any scale.
-void ButtonHost::TakeShape(const PixelRegion& region)
+// The window region in the surface's units, converted as a whole: a unit goes only where a cut
+// pixel touches it, so at any scale the corners stay cut and the frame's rows and columns stay.
+void ButtonHost::TakeShape(const PixelRegion& region, int pixelWidth, int pixelHeight)
 {
-    const double scale = m_Surface.Scale();
-    std::vector<CanvasRect> shape;
-    for (const CanvasRect& r : region.Rects()) {
-        const CanvasRect unit{static_cast<std::int32_t>(std::ceil(r.left / scale)),
-                              static_cast<std::int32_t>(std::ceil(r.top / scale)),
-                              static_cast<std::int32_t>(std::floor(r.right / scale)),
-                              static_cast<std::int32_t>(std::floor(r.bottom / scale))};
-        if (unit.right > unit.left && unit.bottom > unit.top)
-            shape.push_back(unit);
-    }
-    if (shape == m_Shape)
+    ScaleRegionToUnits(region, CanvasRect{0, 0, pixelWidth, pixelHeight}, m_Surface.Scale(),
+                       CanvasRect{0, 0, m_Width, m_Height}, m_UnitShape);
+    if (m_UnitShape.Rects() == m_Shape)
         return;
-    m_Shape = std::move(shape);
+    m_Shape = m_UnitShape.Rects();
     m_Surface.SetShape(m_Shape);
 }
 

@@ -67,17 +67,20 @@ public:
     void MouseDown(std::int16_t button, std::int16_t shift, double x, double y);
     void DoubleClick();  // the second press of a double-click, instead of its MouseDown
     // `buttons` is the set held. Only moves with no button or the left one held ask where the
-    // pointer is.
+    // pointer is; a disabled button is never under it.
     void MouseMove(std::int16_t buttons, std::int16_t shift, double x, double y);
     // `lastButton`: no button is held any more. Such a release on the button's shape clicks,
     // unless it ends a double-click.
     void MouseUp(std::int16_t button, std::int16_t shift, double x, double y, bool lastButton);
-    // A key went down and typed `keyAscii` (0 for none); a key code of 0 is a key the platform
-    // has no code for.
+    // A key went down and typed `keyAscii` (0 for none). Every key is raised and counts as the
+    // last key down, also one the platform has no code for (key code 0).
     void KeyDown(std::int16_t keyCode, std::int16_t shift, std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
+    // A character typed, where the platform reports it apart from its key-down (Win32's WM_CHAR):
+    // raised as KeyPress only, so the key-down stays the last key that went down.
+    void KeyTyped(std::int16_t keyAscii) { Notify(notifications::KeyPress{keyAscii}); }
     void AccessKeyPressed() { Notify(notifications::AccessKeyPress{}); }
-    void HoverTimerTicked();
+    void HoverTimerTicked();  // a disabled button is not under the pointer: its hover ends
 
     // What the button keeps, for tests and measurements.
     const ButtonState& State() const { return m_State; }
@@ -100,8 +103,9 @@ private:
     void Carry(const effects::SurfaceForeColor&) {}  // drawn from the state
     void Carry(const effects::AccessKeys& effect) { m_Surface.SetAccessKey(effect.keys); }
     float CanvasPixels(double units) const { return static_cast<float>(units * m_Surface.Scale()); }
-    void TakeShape(const PixelRegion& region);
+    void TakeShape(const PixelRegion& region, int pixelWidth, int pixelHeight);
     bool IsOnShape(double x, double y) const;
+    bool IsPointerOver() const;
 
     ButtonSurfacePort& m_Surface;
     std::variant<RasterCanvas*, CanvasPort*> m_Canvas;
@@ -110,6 +114,7 @@ private:
     int m_Width = 0;  // the surface's size and shape, in its units
     int m_Height = 0;
     std::vector<CanvasRect> m_Shape;
+    PixelRegion m_UnitShape;  // reused for each drawing's conversion
     // False once the host is gone: a handler of a raised event may delete the button, and the
     // step that raised it must then stop.
     std::shared_ptr<bool> m_Alive = std::make_shared<bool>(true);

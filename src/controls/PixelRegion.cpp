@@ -1,7 +1,9 @@
 #include "controls/PixelRegion.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 namespace pelmora {
 namespace {
@@ -55,6 +57,36 @@ bool PixelRegion::Contains(int x, int y) const
     return std::any_of(m_Rects.begin(), m_Rects.end(), [x, y](const CanvasRect& r) {
         return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
     });
+}
+
+namespace {
+
+// Unit edges of a pixel edge; the slack keeps a quotient that lands a rounding error past a whole
+// unit (11 / 1.1) on that unit.
+std::int32_t UnitFloor(std::int32_t pixel, double scale)
+{
+    return static_cast<std::int32_t>(std::floor(pixel / scale + 1e-9));
+}
+
+std::int32_t UnitCeil(std::int32_t pixel, double scale)
+{
+    return static_cast<std::int32_t>(std::ceil(pixel / scale - 1e-9));
+}
+
+}  // namespace
+
+void ScaleRegionToUnits(const PixelRegion& region, const CanvasRect& bounds, double scale, const CanvasRect& units,
+                        PixelRegion& out)
+{
+    out.SetRect(units);
+    if (!(scale > 0))
+        return;
+    PixelRegion missing;
+    missing.SetRect(bounds);
+    missing.Subtract(region);
+    for (const CanvasRect& r : missing.Rects())
+        out.Subtract(CanvasRect{UnitFloor(r.left, scale), UnitFloor(r.top, scale), UnitCeil(r.right, scale),
+                                UnitCeil(r.bottom, scale)});
 }
 
 }  // namespace pelmora

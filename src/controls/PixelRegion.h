@@ -31,4 +31,11 @@ private:
     std::vector<CanvasRect> m_Rects;
 };
 
+// A region of `bounds` in coarser units of `scale` pixels each, converted as a whole into `out`:
+// a unit of `units` stays unless a pixel of `bounds` missing from the region touches it. Missing
+// pixels so stay missing, rounded out to whole units, and no row or column of the region rounds
+// away because it is thinner than a unit. A scale below 1 works the same way.
+void ScaleRegionToUnits(const PixelRegion& region, const CanvasRect& bounds, double scale, const CanvasRect& units,
+                        PixelRegion& out);
+
 }  // namespace pelmora

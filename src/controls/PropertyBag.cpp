@@ -16,7 +16,10 @@ std::string PropertyNameKey(std::string_view name)
 
 void PropertyBag::WriteProperty(std::string_view name, const PropertyValue& value, const PropertyValue& defaultValue)
 {
-    if (value == defaultValue) {
+    // A font is an object, the same as a default only when it is that very object; a control's
+    // font is its own, so it is always stored, and the stored design keeps it when the window's
+    // font changes.
+    if (value == defaultValue && !std::holds_alternative<ButtonFont>(value)) {
         const std::string key = PropertyNameKey(name);
         std::erase_if(m_Entries, [&](const Entry& e) { return e.name == key; });
         return;

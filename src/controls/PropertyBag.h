@@ -23,7 +23,8 @@ public:
         bool operator==(const Entry&) const = default;
     };
 
-    // Stores the value unless it equals the default; then an earlier entry of that name goes.
+    // Stores the value unless it equals the default; then an earlier entry of that name goes. A
+    // font, an object of its own, never equals the default.
     void WriteProperty(std::string_view name, const PropertyValue& value, const PropertyValue& defaultValue);
     // Stores the value whatever it is.
     void WriteProperty(std::string_view name, const PropertyValue& value);

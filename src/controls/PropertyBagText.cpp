@@ -23,6 +23,16 @@ std::optional<std::string> Quoted(std::string_view text)
 
 const char* BooleanText(bool b) { return b ? "-1" : "0"; }
 
+// A name in double quotes, for messages. Appended piece by piece: a literal put in front of a
+// temporary string shifts the string's text, and GCC's overlap check warns about that copy.
+std::string InQuotes(std::string_view name)
+{
+    std::string quoted;
+    quoted.reserve(name.size() + 2);
+    quoted.append(1, '"').append(name).append(1, '"');
+    return quoted;
+}
+
 std::optional<std::string> FontText(const ButtonFont& font)
 {
     std::optional<std::string> name = Quoted(font.name);
@@ -180,9 +190,10 @@ PropertyBagResult ReadPropertyLines(const std::vector<std::string>& lines)
 {
     PropertyBagResult result;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        auto fail = [&](const std::string& why) {
+        auto fail = [&](std::string_view why) {
             result.bag = PropertyBag{};
-            result.error = "line " + std::to_string(i + 1) + ": " + why;
+            result.error = "line ";
+            result.error.append(std::to_string(i + 1)).append(": ").append(why);
             return result;
         };
         const std::string_view line = lines[i];
@@ -190,9 +201,9 @@ PropertyBagResult ReadPropertyLines(const std::vector<std::string>& lines)
         if (at == std::string_view::npos) return fail("expected \"name = value\"");
         const std::string_view name = line.substr(0, at);
         if (!IsName(name)) return fail("the name must be lower-case letters, digits or _");
-        if (result.bag.Find(name)) return fail("\"" + std::string(name) + "\" is given twice");
+        if (result.bag.Find(name)) return fail(InQuotes(name) + " is given twice");
         std::optional<PropertyValue> value = ParsePropertyValue(line.substr(at + kSeparator.size()));
-        if (!value) return fail("the value of \"" + std::string(name) + "\" is not in a stored form");
+        if (!value) return fail("the value of " + InQuotes(name) + " is not in a stored form");
         result.bag.WriteProperty(name, *value);
     }
     return result;

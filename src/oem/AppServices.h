@@ -3,6 +3,7 @@
 #include "platform/FilePort.h"
 #include "platform/PicturePort.h"
 #include "platform/ProcessPort.h"
+#include "platform/ProgramData.h"
 #include "platform/WindowsDirectory.h"
 #include "registry/RegistryApi.h"
 
@@ -17,6 +18,7 @@ struct AppServices {
     PicturePort& pictures;
     WindowsDirectorySource& windowsDirectory;
     ProcessPort& processes;
+    ProgramDataSource& programData;  // where an installation's factory branding is kept
     std::string executableName;  // the running program's file name without extension
 };
 

@@ -67,11 +67,12 @@ std::optional<std::string> WriteBmp(int width, int height, std::span<const std::
 {
     if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::uint64_t>(width) * height)
         return std::nullopt;
-    const bool alpha = depth == BmpDepth::Argb32;
-    const int bytesPerPixel = alpha ? 4 : 3;
+    const bool v5 = depth == BmpDepth::Argb32;
+    const bool fourth = depth != BmpDepth::Rgb24;
+    const int bytesPerPixel = fourth ? 4 : 3;
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bytesPerPixel + 3) / 4 * 4;
     const std::uint64_t imageSize = rowBytes * static_cast<std::uint64_t>(height);
-    const std::uint32_t headerSize = alpha ? kV5HeaderSize : kInfoHeaderSize;
+    const std::uint32_t headerSize = v5 ? kV5HeaderSize : kInfoHeaderSize;
     const std::uint64_t offset = kFileHeaderSize + headerSize;
     if (offset + imageSize > std::numeric_limits<std::uint32_t>::max())
         return std::nullopt;
@@ -82,9 +83,9 @@ std::optional<std::string> WriteBmp(int width, int height, std::span<const std::
     out.U32(static_cast<std::uint32_t>(offset + imageSize));
     out.U32(0);  // reserved
     out.U32(static_cast<std::uint32_t>(offset));
-    WriteInfoHeader(out, width, height, headerSize, bytesPerPixel * 8, alpha ? kBiBitfields : kBiRgb,
+    WriteInfoHeader(out, width, height, headerSize, bytesPerPixel * 8, v5 ? kBiBitfields : kBiRgb,
                     static_cast<std::uint32_t>(imageSize));
-    if (alpha)
+    if (v5)
         WriteV5Rest(out);
 
     const std::size_t padding = static_cast<std::size_t>(rowBytes - static_cast<std::uint64_t>(width) * bytesPerPixel);
@@ -94,7 +95,7 @@ std::optional<std::string> WriteBmp(int width, int height, std::span<const std::
             out.Byte(row[x]);        // blue
             out.Byte(row[x] >> 8);   // green
             out.Byte(row[x] >> 16);  // red
-            if (alpha)
+            if (fourth)
                 out.Byte(row[x] >> 24);
         }
         out.Zeros(padding);

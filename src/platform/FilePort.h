@@ -2,6 +2,7 @@
 
 #include "platform/Status.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,11 @@ public:
     virtual Status DeleteFile(const std::string& path) = 0;
 
     virtual bool Exists(const std::string& path) = 0;
+
+    // The whole content of a regular file, byte for byte, into `bytes`. Refused (and `bytes` left
+    // empty) for a missing file, anything that is not a regular file (a folder, a device, a pipe)
+    // and a file larger than `maxBytes`.
+    virtual Status ReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes) = 0;
 };
 
 }  // namespace pelmora

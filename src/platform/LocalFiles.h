@@ -11,6 +11,7 @@ public:
     Status WriteFile(const std::string& path, std::string_view bytes) override;
     Status DeleteFile(const std::string& path) override;
     bool Exists(const std::string& path) override;
+    Status ReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
 };
 
 }  // namespace pelmora

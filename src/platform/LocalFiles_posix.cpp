@@ -1,6 +1,7 @@
 #include "platform/LocalFiles.h"
 
 #include <atomic>
+#include <cstdint>
 #include <cerrno>
 #include <cstring>
 #include <random>
@@ -71,6 +72,37 @@ int FillAndReplace(int& fd, const std::string& temporary, const std::string& pat
     return ::rename(temporary.c_str(), path.c_str()) == 0 ? 0 : errno;
 }
 
+// ReadRegularFile's own refusals, beside errno values.
+constexpr int kNotRegular = -1;
+constexpr int kTooLarge = -2;
+
+int ReadRegularFile(int fd, std::size_t maxBytes, std::string& bytes)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return errno;
+    if (!S_ISREG(info.st_mode))
+        return kNotRegular;
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        return kTooLarge;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (got == 0)
+            return 0;
+        // The file may grow while it is read.
+        if (bytes.size() + static_cast<std::size_t>(got) > maxBytes)
+            return kTooLarge;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
 }  // namespace
 
 Status LocalFiles::WriteFile(const std::string& path, std::string_view bytes)
@@ -112,6 +144,25 @@ bool LocalFiles::Exists(const std::string& path)
 {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
+}
+
+Status LocalFiles::ReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes)
+{
+    bytes.clear();
+    // Non-blocking, so a pipe under the name cannot stall the open before it is refused.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return SystemFailure(errno);
+    const int error = ReadRegularFile(fd, maxBytes, bytes);
+    ::close(fd);
+    if (error == 0)
+        return Status::Ok();
+    bytes.clear();
+    if (error == kNotRegular)
+        return Status::Failed("it is not a regular file");
+    if (error == kTooLarge)
+        return Status::Failed("it is larger than " + std::to_string(maxBytes) + " bytes");
+    return SystemFailure(error);
 }
 
 }  // namespace pelmora

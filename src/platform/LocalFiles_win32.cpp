@@ -54,6 +54,33 @@ DWORD FillAndReplace(HANDLE& file, const std::string& temporary, const std::stri
     return ERROR_SUCCESS;
 }
 
+// ReadDiskFile's refusal of a device or pipe, beside the system's codes.
+constexpr DWORD kNotRegular = 0xE0000001;
+
+DWORD ReadDiskFile(HANDLE file, std::size_t maxBytes, std::string& bytes)
+{
+    if (GetFileType(file) != FILE_TYPE_DISK)
+        return kNotRegular;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size))
+        return GetLastError();
+    if (static_cast<unsigned long long>(size.QuadPart) > maxBytes)
+        return ERROR_FILE_TOO_LARGE;
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file, buffer, sizeof buffer, &got, nullptr))
+            return GetLastError();
+        if (got == 0)
+            return ERROR_SUCCESS;
+        // The file may grow while it is read.
+        if (bytes.size() + got > maxBytes)
+            return ERROR_FILE_TOO_LARGE;
+        bytes.append(buffer, got);
+    }
+}
+
 }  // namespace
 
 Status LocalFiles::WriteFile(const std::string& path, std::string_view bytes)
@@ -93,6 +120,29 @@ Status LocalFiles::DeleteFile(const std::string& path)
 bool LocalFiles::Exists(const std::string& path)
 {
     return GetFileAttributesA(ToAnsi(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+Status LocalFiles::ReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes)
+{
+    bytes.clear();
+    const std::string ansiPath = ToAnsi(path);
+    const DWORD attributes = GetFileAttributesA(ansiPath.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return Status::Failed("it is not a regular file");
+    HANDLE file = CreateFileA(ansiPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return SystemFailure(GetLastError());
+    const DWORD error = ReadDiskFile(file, maxBytes, bytes);
+    CloseHandle(file);
+    if (error == ERROR_SUCCESS)
+        return Status::Ok();
+    bytes.clear();
+    if (error == kNotRegular)
+        return Status::Failed("it is not a regular file");
+    if (error == ERROR_FILE_TOO_LARGE)
+        return Status::Failed("it is larger than " + std::to_string(maxBytes) + " bytes");
+    return SystemFailure(error);
 }
 
 }  // namespace pelmora

@@ -23,6 +23,13 @@ public:
 
     // The picture as the bytes of a Windows BMP file at its own size (never scaled).
     virtual std::optional<std::string> EncodeBmp(const Picture& picture) = 0;
+
+    // The picture as the bytes of a 32-bit Windows BMP (BITMAPINFOHEADER, BI_RGB, 32 bits per
+    // pixel, rows bottom-up, the fourth byte of each pixel 255), at FitInside(its size, the box):
+    // scaled down smoothly when larger than the box, never scaled up. See-through pixels are laid
+    // over white first, as EncodeBmp does. Null when it cannot be encoded. Every backend takes
+    // the size from FitInside (platform/PictureFit.h) and writes with WriteBmp's Rgb32 depth.
+    virtual std::optional<std::string> EncodeFittedBmp32(const Picture& picture, int boxWidth, int boxHeight) = 0;
 };
 
 }  // namespace pelmora

@@ -20,8 +20,8 @@ private:
 
 // The platform's Windows directory. On Windows, GetWindowsDirectoryA. Elsewhere
 // $PELMORA_WINDOWS_DIR (for example a mounted Windows installation, taken as it is), else
-// $XDG_DATA_HOME/pelmora/Windows, else ~/.local/share/pelmora/Windows, whose System folder is
-// created here when missing.
+// $XDG_DATA_HOME/pelmora/Windows, else ~/.local/share/pelmora/Windows, whose System and System32
+// folders are created here when missing.
 std::unique_ptr<WindowsDirectorySource> MakeSystemWindowsDirectory();
 
 // Off Windows: the path MakeSystemWindowsDirectory uses, and whether it is the default location.

@@ -48,6 +48,8 @@ std::unique_ptr<WindowsDirectorySource> MakeSystemWindowsDirectory()
         // Should this fail, the commands that write into it report why.
         std::error_code ignored;
         std::filesystem::create_directories(std::filesystem::path(choice.path) / "System", ignored);
+        // System32 too: the folder stands for a current Windows, which reads the OEMInformation key.
+        std::filesystem::create_directories(std::filesystem::path(choice.path) / "System32", ignored);
     }
     return std::make_unique<FixedWindowsDirectory>(choice.path);
 }

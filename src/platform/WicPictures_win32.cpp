@@ -1,6 +1,8 @@
 #include "platform/WicPictures_win32.h"
 
+#include "platform/AreaScale.h"
 #include "platform/BmpWriter.h"
+#include "platform/PictureFit.h"
 #include "platform/RasterPicture.h"
 #include "platform/Utf16_win32.h"
 #include "platform/WicStream_win32.h"
@@ -220,6 +222,20 @@ std::optional<std::string> WicPictures::EncodeBmp(const Picture& picture)
     if (raster == nullptr)
         return std::nullopt;
     return WriteBmp(raster->Width(), raster->Height(), OverWhite(raster->Pixels()), BmpDepth::Rgb24);
+}
+
+std::optional<std::string> WicPictures::EncodeFittedBmp32(const Picture& picture, int boxWidth, int boxHeight)
+{
+    auto* raster = dynamic_cast<const RasterPicture*>(&picture);
+    if (raster == nullptr)
+        return std::nullopt;
+    const PictureSize size{raster->Width(), raster->Height()};
+    const PictureSize fitted = FitInside(size, {boxWidth, boxHeight});
+    // Laid over white first, so the averaging never takes in the colour under a see-through pixel.
+    std::vector<std::uint32_t> pixels = OverWhite(raster->Pixels());
+    if (fitted != size)
+        pixels = ScaleDownByArea(pixels, size, fitted);
+    return WriteBmp(fitted.width, fitted.height, pixels, BmpDepth::Rgb32);
 }
 
 }  // namespace pelmora

@@ -31,8 +31,10 @@ std::string JoinWindowsCommandLine(const std::string& program, const std::vector
 {
     // The program name is split on quotes alone: no escapes there.
     std::string line = program.find_first_of(" \t") == std::string::npos ? program : "\"" + program + "\"";
-    for (const std::string& argument : arguments)
-        line += " " + QuoteArgument(argument);
+    for (const std::string& argument : arguments) {
+        line += ' ';
+        line += QuoteArgument(argument);
+    }
     return line;
 }
 

@@ -2,6 +2,7 @@
 
 #include "registry/RegistryPaths.h"
 
+#include <cctype>
 #include <fstream>
 #include <sstream>
 
@@ -66,12 +67,32 @@ std::string PrettyNameFromOsRelease(std::string_view osRelease)
     return {};
 }
 
+std::string ProductIdFromMachineId(std::string_view machineId)
+{
+    std::string digits;
+    for (const char c : machineId) {
+        if (std::isxdigit(static_cast<unsigned char>(c)))
+            digits += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    constexpr std::size_t kGroups = 4;
+    constexpr std::size_t kGroupSize = 5;
+    if (digits.size() < kGroups * kGroupSize)
+        return std::string(Trim(machineId));
+    std::string id;
+    for (std::size_t group = 0; group < kGroups; ++group) {
+        if (group > 0)
+            id += '-';
+        id += digits.substr(group * kGroupSize, kGroupSize);
+    }
+    return id;
+}
+
 MachineFacts ReadMachineFacts()
 {
     MachineFacts facts;
     if (const passwd* account = ::getpwuid(::getuid()))
         facts.registeredOwner = OwnerFromAccount(account->pw_gecos ? account->pw_gecos : "", account->pw_name);
-    facts.productId = std::string(Trim(ReadWholeFile("/etc/machine-id")));
+    facts.productId = ProductIdFromMachineId(ReadWholeFile("/etc/machine-id"));
     std::string osRelease = ReadWholeFile("/etc/os-release");
     if (osRelease.empty())
         osRelease = ReadWholeFile("/usr/lib/os-release");

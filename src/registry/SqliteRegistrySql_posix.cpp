@@ -23,7 +23,9 @@ int CreateKeyPath(sqlite3* db, RegRoot root, std::string_view path, std::string&
     folded.clear();
     for (const std::string& part : SplitKeyPath(path)) {
         const std::string parent = folded;
-        folded += (folded.empty() ? "" : "\\") + FoldRegistryName(part);
+        if (!folded.empty())
+            folded += '\\';
+        folded += FoldRegistryName(part);
         SqliteStatement insert(db, "INSERT INTO keys(root, path, parent, name) VALUES(?, ?, ?, ?)"
                                    " ON CONFLICT DO NOTHING");
         insert.Bind(1, static_cast<std::int64_t>(root)).Bind(2, folded).Bind(3, parent).Bind(4, part);

@@ -14,8 +14,11 @@ namespace {
 std::string FoldedPath(std::string_view path)
 {
     std::string folded;
-    for (const std::string& part : SplitKeyPath(path))
-        folded += (folded.empty() ? "" : "\\") + FoldRegistryName(part);
+    for (const std::string& part : SplitKeyPath(path)) {
+        if (!folded.empty())
+            folded += '\\';
+        folded += FoldRegistryName(part);
+    }
     return folded;
 }
 

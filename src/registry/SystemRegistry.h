@@ -10,4 +10,8 @@ namespace pelmora {
 // path, seeded with the machine's registration facts when it is first created.
 std::unique_ptr<RegistryApi> MakeSystemRegistry();
 
+// The same registry for a program that only looks: elsewhere the store is opened read-only, and
+// null when its file does not exist yet (nothing is created or seeded).
+std::unique_ptr<RegistryApi> OpenSystemRegistryForReading();
+
 }  // namespace pelmora

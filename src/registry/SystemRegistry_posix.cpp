@@ -3,6 +3,9 @@
 #include "registry/MachineFacts.h"
 #include "registry/SqliteRegistry.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace pelmora {
 
 std::unique_ptr<RegistryApi> MakeSystemRegistry()
@@ -10,6 +13,17 @@ std::unique_ptr<RegistryApi> MakeSystemRegistry()
     SqliteRegistryOptions options;
     options.path = DefaultRegistryPath();
     options.seed = [] { return RegistrationSeed(ReadMachineFacts()); };
+    return std::make_unique<SqliteRegistry>(std::move(options));
+}
+
+std::unique_ptr<RegistryApi> OpenSystemRegistryForReading()
+{
+    SqliteRegistryOptions options;
+    options.path = DefaultRegistryPath();
+    options.readOnly = true;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(options.path, error))
+        return nullptr;
     return std::make_unique<SqliteRegistry>(std::move(options));
 }
 

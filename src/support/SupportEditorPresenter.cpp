@@ -1,5 +1,7 @@
 #include "support/SupportEditorPresenter.h"
 
+#include "branding/BrandingChange.h"
+#include "branding/OemInformation.h"
 #include "oem/FailureReport.h"
 #include "oem/OemFileLocations.h"
 #include "oem/OemInfoLayout.h"
@@ -10,8 +12,15 @@
 #include "support/SupportFields.h"
 
 #include <iterator>
+#include <optional>
 
 namespace pelmora {
+
+namespace {
+
+constexpr const char* kNotFullySaved = "The support information was not fully saved.";
+
+}  // namespace
 
 SupportEditorPresenter::SupportEditorPresenter(ViewPort& view, DialogPort& dialogs, AppServices& services)
     : m_View(view), m_Dialogs(dialogs), m_Services(services)
@@ -35,39 +44,67 @@ SupportInfo SupportEditorPresenter::InfoFromBoxes() const
     return info;
 }
 
-void SupportEditorPresenter::Apply()
+bool SupportEditorPresenter::Refused(const SupportInfo& typed)
 {
-    if (m_View.Text(sinf::kManufacturer).empty()) {
+    if (typed.Manufacturer.empty()) {
         m_Dialogs.ShowMessage("please type computer's manufacture name", "Pelmora", MessageStyle::Stop);
-        return;
+        return true;
     }
-    if (m_View.Text(sinf::kModel).empty()) {
+    if (typed.Model.empty()) {
         m_Dialogs.ShowMessage("please type computer's model Name", "Pelmora", MessageStyle::Stop);
-        return;
+        return true;
     }
-    if (const auto field = FieldWithLineBreak(InfoFromBoxes())) {
+    if (const auto field = FieldWithLineBreak(typed)) {
         ShowStop(m_Dialogs, *field + " contains a line break, which the OEM information file cannot hold. "
                                      "Nothing was saved.");
+        return true;
+    }
+    return false;
+}
+
+void SupportEditorPresenter::Apply()
+{
+    const SupportInfo typed = InfoFromBoxes();
+    if (Refused(typed))
         return;
+    // Without a Windows directory the values are still stored, but no file is written.
+    std::optional<BrandingPlaces> places;
+    const OemValues mirrored = SupportLinks(typed.WebAddress, typed.Telephone);
+    if (!m_WindowsDir.empty()) {
+        const OemFileLocations locations = OemFileLocations::From(m_WindowsDir);
+        places = LocateBranding(m_Services.programData, m_WindowsDir, locations.LogoPath, locations.InfoPath);
+        if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, *places, mirrored)) {
+            ShowStop(m_Dialogs, *refusal);
+            return;
+        }
     }
 
     FailureReport failures;
-    const SupportInfo typed = InfoFromBoxes();
     for (auto field = std::begin(kSupportFields) + kFirstStoredField; field != std::end(kSupportFields); ++field) {
         failures.Check(WriteRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey, field->valueName,
                                       typed.*field->member),
                        std::string("The value ") + field->valueName + " was not stored");
     }
-    m_Dialogs.ShowMessage("Support informations Saved", "OEM", MessageStyle::Information);
-
-    // The file takes the boxes as they stand once the box above is closed.
-    const std::string infoPath = OemFileLocations::From(m_WindowsDir).InfoPath;
-    if (m_WindowsDir.empty())
-        failures.Check(Status::Failed("no Windows directory was found"), "oeminfo.ini was not written");
+    if (places)
+        CheckAll(failures, MirrorOemValues(m_Services.registry, *places, mirrored));
     else
-        failures.Check(WriteFullLayout(m_Services.files, infoPath, InfoFromBoxes()), infoPath + " was not written");
+        failures.Check(Status::Failed("no Windows directory was found"), "oeminfo.ini was not written");
+    // A failure known by now is reported instead of the success message.
     if (!failures.Empty())
-        ShowStop(m_Dialogs, failures.Text("The support information was not fully saved."));
+        ShowStop(m_Dialogs, failures.Text(kNotFullySaved));
+    else
+        m_Dialogs.ShowMessage("Support informations Saved", "OEM", MessageStyle::Information);
+    if (places)
+        WriteFile(places->legacyInfo);
+}
+
+void SupportEditorPresenter::WriteFile(const std::string& infoPath)
+{
+    // The file takes the boxes as they stand once the box above is closed.
+    FailureReport failures;
+    failures.Check(WriteFullLayout(m_Services.files, infoPath, InfoFromBoxes()), infoPath + " was not written");
+    if (!failures.Empty())
+        ShowStop(m_Dialogs, failures.Text(kNotFullySaved));
 }
 
 void SupportEditorPresenter::Close() { m_View.Unload(); }

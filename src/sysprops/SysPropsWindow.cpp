@@ -1,5 +1,6 @@
 #include "SysPropsWindow.h"
 
+#include "CurrentWindowsPage.h"
 #include "oem/OemFileLocations.h"
 #include "platform/qt/QtPictures.h"
 
@@ -46,7 +47,7 @@ QLabel* MakeLogo(const std::string& windowsDir, QWidget* parent)
 
 }  // namespace
 
-SysPropsWindow::SysPropsWindow(const std::string& windowsDir, QWidget* parent)
+SysPropsWindow::SysPropsWindow(const std::string& windowsDir, const OemValues& current, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_Info(ReadOemInfo(OemPath(windowsDir, "oeminfo.ini")))
 {
@@ -56,6 +57,7 @@ SysPropsWindow::SysPropsWindow(const std::string& windowsDir, QWidget* parent)
 
     auto* tabs = new QTabWidget(this);
     tabs->addTab(BuildGeneralPage(windowsDir), "General");
+    tabs->addTab(BuildCurrentWindowsPage(windowsDir, current), "Current Windows");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QWidget::close);

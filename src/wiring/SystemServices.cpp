@@ -9,7 +9,8 @@ SystemServices::SystemServices(std::string executableName, std::unique_ptr<Pictu
     : m_Registry(MakeSystemRegistry()),
       m_WindowsDirectory(MakeSystemWindowsDirectory()),
       m_Pictures(std::move(pictures)),
-      m_Services{*m_Registry, m_Files, *m_Pictures, *m_WindowsDirectory, m_Processes, std::move(executableName)}
+      m_Services{*m_Registry, m_Files, *m_Pictures, *m_WindowsDirectory, m_Processes, m_ProgramData,
+                 std::move(executableName)}
 {
 }
 

@@ -24,6 +24,7 @@ private:
     std::unique_ptr<PicturePort> m_Pictures;
     LocalFiles m_Files;
     LocalProcesses m_Processes;
+    SystemProgramData m_ProgramData;
     AppServices m_Services;
 };
 

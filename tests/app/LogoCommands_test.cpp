@@ -2,6 +2,10 @@
 #include "app/MainWindowStart.h"
 #include "registry/RegistryPaths.h"
 
+#ifdef _WIN32
+#include "platform/WindowsApi.h"
+#endif
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -77,6 +81,28 @@ TEST_F(LogoCommands, ChooseAsksForABitmapAndRemembersTheLastName)
     EXPECT_TRUE(start.dialogs.messages.empty());
 }
 
+// Letters beyond a to z are upper-cased too where names ignore case, as the code page has them.
+TEST_F(LogoCommands, AChosenNameIsUpperCasedThroughTheCodePage)
+{
+    Start start(machine);
+    // été.bmp beside an ASCII-named one: the same narrow name writes and reads it on every platform.
+    std::string logo = machine.PictureFile("Logo.bmp", 180, 115);
+    logo.replace(logo.size() - 8, 8, "\xc3\xa9t\xc3\xa9.bmp");
+    machine.PutFile(logo, testing::FakePictures::FileBytes(180, 115));
+    Choose(start, logo);
+    const std::string shown = start.view.Text(form1::kPathBox);
+#ifdef _WIN32
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "the expected name is Windows-1252's";
+    const std::string upper = "\xc3\x89T\xc3\x89.BMP";  // ÉTÉ.BMP
+    ASSERT_GE(shown.size(), upper.size());
+    EXPECT_EQ(shown.substr(shown.size() - upper.size()), upper);
+#else
+    EXPECT_EQ(shown, logo);
+#endif
+    EXPECT_EQ(Held(start, form1::kHeldPicture)->Source(), logo);
+}
+
 TEST_F(LogoCommands, AnUnloadableChoiceIsReportedAndChangesNothing)
 {
     Start start(machine);
@@ -110,7 +136,9 @@ TEST_F(LogoCommands, InstallingNeedsAPathFirst)
     EXPECT_EQ(machine.files.writes, 0);
 }
 
-TEST_F(LogoCommands, ApplySelectedInstallsAtThePicturesSizeAndStoresThePathAfterTheMessage)
+// The path is stored before the success message, so a path that was not stored is reported
+// instead of it.
+TEST_F(LogoCommands, ApplySelectedInstallsAtThePicturesSizeAndStoresThePathBeforeTheMessage)
 {
     Start start(machine);
     const std::string logo = Choose(start, machine.PictureFile("Wide.bmp", 400, 300));
@@ -119,13 +147,26 @@ TEST_F(LogoCommands, ApplySelectedInstallsAtThePicturesSizeAndStoresThePathAfter
     start.presenter.ApplySelected();
 
     EXPECT_EQ(start.dialogs.messages, std::vector<ShownMessage>{kSaved});
-    EXPECT_EQ(storedWhileShown, "");
+    EXPECT_EQ(storedWhileShown, Shown(logo));
     EXPECT_EQ(machine.Reg(kReadKey, ""), Shown(logo));
     EXPECT_EQ(machine.FileBytes(machine.LogoPath()), InstalledBytes(400, 300));
     ASSERT_NE(Held(start, form1::kCurrentLogo), nullptr);
     EXPECT_EQ(Held(start, form1::kCurrentLogo)->Source(), machine.LogoPath());
     EXPECT_EQ(Held(start, form1::kCurrentLogo)->Width(), 400);
     EXPECT_EQ(start.view.Text(form1::kPathBox), Shown(logo)) << "the same logo can be installed again";
+}
+
+TEST_F(LogoCommands, APathNotStoredIsReportedInsteadOfTheSuccessMessage)
+{
+    Start start(machine);
+    Choose(start, machine.PictureFile("Logo.bmp", 180, 115));
+    machine.registry.FailWritesOf("");
+    start.presenter.ApplySelected();
+    ASSERT_EQ(start.dialogs.messages.size(), 1u);
+    EXPECT_EQ(start.dialogs.messages[0].style, MessageStyle::Stop);
+    const std::string& text = start.dialogs.messages[0].text;
+    EXPECT_EQ(text.rfind("The logo was not fully saved.\nThe logo's path was not stored: ", 0), 0u) << text;
+    EXPECT_EQ(machine.FileBytes(machine.LogoPath()), InstalledBytes(180, 115));
 }
 
 TEST_F(LogoCommands, ApplyLogoInstallsWithoutStoringThePath)

@@ -22,7 +22,18 @@ TEST(VisitCounter, NextCountInGeneralNumberFormat)
         {"-1", "0"},
         {"-3", "-2"},
         {"1e3", "1001"},
-        {"999999999999999", "1e+15"},
+        // Fifteen significant digits; beyond them, and for very small numbers, an exponent in
+        // upper case with at least two digits.
+        {"999999999999998", "999999999999999"},
+        {"999999999999999", "1E+15"},
+        {"1e20", "1E+20"},
+        {"-1e20", "-1E+20"},
+        {"123456789012345678", "1.23456789012346E+17"},
+        {"1e200", "1E+200"},
+        {"-0.9998779296875", "0.0001220703125"},   // 1 - 2^-13: 2^-13, fixed notation still
+        {"-0.99993896484375", "6.103515625E-05"},  // 1 - 2^-14: 2^-14, too small for it
+        {"0.1", "1.1"},
+        {"0.25", "1.25"},
         // Not a number: shown and saved as it stands.
         {"letters", "letters"},
         {"12abc", "12abc"},

@@ -19,8 +19,10 @@ std::string WindowsDirFor(const pelmora::testing::TempDir& temp, SystemFolder sy
         return {};
     const std::filesystem::path windows = temp.Path() / "Windows";
     std::filesystem::create_directory(windows);
-    if (system == SystemFolder::Present)
+    if (system == SystemFolder::Present || system == SystemFolder::Current)
         std::filesystem::create_directory(windows / "System");
+    if (system == SystemFolder::Current)
+        std::filesystem::create_directory(windows / "System32");
     if (system == SystemFolder::IsFile)
         std::ofstream(windows / "System") << "not a folder";
     return windows.string();
@@ -31,7 +33,8 @@ std::string WindowsDirFor(const pelmora::testing::TempDir& temp, SystemFolder sy
 CliTestBed::CliTestBed(SystemFolder system)
     : m_Registry(pelmora::testing::MakeScratchRegistry()),
       m_WindowsDirectory(WindowsDirFor(m_Temp, system)),
-      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora-cli"}
+      m_ProgramData(m_Temp.File("ProgramData")),
+      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli"}
 {
 }
 
@@ -40,7 +43,7 @@ CliRun CliTestBed::Run(const std::vector<std::string>& args)
     std::ostringstream out;
     std::ostringstream err;
     CliRun run;
-    run.status = RunCli(args, out, err, m_Services);
+    run.status = RunCli(args, out, err, m_Services, m_Xml);
     run.out = out.str();
     run.err = err.str();
     return run;
@@ -64,6 +67,11 @@ std::string CliTestBed::WindowsDir() const { return (m_Temp.Path() / "Windows").
 std::string CliTestBed::LogoPath() const { return OemFileLocations::From(WindowsDir()).LogoPath; }
 
 std::string CliTestBed::InfoPath() const { return OemFileLocations::From(WindowsDir()).InfoPath; }
+
+std::string CliTestBed::MirrorLogoPath() const
+{
+    return (m_Temp.Path() / "Windows" / "System32" / "oemlogo.bmp").string();
+}
 
 std::string CliTestBed::ReadBytes(const std::string& path) { return pelmora::testing::ReadBytes(path); }
 

@@ -3,7 +3,9 @@
 #include "oem/AppServices.h"
 #include "platform/LocalFiles.h"
 #include "platform/qt/QtPictures.h"
+#include "platform/qt/QtXmlWriter.h"
 #include "testing/FakeProcesses.h"
+#include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
@@ -21,8 +23,9 @@ struct CliRun {
     std::string err;
 };
 
-// The System folder under the temporary Windows directory.
-enum class SystemFolder { Present, Missing, IsFile, NoWindowsDirectory };
+// The System folder under the temporary Windows directory; Current adds System32, as a Windows
+// that reads the OEMInformation key has.
+enum class SystemFolder { Present, Current, Missing, IsFile, NoWindowsDirectory };
 
 // A scratch store and a temporary Windows directory, with the real file and picture backends.
 class CliTestBed {
@@ -37,6 +40,8 @@ public:
     std::string LogoPath() const;
     std::string InfoPath() const;
     std::string File(const std::string& name) const { return m_Temp.File(name); }
+    std::string MirrorLogoPath() const;  // <WindowsDir>/System32/oemlogo.bmp
+    RegistryApi& Registry() { return *m_Registry; }
 
     static std::string ReadBytes(const std::string& path);
 
@@ -47,7 +52,9 @@ private:
     QtPictures m_Pictures;
     pelmora::testing::FakeWindowsDirectory m_WindowsDirectory;
     pelmora::testing::FakeProcesses m_Processes;
+    pelmora::testing::FakeProgramData m_ProgramData;
     AppServices m_Services;
+    QtXmlWriter m_Xml;
 };
 
 }  // namespace pelmora::cli::testing

@@ -35,6 +35,11 @@ const std::vector<std::vector<std::string>> kUsageErrors = {
     {"reg", "delete", "HKLM\\SOFTWARE\\Test"},
     {"reg", "delete", "HKLM\\SOFTWARE\\Test", "/v", "n"},
     {"reg", "delete", "HKLM", "/f"},
+    {"export-unattend"},
+    {"export-unattend", ""},
+    {"export-reg", "a.reg", "b.reg"},
+    {"export-reg", "--force", "a.reg"},
+    {"restore-factory", "now"},
 };
 
 TEST(CliUsage, ErrorsPrintTheUsageAndExit2WithoutChangingAnything)
@@ -66,7 +71,8 @@ TEST(CliUsage, HelpAndVersionGoToStdout)
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
     for (const char* command : {"show", "apply-oem", "remove-oem", "apply-support", "apply-logo", "remove-logo",
-                                "reg query", "reg add", "reg delete", "--help | --version"})
+                                "reg query", "reg add", "reg delete", "export-unattend FILE", "export-reg FILE",
+                                "restore-factory", "--help | --version"})
         EXPECT_NE(help.out.find(std::string("pelmora-cli ") + command), std::string::npos) << command;
 
     const CliRun version = bed.Run({"--version"});

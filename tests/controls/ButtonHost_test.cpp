@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
 
 namespace pelmora {
 namespace {
@@ -88,20 +91,62 @@ TEST(ButtonHost, ClickFollowsTheReleaseAsItsOwnStepAndTheCaptureEndsFirst)
                                 "Raise Click");
 }
 
-TEST(ButtonHost, OnAScaledSurfaceEventsCarryCanvasPixelsAndTheShapeKeepsWholeUnits)
+TEST(ButtonHost, OnAScaledSurfaceEventsCarryCanvasPixelsAndClicksCountUpToTheFrame)
 {
     HostedButton b;
     b.surface.scale = 2;
     b.host.Resized(50, 15);
     EXPECT_EQ(b.canvas.Width(), 100);
     EXPECT_EQ(b.canvas.Height(), 30);
-    // Rows 0 and 14 each hold a cut corner pixel, so none of their units lies wholly inside.
-    EXPECT_EQ(b.surface.shape, (std::vector<CanvasRect>{{0, 1, 50, 14}}));
     b.surface.Take();
     b.host.MouseDown(1, 0, 10.25, 7);
     EXPECT_EQ(b.surface.Take(), "Refresh; Invalidate; Raise MouseDown(1, 0, 20.5, 14)");
-    b.host.MouseUp(1, 0, 10, 0, true);
+    b.host.MouseUp(1, 0, 0, 0, true);  // a cut corner
     EXPECT_EQ(b.surface.Clicks(), 0);
+    b.host.MouseDown(1, 0, 10, 7);
+    b.host.MouseUp(1, 0, 10, 0, true);  // the top frame line
+    EXPECT_EQ(b.surface.Clicks(), 1);
+}
+
+// Whatever the scale, the shape in the surface's units lacks exactly its four corner units: the
+// frame's first and last rows and columns stay, as the corner pixels cut from the canvas go.
+TEST(ButtonHost, AtEveryScaleTheShapeLacksExactlyTheFourCornerUnits)
+{
+    for (const double scale : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
+        for (const auto& [width, height] : {std::pair{50, 15}, {75, 23}, {100, 30}, {3, 3}}) {
+            SCOPED_TRACE(std::to_string(scale) + ": " + std::to_string(width) + " x " + std::to_string(height));
+            HostedButton b;
+            b.surface.scale = scale;
+            b.host.Resized(width, height);
+            int missing = 0;
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x) {
+                    const bool corner = (x == 0 || x == width - 1) && (y == 0 || y == height - 1);
+                    const bool inside = std::any_of(b.surface.shape.begin(), b.surface.shape.end(),
+                                                    [&](const CanvasRect& r) {
+                                                        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+                                                    });
+                    missing += !inside;
+                    EXPECT_EQ(inside, !corner) << x << ", " << y;
+                }
+            EXPECT_EQ(missing, 4);
+        }
+    }
+}
+
+// A scale below 1 makes a canvas pixel span several units: a cut corner pixel takes them all.
+TEST(ButtonHost, ARegionScaledToUnitsRoundsMissingPixelsOutward)
+{
+    PixelRegion pixels;
+    pixels.SetRect({0, 0, 10, 6});
+    pixels.Subtract(CanvasRect{0, 0, 1, 1});
+    pixels.Subtract(CanvasRect{4, 5, 6, 6});
+    PixelRegion units;
+    ScaleRegionToUnits(pixels, {0, 0, 10, 6}, 0.5, {0, 0, 20, 12}, units);
+    EXPECT_EQ(testing::AsciiArt(units, 20, 12).substr(0, 2 * 21), "..##################\n..##################\n");
+    EXPECT_EQ(testing::AsciiArt(units, 20, 12).substr(10 * 21), "########....########\n########....########\n");
+    ScaleRegionToUnits(pixels, {0, 0, 10, 6}, 1.1, {0, 0, 9, 5}, units);
+    EXPECT_EQ(testing::AsciiArt(units, 9, 5), ".########\n#########\n#########\n#########\n###...###\n");
 }
 
 TEST(ButtonHost, EachDrawingKeepsItsRegionAndHandsOnlyANewShapeToTheWindow)
@@ -178,14 +223,67 @@ TEST(ButtonHost, AHandlerThatDeletesTheButtonEndsTheStep)
     EXPECT_EQ(surface.Clicks(), clicks) << "no click after the release that deleted it";
 }
 
-TEST(ButtonHost, KeysWithoutACodeRaiseOnlyTheirCharacter)
+// A key the platform has no code for is a key all the same: it is raised, and between Space
+// down and Space up it is the last key that went down, so the release does not click.
+TEST(ButtonHost, KeysWithoutACodeAreKeysToo)
 {
     ShownButton b;
     b.host.KeyDown(0, 0, 233);
     b.host.KeyUp(0, 0);
-    EXPECT_EQ(b.surface.Take(), "Raise KeyPress(233)");
+    EXPECT_EQ(b.surface.Take(), "Raise KeyDown(0, 0); Raise KeyPress(233); Raise KeyUp(0, 0)");
+    b.host.KeyDown(kKeySpace, 0, 32);
+    b.host.KeyDown(0, 0, 0);
+    b.host.KeyUp(kKeySpace, 0);
+    EXPECT_EQ(b.surface.Clicks(), 0);
     b.host.KeyDown(kKeyRight, 0, 0);
-    EXPECT_EQ(b.surface.Take(), "Focus next; Raise KeyDown(39, 0)");
+    EXPECT_EQ(b.surface.Take(), "Invalidate; Raise KeyDown(32, 0); Raise KeyPress(32); Raise KeyDown(0, 0); "
+                                "Raise KeyUp(32, 0); Focus next; Raise KeyDown(39, 0)");
+}
+
+// Where the typed character comes apart from its key-down, it is a KeyPress and no key of its
+// own: Space and Enter still click.
+TEST(ButtonHost, ACharacterTypedApartFromItsKeyIsAKeyPressOnly)
+{
+    ShownButton b;
+    b.host.KeyDown(kKeySpace, 0, 0);
+    b.host.KeyTyped(32);
+    b.host.KeyUp(kKeySpace, 0);
+    EXPECT_EQ(b.surface.Clicks(), 1);
+    EXPECT_EQ(b.surface.Take(), "Invalidate; Raise KeyDown(32, 0); Raise KeyPress(32); Invalidate; Refresh; "
+                                "Raise Click; Raise KeyUp(32, 0)");
+    b.host.KeyDown(13, 0, 0);
+    b.host.KeyTyped(13);
+    b.host.KeyUp(13, 0);
+    EXPECT_EQ(b.surface.Clicks(), 2);
+}
+
+// The platform's window-under-point lookup passes over a disabled window, so a hovered button
+// that is disabled ends its hover at the next tick though the pointer rests on it, and enabled
+// again under the resting pointer it shows no hover look until the pointer moves.
+TEST(ButtonHost, ADisabledButtonIsNotUnderThePointer)
+{
+    ShownButton b;
+    constexpr Colour kHoverOuter = Rgb(254, 223, 154);
+    ASSERT_EQ(b.canvas.ColourAt(1, 2), kHoverOuter);
+    b.host.SetEnabled(false);
+    b.surface.Take();
+    b.host.HoverTimerTicked();
+    EXPECT_EQ(b.surface.Take(), "TimerOff; Invalidate; Raise MouseOut");
+    EXPECT_EQ(HoverStateOf(b.host.State()), HoverState::Idle);
+
+    b.host.SetEnabled(true);
+    EXPECT_NE(b.canvas.ColourAt(1, 2), kHoverOuter);
+    b.host.MouseMove(0, 0, 21, 10);
+    EXPECT_EQ(b.canvas.ColourAt(1, 2), kHoverOuter);
+    EXPECT_EQ(b.surface.Take(), "Changed Enabled; Enabled 1; Invalidate; TimerOn; Invalidate; Raise MouseOver; "
+                                "Raise MouseMove(0, 0, 21, 10)");
+
+    // Disabled and enabled again before a tick: the button is under the pointer all along.
+    b.host.SetEnabled(false);
+    b.host.SetEnabled(true);
+    b.surface.Take();
+    b.host.HoverTimerTicked();
+    EXPECT_EQ(b.surface.Take(), "");
 }
 
 TEST(ButtonHost, ThePointerIsAskedOnlyWhereTheStepNeedsIt)
@@ -225,6 +323,7 @@ TEST(ButtonHost, DesignEntriesComeBackAsTheyWereStoredBesideTheHostsOwn)
 {
     const std::vector<PropertyEntry> stored = {{"_extentx", "&H00000A5A&"},
                                                {"caption", "\"Save && E&xit\""},
+                                               {"font", "{\"MS Sans Serif\", 8.25, 400, 0, 0, 0, 0}"},
                                                {"forecolor", "&H000000FF&"},
                                                {"forehover", "&H00743C00&"},
                                                {"enabled", "0"},

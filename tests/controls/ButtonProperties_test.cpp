@@ -121,14 +121,16 @@ TEST(ButtonProperties, WritePropertiesOrderAndDefaults)
     const std::vector<std::string> expected = {
         "_extentx = &H00000AC0&",
         "enabled = 0",
+        "font = {\"Tahoma\", 9.75, 400, 0, 0, 0, 0}",
         "caption = \"Remove Logo\"",
         "forecolor = &H00000000&",
         "forehover = &H00A00000&",
     };
     EXPECT_EQ(WritePropertyLines(bag).lines, expected);
 
-    // Everything at its default: only ForeColor is stored (a ForeHover equal to the host's colour
-    // is not, and reads back as the button's own ForeColor: see above).
+    // Everything at its default: only the font, an object of the button's own that is never the
+    // host's, and ForeColor are stored (a ForeHover equal to the host's colour is not, and reads
+    // back as the button's own ForeColor: see above).
     ButtonState plain;
     plain.fields.m_Enabled = -1;
     plain.fields.m_Caption = "CommandButton1";
@@ -136,7 +138,8 @@ TEST(ButtonProperties, WritePropertiesOrderAndDefaults)
     plain.surface.font = Host().font;
     PropertyBag plainBag;
     WriteProperties(plain, plainBag, Host());
-    EXPECT_EQ(WritePropertyLines(plainBag).lines, std::vector<std::string>{"forecolor = &H80000006&"});
+    EXPECT_EQ(WritePropertyLines(plainBag).lines,
+              (std::vector<std::string>{"font = {\"Tahoma\", 9.75, 400, 0, 0, 0, 0}", "forecolor = &H80000006&"}));
 }
 
 TEST(ButtonProperties, WriteThenReadKeepsEveryProperty)

@@ -22,6 +22,11 @@ TEST(PropertyBag, StoresOnlyValuesThatDifferFromTheDefault)
     bag.WriteProperty("caption", std::string("CommandButton1"), std::string("CommandButton1"));
     ASSERT_EQ(bag.Entries().size(), 1u);
     EXPECT_EQ(bag.Entries()[0].name, "forecolor");
+
+    // A font is an object: one equal to the default is still another object, so it is stored.
+    bag.WriteProperty("Font", ButtonFont{}, ButtonFont{});
+    ASSERT_EQ(bag.Entries().size(), 2u);
+    EXPECT_EQ(bag.Entries()[1].value, PropertyValue{ButtonFont{}});
 }
 
 TEST(PropertyBag, ReadsWithoutRegardToCaseAndFallsBackToTheDefault)

@@ -266,7 +266,15 @@ TEST(WindowDesigns, ButtonEntriesMatchTheirSizeAndReadBackThroughTheirPropertyBa
             ASSERT_EQ(read.error, "");
             ASSERT_EQ(read.bag.Entries().size(), lines.size());
 
-            const ButtonAmbient host = AmbientOf(c, design);
+            std::vector<std::string> names;
+            for (const PropertyEntry& entry : c.properties)
+                names.push_back(entry.name);
+            EXPECT_EQ(names, (std::vector<std::string>{"caption", "font", "forecolor", "forehover", "_extentx",
+                                                       "_extenty"}));
+
+            // The button keeps its own font when its window's changes.
+            ButtonAmbient host = AmbientOf(c, design);
+            host.font = ButtonFont{"Arial", 12, 700, 0, false, false, false};
             ButtonState state = ReadProperties(ButtonState{}, read.bag, host).state;
             auto caption = values::UnquoteText(StoredEntry(c, "caption"));
             ASSERT_TRUE(caption);
@@ -274,7 +282,7 @@ TEST(WindowDesigns, ButtonEntriesMatchTheirSizeAndReadBackThroughTheirPropertyBa
             EXPECT_EQ(state.fields.m_Enabled, -1);
             EXPECT_EQ(state.surface.foreColor, Rgb(0, 0, 0));
             EXPECT_EQ(state.fields.m_ForeHover, Rgb(0, 60, 116));
-            EXPECT_EQ(state.surface.font, host.font);
+            EXPECT_EQ(state.surface.font, design.font.value_or(ButtonFont{}));
         });
     }
 }

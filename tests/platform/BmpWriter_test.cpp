@@ -76,6 +76,22 @@ TEST(BmpWriter, TwentyFourBitRowsAreBottomUpPaddedAndWithoutAlpha)
     EXPECT_EQ(bmp->substr(54), expected);
 }
 
+TEST(BmpWriter, ThirtyTwoBitPlainHeaderKeepsTheFourthByte)
+{
+    // Two pixels wide, two high: the top row red and green, the bottom row blue and half-see-through white.
+    const std::vector<std::uint32_t> pixels{0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0x80FFFFFFu};
+    const std::string expected(
+        // file header: 70 bytes, the pixels at 54
+        "BM" "\x46\0\0\0" "\0\0\0\0" "\x36\0\0\0"
+        // 40-byte header: 2 x 2, 1 plane, 32 bits, BI_RGB, 16 bytes of pixels, 96 dpi, no palette
+        "\x28\0\0\0" "\x02\0\0\0" "\x02\0\0\0" "\x01\0" "\x20\0" "\0\0\0\0"
+        "\x10\0\0\0" "\xc4\x0e\0\0" "\xc4\x0e\0\0" "\0\0\0\0" "\0\0\0\0"
+        "\xff\0\0\xff" "\xff\xff\xff\x80"  // bottom row first
+        "\0\0\xff\xff" "\0\xff\0\xff",
+        70);
+    EXPECT_EQ(WriteBmp(2, 2, pixels, BmpDepth::Rgb32), expected);
+}
+
 TEST(BmpWriter, ThirtyTwoBitHeaderCarriesAlphaMask)
 {
     const auto bmp = WriteBmp(3, 2, kThreeByTwo, BmpDepth::Argb32);
@@ -110,12 +126,17 @@ TEST(BmpWriter, RowPaddingByWidth)
         int width;
         std::uint32_t rowBytes;
     };
-    for (const Case c : {Case{1, 4}, Case{2, 8}, Case{4, 12}, Case{5, 16}, Case{180, 540}}) {
-        const std::vector<std::uint32_t> pixels(static_cast<std::size_t>(c.width) * 3, 0xFFFFFFFF);
-        const auto bmp = WriteBmp(c.width, 3, pixels, BmpDepth::Rgb24);
-        ASSERT_TRUE(bmp) << c.width;
-        EXPECT_EQ(U32At(*bmp, 34), c.rowBytes * 3) << c.width;
-        EXPECT_EQ(bmp->size(), 54 + c.rowBytes * 3) << c.width;
+    for (const BmpDepth depth : {BmpDepth::Rgb24, BmpDepth::Rgb32}) {
+        // Four bytes a pixel never need padding.
+        const bool four = depth == BmpDepth::Rgb32;
+        for (const Case c : {Case{1, 4}, Case{2, 8}, Case{4, 12}, Case{5, 16}, Case{180, 540}}) {
+            const std::uint32_t rowBytes = four ? static_cast<std::uint32_t>(c.width) * 4 : c.rowBytes;
+            const std::vector<std::uint32_t> pixels(static_cast<std::size_t>(c.width) * 3, 0xFFFFFFFF);
+            const auto bmp = WriteBmp(c.width, 3, pixels, depth);
+            ASSERT_TRUE(bmp) << c.width;
+            EXPECT_EQ(U32At(*bmp, 34), rowBytes * 3) << c.width;
+            EXPECT_EQ(bmp->size(), 54 + rowBytes * 3) << c.width;
+        }
     }
 }
 
@@ -125,6 +146,7 @@ TEST(BmpWriter, RefusesSizesItCannotWrite)
     EXPECT_FALSE(WriteBmp(0, 4, {}, BmpDepth::Rgb24));
     EXPECT_FALSE(WriteBmp(2, -2, four, BmpDepth::Rgb24));
     EXPECT_FALSE(WriteBmp(2, 3, four, BmpDepth::Rgb24)) << "fewer pixels than the size";
+    EXPECT_FALSE(WriteBmp(3, 2, four, BmpDepth::Rgb32)) << "fewer pixels than the size";
     EXPECT_FALSE(WriteBmp(40000, 40000, std::span<const std::uint32_t>(four.data(), 1600000000u), BmpDepth::Argb32))
         << "past 4 GiB";
 }

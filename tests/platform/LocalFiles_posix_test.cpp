@@ -1,5 +1,5 @@
-// Failures only a POSIX system can stage: permissions (not for root, whom they do not stop) and a
-// file size limit (which stops root too).
+// Failures only a POSIX system can stage: permissions (not for root, whom they do not stop), a
+// file size limit (which stops root too) and names that are not regular files.
 #include "platform/LocalFiles.h"
 
 #include "testing/TempDir.h"
@@ -91,6 +91,20 @@ TEST(LocalFilesPosix, AReadOnlyFolderRefusesWritesAndDeletes)
     EXPECT_EQ(remove.error, "Permission denied");
     EXPECT_EQ(ReadBytes(path), "old");
     EXPECT_EQ(EntryCount(dir.Path()), 1u);
+}
+
+TEST(LocalFilesPosix, APipeOrDeviceIsRefusedWithoutWaiting)
+{
+    testing::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    LocalFiles files;
+    for (const std::string& path : {dir.File("pipe"), std::string("/dev/zero")}) {
+        SCOPED_TRACE(path);
+        std::string read;
+        const Status status = files.ReadFile(path, 1000, read);
+        EXPECT_EQ(status.error, "it is not a regular file");
+        EXPECT_EQ(read, "");
+    }
 }
 
 }  // namespace

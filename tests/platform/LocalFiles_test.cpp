@@ -89,5 +89,40 @@ TEST_F(LocalFilesTest, AFileThatCannotBeDeletedIsAFailure)
     EXPECT_TRUE(m_Files.Exists(m_Dir.File("oemlogo.bmp")));
 }
 
+TEST_F(LocalFilesTest, AReadGivesEveryByteUpToTheLimit)
+{
+    const std::string bytes = std::string("BM\0\xff\r\n", 6) + std::string(70000, 'x');
+    ASSERT_TRUE(m_Files.WriteFile(m_Dir.File("oemlogo.bmp"), bytes));
+    const struct {
+        const char* what;
+        std::size_t limit;
+        bool fits;
+    } cases[] = {{"roomy", 1u << 20, true}, {"exact", bytes.size(), true}, {"one short", bytes.size() - 1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string read = "stale";
+        const Status status = m_Files.ReadFile(m_Dir.File("oemlogo.bmp"), c.limit, read);
+        EXPECT_EQ(static_cast<bool>(status), c.fits) << status.error;
+        EXPECT_EQ(read, c.fits ? bytes : "");
+    }
+    std::string empty = "stale";
+    ASSERT_TRUE(m_Files.WriteFile(m_Dir.File("empty"), ""));
+    EXPECT_TRUE(m_Files.ReadFile(m_Dir.File("empty"), 0, empty));
+    EXPECT_EQ(empty, "");
+}
+
+TEST_F(LocalFilesTest, OnlyARegularFileIsRead)
+{
+    fs::create_directory(m_Dir.Path() / "System32");
+    for (const std::string& path : {m_Dir.File("missing.bmp"), m_Dir.File("System32")}) {
+        SCOPED_TRACE(path);
+        std::string read = "stale";
+        const Status status = m_Files.ReadFile(path, 1000, read);
+        EXPECT_FALSE(status);
+        EXPECT_FALSE(status.error.empty());
+        EXPECT_EQ(read, "");
+    }
+}
+
 }  // namespace
 }  // namespace pelmora

@@ -246,5 +246,60 @@ TEST(WicPictures, EncodeBmpLaysSeeThroughPixelsOverWhiteAtTheSameSize)
     EXPECT_EQ(static_cast<unsigned char>((*bmp)[28]), 24u);
 }
 
+// Left half red, right half blue, so a scaled picture still shows where each went.
+RasterPicture TwoColours(int width, int height)
+{
+    Pixels pixels(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels[static_cast<std::size_t>(y) * width + x] = x < width / 2 ? 0xFFFF0000 : 0xFF0000FF;
+    return RasterPicture(width, height, std::move(pixels));
+}
+
+std::uint32_t Field(const std::string& bytes, std::size_t at, int size)
+{
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    return value;
+}
+
+// The same sizes as the Qt backend's, read back through the system's decoder.
+TEST(WicPictures, EncodeFittedBmp32ShrinksIntoTheBoxWith32BitsPerPixel)
+{
+    const struct {
+        int width, height, fittedWidth, fittedHeight;
+    } cases[] = {{400, 300, 120, 90}, {100, 50, 100, 50}, {120, 120, 120, 120}, {300, 600, 60, 120}};
+    testing::TempDir dir;
+    WicPictures pictures;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        const auto bmp = pictures.EncodeFittedBmp32(TwoColours(c.width, c.height), 120, 120);
+        ASSERT_TRUE(bmp);
+        const std::size_t pixelBytes = static_cast<std::size_t>(c.fittedWidth) * c.fittedHeight * 4;
+        ASSERT_EQ(bmp->size(), 54 + pixelBytes);
+        EXPECT_EQ(Field(*bmp, 14, 4), 40u);
+        EXPECT_EQ(Field(*bmp, 28, 2), 32u);
+        EXPECT_EQ(Field(*bmp, 30, 4), 0u);  // BI_RGB
+
+        WriteBytes(dir.File("fitted.bmp"), *bmp);
+        std::string error;
+        auto back = std::dynamic_pointer_cast<const RasterPicture>(pictures.Load(dir.File("fitted.bmp"), error));
+        ASSERT_TRUE(back) << error;
+        ASSERT_EQ(back->Width(), c.fittedWidth);
+        ASSERT_EQ(back->Height(), c.fittedHeight);
+        const auto at = [&](int x, int y) { return back->Pixels()[static_cast<std::size_t>(y) * c.fittedWidth + x]; };
+        EXPECT_EQ(at(0, c.fittedHeight / 2), 0xFFFF0000u);
+        EXPECT_EQ(at(c.fittedWidth - 1, 0), 0xFF0000FFu);
+    }
+}
+
+TEST(WicPictures, EncodeFittedBmp32LaysSeeThroughPixelsOverWhite)
+{
+    const auto bmp = WicPictures().EncodeFittedBmp32(RasterPicture(2, 1, {0x00000000, 0xFF008000}), 120, 120);
+    ASSERT_TRUE(bmp);
+    EXPECT_EQ(bmp->substr(54), std::string("\xff\xff\xff\xff" "\x00\x80\x00\xff", 8));
+}
+
 }  // namespace
 }  // namespace pelmora

@@ -64,7 +64,7 @@ TEST(WindowsDirectoryPosix, TheEnvironmentChoosesTheFolder)
     }
 }
 
-TEST(WindowsDirectoryPosix, OnlyTheDefaultLocationGetsItsSystemFolder)
+TEST(WindowsDirectoryPosix, OnlyTheDefaultLocationGetsItsSystemFolders)
 {
     testing::TempDir home;
     Environment env;
@@ -73,6 +73,7 @@ TEST(WindowsDirectoryPosix, OnlyTheDefaultLocationGetsItsSystemFolder)
     env.Set("PELMORA_WINDOWS_DIR", std::nullopt);
     MakeSystemWindowsDirectory();
     EXPECT_TRUE(fs::is_directory(home.Path() / ".local/share/pelmora/Windows/System"));
+    EXPECT_TRUE(fs::is_directory(home.Path() / ".local/share/pelmora/Windows/System32"));
 
     env.Set("PELMORA_WINDOWS_DIR", home.File("mounted"));
     MakeSystemWindowsDirectory();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <optional>
 
@@ -47,6 +48,24 @@ TEST(MachineFacts, TheProductNameIsThePrettyNameUnquoted)
         EXPECT_EQ(PrettyNameFromOsRelease(c.osRelease), c.name) << c.osRelease;
 }
 
+// The label that shows the product ID has room for the Windows form, not for a 32-digit id.
+TEST(MachineFacts, TheProductIdTakesTheWindowsFormOfTheMachineId)
+{
+    const struct {
+        const char* machineId;
+        const char* productId;
+    } cases[] = {
+        {"4a3f9c0e2b7d41e8a65f0c9d3e1b2a47\n", "4A3F9-C0E2B-7D41E-8A65F"},
+        {"0123456789abcdef0123", "01234-56789-ABCDE-F0123"},
+        {"4a3f9c0e-2b7d-41e8-a65f-0c9d3e1b2a47", "4A3F9-C0E2B-7D41E-8A65F"},  // a UUID's hyphens
+        {"0123456789abcdef012", "0123456789abcdef012"},
+        {" short-id \n", "short-id"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProductIdFromMachineId(c.machineId), c.productId) << c.machineId;
+}
+
 TEST(MachineFacts, TheProgramsStoreIsSeededWithThisMachinesFacts)
 {
     testing::TempDir dir;
@@ -61,6 +80,12 @@ TEST(MachineFacts, TheProgramsStoreIsSeededWithThisMachinesFacts)
     const RegRoot machine = RegRoot::LocalMachine;
     EXPECT_EQ(ReadRegString(*registry, machine, kCurrentVersionKey, "RegisteredOwner", ""), facts.registeredOwner);
     EXPECT_EQ(ReadRegString(*registry, machine, kCurrentVersionKey, "ProductId", ""), facts.productId);
+    std::ifstream machineId("/etc/machine-id");
+    std::string id;
+    if (machineId >> id && id.size() == 32) {
+        EXPECT_EQ(facts.productId, ProductIdFromMachineId(id));
+    }
+    EXPECT_LE(facts.productId.size(), 23u);
     EXPECT_EQ(ReadRegString(*registry, machine, kCurrentVersionKey, "ProductName", ""), facts.productName);
     EXPECT_EQ(ReadRegString(*registry, machine, kCurrentVersionKey, "RegisteredOrganization", "none"), "none");
 }

@@ -153,25 +153,50 @@ TEST_F(SupportEditor, KeepsTheManufacturerReadAtLoadWhileOpen)
     EXPECT_EQ(machine.FileBytes(machine.InfoPath())->rfind("[GENERAL]\r\nMANUFACTURER=New Maker\r\n", 0), 0u);
 }
 
-TEST_F(SupportEditor, AFileOrValueNotSavedIsReportedAfterTheSavedBox)
+// A value not stored is known before the success message would show: the stop message takes
+// its place. The file is written once that box is closed, and its failure is reported after it.
+TEST_F(SupportEditor, WhatWasNotSavedIsReportedInsteadOfTheSavedBoxOrAfterIt)
 {
+    const std::string valueFailed = "The support information was not fully saved.\nThe value FAX was not stored: ";
+    const std::string fileFailed = "The support information was not fully saved.\n" + machine.InfoPath() +
+                                   " was not written: No space left on device.";
+    struct Case {
+        const char* name;
+        bool failValue;
+        bool failFile;
+        std::vector<std::string> expected;  // each message's start; "" for the success box
+    };
+    const Case cases[] = {
+        {"a value", true, false, {valueFailed}},
+        {"the file", false, true, {"", fileFailed}},
+        {"both", true, true, {valueFailed, fileFailed}},
+    };
     machine.SetReg(kOemKey, "Manufacture", "A");
     machine.SetReg(kOemKey, "Model", "B");
-    machine.PutFile(machine.InfoPath(), "old bytes");
-    Editor editor(machine);
-    machine.files.FailWrites(machine.InfoPath(), "No space left on device");
-    machine.registry.FailWritesOf("FAX");
-    editor.presenter.Apply();
-    ASSERT_EQ(editor.dialogs.messages.size(), 2u);
-    EXPECT_EQ(editor.dialogs.messages[0], kSaved);
-    const ShownMessage& failure = editor.dialogs.messages[1];
-    EXPECT_EQ(failure.style, MessageStyle::Stop);
-    EXPECT_EQ(failure.title, "Pelmora");
-    EXPECT_EQ(failure.text.rfind("The support information was not fully saved.\nThe value FAX was not stored: ", 0), 0u)
-        << failure.text;
-    EXPECT_NE(failure.text.find("\n" + machine.InfoPath() + " was not written: No space left on device."), std::string::npos)
-        << failure.text;
-    EXPECT_EQ(machine.FileBytes(machine.InfoPath()), "old bytes");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        machine.PutFile(machine.InfoPath(), "old bytes");
+        Editor editor(machine);
+        if (c.failValue)
+            machine.registry.FailWritesOf("FAX");
+        if (c.failFile)
+            machine.files.FailWrites(machine.InfoPath(), "No space left on device");
+        editor.presenter.Apply();
+        ASSERT_EQ(editor.dialogs.messages.size(), c.expected.size());
+        for (std::size_t i = 0; i < c.expected.size(); ++i) {
+            const ShownMessage& shown = editor.dialogs.messages[i];
+            if (c.expected[i].empty()) {
+                EXPECT_EQ(shown, kSaved);
+                continue;
+            }
+            EXPECT_EQ(shown.style, MessageStyle::Stop);
+            EXPECT_EQ(shown.title, "Pelmora");
+            EXPECT_EQ(shown.text.rfind(c.expected[i], 0), 0u) << shown.text;
+        }
+        EXPECT_EQ(machine.FileBytes(machine.InfoPath()) == "old bytes", c.failFile);
+        machine.registry.Heal();
+        machine.files.Heal();
+    }
 }
 
 TEST_F(SupportEditor, CloseUnloads)
@@ -184,7 +209,7 @@ TEST_F(SupportEditor, CloseUnloads)
     EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{Stop("please type computer's manufacture name")});
 }
 
-TEST(SupportEditorWithoutWindowsDirectory, StoresTheValuesButWritesNoFile)
+TEST(SupportEditorWithoutWindowsDirectory, StoresTheValuesButSaysTheFileWasNotWritten)
 {
     FakeMachine machine(FakeMachine::WindowsDir::Missing);
     machine.SetReg(kOemKey, "Manufacture", "A");
@@ -193,10 +218,68 @@ TEST(SupportEditorWithoutWindowsDirectory, StoresTheValuesButWritesNoFile)
     editor.view.SetText(sinf::kFax, "555");
     editor.presenter.Apply();
     EXPECT_EQ(editor.dialogs.messages,
-              (std::vector<ShownMessage>{kSaved, Stop("The support information was not fully saved.\n"
-                                                      "oeminfo.ini was not written: no Windows directory was found.")}));
+              (std::vector<ShownMessage>{Stop("The support information was not fully saved.\n"
+                                              "oeminfo.ini was not written: no Windows directory was found.")}));
     EXPECT_EQ(machine.Reg(kOemKey, "FAX"), "555");
     EXPECT_EQ(machine.files.writes, 0);
+}
+
+// Current Windows shows the web address and telephone from the OEMInformation key.
+TEST_F(SupportEditor, ApplySetsSupportUrlAndPhoneAndAnEmptyBoxDeletesItsValue)
+{
+    machine.SetReg(kOemKey, "Manufacture", "A");
+    machine.SetReg(kOemKey, "Model", "B");
+    {
+        Editor editor(machine);
+        editor.view.SetText(sinf::kWebAddress, "https://example.com/help?a=1&b=<2>");
+        editor.view.SetText(sinf::kTelephone, "+1 555 0100");
+        editor.presenter.Apply();
+        EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{kSaved});
+    }
+    EXPECT_EQ(machine.OemInformation("SupportURL"), "https://example.com/help?a=1&b=<2>");
+    EXPECT_EQ(machine.OemInformation("SupportPhone"), "+1 555 0100");
+    EXPECT_EQ(machine.OemInformation("Manufacturer"), std::nullopt) << "the editor leaves those to the main window";
+
+    Editor editor(machine);
+    editor.view.SetText(sinf::kWebAddress, "");
+    editor.presenter.Apply();
+    EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{kSaved});
+    EXPECT_EQ(machine.OemInformation("SupportURL"), std::nullopt);
+    EXPECT_EQ(machine.OemInformation("SupportPhone"), "+1 555 0100");
+}
+
+// Where the limits lie is OemInformation's rule (tests/branding); here the refusal comes first.
+TEST_F(SupportEditor, ALinkLongerThanWindowsTakesIsRefusedBeforeAnythingIsStored)
+{
+    machine.SetReg(kOemKey, "Manufacture", "A");
+    machine.SetReg(kOemKey, "Model", "B");
+    Editor editor(machine);
+    editor.view.SetText(sinf::kWebAddress, std::string(2084, 'u'));
+    editor.view.SetText(sinf::kOwner, "typed");
+    editor.presenter.Apply();
+    EXPECT_EQ(editor.dialogs.messages,
+              std::vector<ShownMessage>{Stop("Web Address is longer than the 2083 characters Windows takes for "
+                                             "SupportURL. Nothing was saved.")});
+    EXPECT_EQ(machine.Reg(kOemKey, "OWNER"), "");
+    EXPECT_FALSE(machine.FileBytes(machine.InfoPath()));
+}
+
+TEST_F(SupportEditor, AMirrorValueNotStoredIsReportedInsteadOfTheSavedBox)
+{
+    machine.SetReg(kOemKey, "Manufacture", "A");
+    machine.SetReg(kOemKey, "Model", "B");
+    Editor editor(machine);
+    editor.view.SetText(sinf::kTelephone, "+1 555 0100");
+    machine.registry.FailWritesOf("SupportPhone");
+    editor.presenter.Apply();
+    ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+    EXPECT_EQ(editor.dialogs.messages[0].text.rfind("The support information was not fully saved.\n"
+                                                    "The value SupportPhone under OEMInformation was not stored: ",
+                                                    0),
+              0u)
+        << editor.dialogs.messages[0].text;
+    EXPECT_EQ(machine.Reg(kOemKey, "TELEPHONE"), "+1 555 0100");
+    EXPECT_TRUE(machine.FileBytes(machine.InfoPath())) << "the file is still written once the box is closed";
 }
 
 }  // namespace

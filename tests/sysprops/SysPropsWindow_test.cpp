@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace pelmora::sysprops {
 namespace {
 
@@ -121,6 +123,30 @@ TEST(SysPropsStart, VersionNeedsNoDisplayAndASecondDirectoryIsRefused)
     const auto two = RunProgram(PELMORA_SYSPROPS, {"/one", "/two"}, true);
     EXPECT_EQ(two.status, 2);
     EXPECT_EQ(two.err, "pelmora-sysprops: unexpected argument /two\n(pelmora-sysprops --help shows the options)\n");
+}
+
+// Started where the session names no runtime folder, it gives the toolkit a private one.
+TEST(SysPropsStart, WithoutARuntimeFolderGivenItMakesAPrivateOne)
+{
+    pelmora::testing::TempDir dir;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
+        environment.remove(name);
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("TMPDIR", QString::fromStdString(dir.Path().string()));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(PELMORA_SYSPROPS, {QString::fromStdString(dir.Path().string())});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const std::filesystem::path folder = dir.Path() / ("pelmora-runtime-" + std::to_string(::geteuid()));
+    for (int i = 0; i < 200 && !std::filesystem::exists(folder); ++i)
+        program.waitForFinished(50);
+    program.kill();
+    program.waitForFinished();
+    ASSERT_TRUE(std::filesystem::is_directory(std::filesystem::symlink_status(folder)));
+    EXPECT_EQ(std::filesystem::status(folder).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
+    EXPECT_FALSE(program.readAllStandardError().contains("XDG_RUNTIME_DIR"));
 }
 
 }  // namespace

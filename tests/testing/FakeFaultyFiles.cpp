@@ -18,4 +18,13 @@ Status FaultyFiles::DeleteFile(const std::string& path)
     return m_Real.DeleteFile(path);
 }
 
+Status FaultyFiles::ReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes)
+{
+    if (const auto fault = m_ReadFaults.find(path); fault != m_ReadFaults.end()) {
+        bytes.clear();
+        return Status::Failed(fault->second);
+    }
+    return m_Real.ReadFile(path, maxBytes, bytes);
+}
+
 }  // namespace pelmora::testing

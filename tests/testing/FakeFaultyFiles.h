@@ -7,19 +7,21 @@
 
 namespace pelmora::testing {
 
-// Forwards to a real file port, except that writes to or deletes of chosen paths fail with the
-// given error before anything on disk is touched.
+// Forwards to a real file port, except that writes to, deletes of or reads of chosen paths fail
+// with the given error before anything on disk is touched.
 class FaultyFiles : public FilePort {
 public:
     explicit FaultyFiles(FilePort& real) : m_Real(real) {}
 
     void FailWrites(const std::string& path, std::string error) { m_WriteFaults[path] = std::move(error); }
     void FailDeletes(const std::string& path, std::string error) { m_DeleteFaults[path] = std::move(error); }
-    void Heal() { m_WriteFaults.clear(); m_DeleteFaults.clear(); }
+    void FailReads(const std::string& path, std::string error) { m_ReadFaults[path] = std::move(error); }
+    void Heal() { m_WriteFaults.clear(); m_DeleteFaults.clear(); m_ReadFaults.clear(); }
 
     Status WriteFile(const std::string& path, std::string_view bytes) override;
     Status DeleteFile(const std::string& path) override;
     bool Exists(const std::string& path) override { return m_Real.Exists(path); }
+    Status ReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
 
     int writes = 0;
     int deletes = 0;
@@ -28,6 +30,7 @@ private:
     FilePort& m_Real;
     std::map<std::string, std::string> m_WriteFaults;
     std::map<std::string, std::string> m_DeleteFaults;
+    std::map<std::string, std::string> m_ReadFaults;
 };
 
 }  // namespace pelmora::testing

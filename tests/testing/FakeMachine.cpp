@@ -1,6 +1,7 @@
 #include "testing/FakeMachine.h"
 
 #include "oem/OemFileLocations.h"
+#include "platform/FolderEntries.h"
 #include "registry/RegString.h"
 #include "testing/ScratchRegistry.h"
 
@@ -18,6 +19,8 @@ std::string PrepareWindowsDir(const TempDir& temp, FakeMachine::WindowsDir windo
         return "";
     const std::string path = temp.File("Windows");
     std::filesystem::create_directories(std::filesystem::path(path) / "System");
+    if (windowsDir == FakeMachine::WindowsDir::Present)
+        std::filesystem::create_directories(std::filesystem::path(path) / "System32");
     return path;
 }
 
@@ -28,12 +31,23 @@ FakeMachine::FakeMachine(WindowsDir windowsDir)
       registry(*realRegistry),
       files(realFiles),
       windowsDirectory(PrepareWindowsDir(temp, windowsDir)),
-      services{registry, files, pictures, windowsDirectory, processes, "pelmora"},
-      m_WindowsDir(windowsDir == WindowsDir::Present ? temp.File("Windows") : "")
+      programData(temp.File("ProgramData")),
+      services{registry, files, pictures, windowsDirectory, processes, programData, "pelmora"},
+      m_WindowsDir(windowsDir == WindowsDir::Missing ? "" : temp.File("Windows"))
 {
 }
 
 std::string FakeMachine::SystemFile(const char* name) const { return OemPath(m_WindowsDir, name); }
+
+std::string FakeMachine::MirrorLogoPath() const
+{
+    return JoinPath(JoinPath(temp.File("Windows"), "System32"), "oemlogo.bmp");
+}
+
+std::string FakeMachine::FactoryBackupDir() const
+{
+    return JoinPath(JoinPath(temp.File("ProgramData"), "Pelmora"), "factory-branding");
+}
 
 std::string FakeMachine::PictureFile(const std::string& name, int width, int height) const
 {
@@ -63,6 +77,21 @@ std::string FakeMachine::Reg(const char* key, const char* name)
 void FakeMachine::SetReg(const char* key, const char* name, const std::string& text)
 {
     WriteRegString(*realRegistry, RegRoot::LocalMachine, key, name, text);
+}
+
+std::optional<std::string> FakeMachine::OemInformation(const char* name)
+{
+    const char* key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
+    RegKey opened = 0;
+    if (realRegistry->OpenKey(RegRoot::LocalMachine, key, opened) != kRegSuccess)
+        return std::nullopt;
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    const long found = realRegistry->QueryValue(opened, name, &type, nullptr, &size);
+    realRegistry->CloseKey(opened);
+    if (found != kRegSuccess)
+        return std::nullopt;
+    return ReadRegString(*realRegistry, RegRoot::LocalMachine, key, name, "");
 }
 
 }  // namespace pelmora::testing

@@ -6,6 +6,7 @@
 #include "testing/FakeFaultyRegistry.h"
 #include "testing/FakePictures.h"
 #include "testing/FakeProcesses.h"
+#include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
 #include "testing/TempDir.h"
 
@@ -16,18 +17,21 @@
 namespace pelmora::testing {
 
 // The platform as the presenters meet it in tests: a scratch registry and real files in a
-// temporary folder (its "Windows" folder holds System), with fakes only for the pictures and
+// temporary folder (its "Windows" folder holds System, and System32 for a current Windows; its
+// "ProgramData" folder beside it takes the factory backup), with fakes only for the pictures and
 // processes and the fault injectors in front of the stores. A new presenter on the same machine
 // is a restart of the program.
 class FakeMachine {
 public:
-    enum class WindowsDir { Present, Missing };
+    enum class WindowsDir { Present, LegacyOnly, Missing };
     explicit FakeMachine(WindowsDir windowsDir = WindowsDir::Present);
 
     const std::string& WindowsDirectory() const { return m_WindowsDir; }
     std::string SystemFile(const char* name) const;  // <WindowsDir>/System/<name>
     std::string LogoPath() const { return SystemFile("oemlogo.bmp"); }
     std::string InfoPath() const { return SystemFile("oeminfo.ini"); }
+    std::string MirrorLogoPath() const;    // <WindowsDir>/System32/oemlogo.bmp
+    std::string FactoryBackupDir() const;  // <ProgramData>/Pelmora/factory-branding
 
     // A picture file of the given size outside the Windows folder; returns its path.
     std::string PictureFile(const std::string& name, int width, int height) const;
@@ -36,6 +40,8 @@ public:
 
     std::string Reg(const char* key, const char* name);  // HKLM
     void SetReg(const char* key, const char* name, const std::string& text);
+    // A value of the OEMInformation key: its text, none when it does not exist.
+    std::optional<std::string> OemInformation(const char* name);
 
     TempDir temp;
     std::unique_ptr<RegistryApi> realRegistry;
@@ -45,6 +51,7 @@ public:
     FakePictures pictures;
     FakeWindowsDirectory windowsDirectory;
     FakeProcesses processes;
+    FakeProgramData programData;
     AppServices services;
 
 private:

@@ -1,5 +1,7 @@
 #include "testing/FakePictures.h"
 
+#include "platform/PictureFit.h"
+
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -38,6 +40,14 @@ std::optional<std::string> FakePictures::EncodeBmp(const Picture& picture)
     if (encodeFails)
         return std::nullopt;
     return "BM" + FileBytes(picture.Width(), picture.Height());
+}
+
+std::optional<std::string> FakePictures::EncodeFittedBmp32(const Picture& picture, int boxWidth, int boxHeight)
+{
+    if (encodeFails)
+        return std::nullopt;
+    const PictureSize fitted = FitInside({picture.Width(), picture.Height()}, {boxWidth, boxHeight});
+    return "BM" + FileBytes(fitted.width, fitted.height) + " 32";
 }
 
 }  // namespace pelmora::testing

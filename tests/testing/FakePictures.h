@@ -22,13 +22,15 @@ private:
 };
 
 // Pictures in a tiny text format of their own ("FAKEPIC <width> <height>"), read from real files.
-// The "bitmap" it encodes is that text behind a "BM" signature, so an installed logo loads again.
+// The "bitmap" it encodes is that text behind a "BM" signature, so an installed logo loads again;
+// the fitted 32-bit one names the fitted size and ends in " 32".
 class FakePictures : public PicturePort {
 public:
     static std::string FileBytes(int width, int height);
 
     std::shared_ptr<const Picture> Load(const std::string& path, std::string& error) override;
     std::optional<std::string> EncodeBmp(const Picture& picture) override;
+    std::optional<std::string> EncodeFittedBmp32(const Picture& picture, int boxWidth, int boxHeight) override;
 
     bool encodeFails = false;
     int loads = 0;

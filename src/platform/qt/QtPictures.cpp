@@ -1,9 +1,14 @@
 #include "platform/qt/QtPictures.h"
 
+#include "platform/BmpWriter.h"
+#include "platform/PictureFit.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+
+#include <vector>
 
 namespace pelmora {
 
@@ -50,6 +55,30 @@ std::optional<std::string> QtPictures::EncodeBmp(const Picture& picture)
     if (!writer.write(Flattened(image)))
         return std::nullopt;
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::optional<std::string> QtPictures::EncodeFittedBmp32(const Picture& picture, int boxWidth, int boxHeight)
+{
+    const QImage image = ImageOf(&picture);
+    if (image.isNull())
+        return std::nullopt;
+    const PictureSize fitted = FitInside({image.width(), image.height()}, {boxWidth, boxHeight});
+    // Flattened first, so the smoothing never blends in the colour hidden under a see-through pixel.
+    QImage flat = Flattened(image).convertToFormat(QImage::Format_RGB32);
+    if (fitted != PictureSize{image.width(), image.height()})
+        flat = flat.scaled(fitted.width, fitted.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                   .convertToFormat(QImage::Format_RGB32);
+    if (flat.isNull())
+        return std::nullopt;
+
+    std::vector<std::uint32_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(flat.width()) * static_cast<std::size_t>(flat.height()));
+    for (int y = 0; y < flat.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(flat.constScanLine(y));
+        for (int x = 0; x < flat.width(); ++x)
+            pixels.push_back(line[x] | 0xff000000u);  // RGB32 leaves the top byte undefined
+    }
+    return WriteBmp(flat.width(), flat.height(), pixels, BmpDepth::Rgb32);
 }
 
 QImage ImageOf(const Picture* picture)

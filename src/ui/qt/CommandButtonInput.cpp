@@ -12,11 +12,12 @@ namespace {
 constexpr std::pair<int, std::int16_t> kKeyCodes[] = {
     {Qt::Key_Backspace, 8},  {Qt::Key_Tab, 9},         {Qt::Key_Backtab, 9},     {Qt::Key_Clear, 12},
     {Qt::Key_Return, 13},    {Qt::Key_Enter, 13},      {Qt::Key_Shift, 16},      {Qt::Key_Control, 17},
-    {Qt::Key_Alt, 18},       {Qt::Key_Pause, 19},      {Qt::Key_CapsLock, 20},   {Qt::Key_Escape, 27},
+    {Qt::Key_Alt, 18},       {Qt::Key_AltGr, 18},      {Qt::Key_Pause, 19},      {Qt::Key_CapsLock, 20},   {Qt::Key_Escape, 27},
     {Qt::Key_Space, 32},     {Qt::Key_PageUp, 33},     {Qt::Key_PageDown, 34},   {Qt::Key_End, 35},
     {Qt::Key_Home, 36},      {Qt::Key_Left, 37},       {Qt::Key_Up, 38},         {Qt::Key_Right, 39},
     {Qt::Key_Down, 40},      {Qt::Key_Print, 44},      {Qt::Key_Insert, 45},     {Qt::Key_Delete, 46},
-    {Qt::Key_Help, 47},      {Qt::Key_Meta, 91},       {Qt::Key_Menu, 93},       {Qt::Key_NumLock, 144},
+    {Qt::Key_Help, 47},      {Qt::Key_Meta, 91},       {Qt::Key_Super_L, 91},    {Qt::Key_Super_R, 92},
+    {Qt::Key_Menu, 93},      {Qt::Key_NumLock, 144},
     {Qt::Key_ScrollLock, 145},
     // Punctuation of the US layout, either shift state.
     {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186},    {Qt::Key_Equal, 187},     {Qt::Key_Plus, 187},
@@ -60,13 +61,26 @@ std::int16_t VirtualKeyOf(int qtKey, bool keypad)
     return 0;
 }
 
+std::int16_t UnmappedKeyCode(int qtKey)
+{
+    constexpr std::int16_t kNoVirtualKey = 255;
+    // Qt's codes below its special keys are the characters the keys stand for.
+    if (qtKey <= 0x20 || qtKey >= 0x10000)
+        return kNoVirtualKey;
+    const QChar upper = QChar(static_cast<char16_t>(qtKey)).toUpper();
+    const std::int16_t code = KeyAsciiOf(QString(upper));
+    return code == 0 || (code == '?' && upper != u'?') ? kNoVirtualKey : code;
+}
+
 std::int16_t KeyCodeOf(const QKeyEvent& event)
 {
 #ifdef _WIN32
     if (event.nativeVirtualKey() != 0)
         return static_cast<std::int16_t>(event.nativeVirtualKey());
 #endif
-    return VirtualKeyOf(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
+    if (const std::int16_t code = VirtualKeyOf(event.key(), event.modifiers().testFlag(Qt::KeypadModifier)))
+        return code;
+    return UnmappedKeyCode(event.key());
 }
 
 std::int16_t ShiftStateOf(Qt::KeyboardModifiers modifiers)

@@ -15,7 +15,13 @@ namespace pelmora::qt {
 // keys of the numeric keypad. 0 for a key the platform has no code for.
 std::int16_t VirtualKeyOf(int qtKey, bool keypad = false);
 
-// The key code of a key event: on Windows the platform's own, elsewhere VirtualKeyOf.
+// The code of a key VirtualKeyOf has none for: the code of the letter or sign it stands for in
+// the ANSI code page, in upper case as the letters' codes are (Ä 196), else 255, the code the
+// platform gives a key without a virtual-key code of its own. Never 0: every key counts.
+std::int16_t UnmappedKeyCode(int qtKey);
+
+// The key code of a key event: on Windows the platform's own, elsewhere VirtualKeyOf, else
+// UnmappedKeyCode.
 std::int16_t KeyCodeOf(const QKeyEvent& event);
 
 // Shift 1, Ctrl 2, Alt 4, summed.

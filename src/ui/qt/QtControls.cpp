@@ -11,6 +11,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <limits>
+
 namespace pelmora::qt {
 
 namespace {
@@ -65,7 +67,10 @@ QWidget* MakeLabel(const ControlDesign& design, const designs::WindowDesign& win
 
 QWidget* MakeTextBox(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent)
 {
-    auto* box = new QLineEdit(ToQString(design.text), parent);
+    auto* box = new QLineEdit(parent);
+    // Qt's own limit (32,767) would cut a longer stored value, which Apply would then store cut.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setText(ToQString(design.text));
     box->setAlignment(HorizontalAlignment(design) | Qt::AlignVCenter);
     box->setFrame(design.borderStyle.value_or(designs::BorderStyle::FixedSingle) != designs::BorderStyle::None);
     box->setTextMargins(1, 0, 1, 0);

@@ -34,14 +34,16 @@ void QtDialogs::ShowMessage(const std::string& text, const std::string& title, M
     QMessageBox box(IconOf(style), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
                     m_Window);
     box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::WindowModal);
+    // No window of the program takes input while a box is open: Exit in another window would
+    // otherwise end the program under a command that waits on its box.
+    box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
 std::string QtDialogs::AskOpenFile(const OpenFileRequest& request)
 {
     QFileDialog dialog(m_Window, QString::fromStdString(request.title));
-    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // Any name is taken, also one of a file that does not exist; the command finds out. Qt's
     // dialogs have no read-only box, so the flag that hides it (4) needs nothing here.

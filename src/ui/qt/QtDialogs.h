@@ -11,7 +11,8 @@ namespace pelmora::qt {
 // "Bitmap Only|*.bmp" as Qt writes a filter: "Bitmap Only (*.bmp)"; pairs become ";;" entries.
 QString ToQtFilter(const std::string& filter);
 
-// The message boxes and the open-file dialog of one window, each modal to that window.
+// The message boxes and the open-file dialog of one window, each over that window and modal to
+// the whole program.
 class QtDialogs final : public DialogPort {
 public:
     explicit QtDialogs(QWidget* window) : m_Window(window) {}

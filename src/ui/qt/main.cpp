@@ -1,9 +1,11 @@
 // pelmora: the OEM logo and support information tool.
 #include "QtAppShell.h"
 #include "QtDesignStyle.h"
+#include "platform/ProgramName.h"
 #include "platform/qt/DisplayCheck.h"
 #include "platform/qt/ProgramOptions.h"
 #include "platform/qt/QtPictures.h"
+#include "platform/qt/RuntimeFolder.h"
 #include "wiring/SystemServices.h"
 
 #include <QApplication>
@@ -23,6 +25,7 @@ int main(int argc, char** argv)
         std::fputs("pelmora: no display available (set DISPLAY or QT_QPA_PLATFORM)\n", stderr);
         return 1;
     }
+    pelmora::ProvideRuntimeFolder();  // before Qt looks for one
     QApplication app(argc, argv);
     if (const auto status = options.Answer(QApplication::arguments()))
         return *status;
@@ -31,7 +34,9 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(true);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pelmora::qt::DesignImage("about-emblem"))));
 
-    pelmora::SystemServices system("pelmora", std::make_unique<pelmora::QtPictures>());
+    // A renamed copy counts its visits on its own.
+    pelmora::SystemServices system(pelmora::RunningExecutableName("pelmora"),
+                                   std::make_unique<pelmora::QtPictures>());
     pelmora::qt::QtAppShell shell(system.Services());
     shell.OpenMainWindow();
     return QApplication::exec();

@@ -157,7 +157,7 @@ LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return Default(message, wParam, lParam);
     case WM_CHAR:
         if (const std::int16_t ascii = KeyAsciiOf(static_cast<wchar_t>(wParam)))
-            m_Host.KeyDown(0, KeyShiftNow(), ascii);
+            m_Host.KeyTyped(ascii);
         return 0;
     case BM_CLICK:
         // As a push button takes it: a press and release of the left button on its middle.

@@ -7,8 +7,10 @@
 #include "platform/Utf16_win32.h"
 #include "platform/WicPictures_win32.h"
 #include "platform/WindowsApi.h"
+#include "platform/XmlLiteWriter.h"
 #include "testing/FakeFaultyRegistry.h"
 #include "testing/FakeProcesses.h"
+#include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
@@ -280,12 +282,14 @@ TEST(CliAccessDenied, ARefusedRegistryWriteEndsTheCommandWithOneLine)
     WicPictures pictures;
     pelmora::testing::FakeWindowsDirectory windows(temp.Path().string());
     pelmora::testing::FakeProcesses processes;
-    AppServices services{registry, files, pictures, windows, processes, "pelmora-cli"};
+    pelmora::testing::FakeProgramData programData((temp.Path() / "ProgramData").string());
+    AppServices services{registry, files, pictures, windows, processes, programData, "pelmora-cli"};
     AccessGuardedServices guarded(services);
+    XmlLiteWriter xml;
 
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunCli({"apply-oem", "--manufacturer", "Q", "--model", "M"}, out, err, guarded.Services());
+    const int status = RunCli({"apply-oem", "--manufacturer", "Q", "--model", "M"}, out, err, guarded.Services(), xml);
     EXPECT_EQ(status, 1);
     EXPECT_EQ(err.str(), "pelmora-cli: access denied writing HKEY_LOCAL_MACHINE\\" + std::string(kOemKey) +
                              ": run it as an administrator (from an elevated prompt)\n");

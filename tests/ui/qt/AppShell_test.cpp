@@ -9,11 +9,13 @@
 #include "registry/RegistryPaths.h"
 #include "support/SupportEditorControls.h"
 #include "testing/FakeProcesses.h"
+#include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
@@ -40,7 +42,8 @@ protected:
         : m_Registry(MakeScratchRegistry()),
           m_WindowsDir(m_Dir.Path().string()),
           m_WindowsDirectory(m_WindowsDir),
-          m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora"}
+          m_ProgramData(m_Dir.File("ProgramData")),
+          m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora"}
     {
         std::filesystem::create_directory(m_Dir.Path() / "System");
     }
@@ -86,6 +89,7 @@ protected:
     LocalFiles m_Files;
     QtPictures m_Pictures;
     FakeProcesses m_Processes;
+    pelmora::testing::FakeProgramData m_ProgramData;
     AppServices m_Services;
     std::unique_ptr<QtAppShell> m_Shell;
     int m_Ended = 0;
@@ -117,6 +121,19 @@ TEST_F(AppShellTest, StartUpFillsTheMainWindowFromTheStore)
 
     m_Shell.reset();  // the second start counts again
     EXPECT_EQ(Shell().OpenMainWindow()->Text(form1::kVisits), "2");
+}
+
+// A product ID in the form Windows gives its own, as a new store off Windows is seeded with,
+// fits its label on one line.
+TEST_F(AppShellTest, TheProductIdLabelShowsAWholeId)
+{
+    const std::string id = "DDDDD-DDDDD-DDDDD-DDDDD";  // the widest of that form
+    Store(kCurrentVersionKey, "ProductId", id);
+    DesignedWindow* main = Shell().OpenMainWindow();
+    auto* label = qobject_cast<QLabel*>(main->Control(form1::kProductId));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text().toStdString(), id);
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
 }
 
 TEST_F(AppShellTest, ApplyOemInformationThroughTheWindow)
@@ -263,6 +280,49 @@ TEST_F(AppShellTest, ExitEndsTheProgramWithEveryWindow)
     EXPECT_EQ(Shell().MainWindow(), nullptr);
     EXPECT_EQ(Shell().SupportEditor(), nullptr);
     EXPECT_EQ(Shell().About(), nullptr);
+}
+
+// While a message box is open in one window no other window takes input: the main window's Exit
+// cannot end the program (and the editor's Apply then write the file as it quits).
+TEST_F(AppShellTest, WhileTheEditorShowsABoxTheMainWindowTakesNoExit)
+{
+    Store(kOemKey, "Manufacture", "Quillon Works");
+    Store(kOemKey, "Model", "QW 7");
+    DesignedWindow* main = Shell().OpenMainWindow();
+    Shell().OpenSupportEditor();
+    DesignedWindow* editor = Shell().SupportEditor();
+    ASSERT_NE(editor, nullptr);
+
+    QWidget* exitButton = main->Control(form1::kExit);
+    int boxesSeen = 0;
+    int endedWhileOpen = -1;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box == nullptr || !box->isVisible())
+                continue;
+            ++boxesSeen;
+            // As the window system delivers a click to the main window.
+            const QPoint at = exitButton->mapTo(main, exitButton->rect().center());
+            QTest::mouseClick(main->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+            QTest::keyClick(main->windowHandle(), Qt::Key_Q, Qt::ControlModifier);  // Close
+            endedWhileOpen = m_Ended;
+            EXPECT_TRUE(main->isVisible());
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    watcher.start(5);
+    Click(editor, sinf::kApply);
+    watcher.stop();
+
+    EXPECT_EQ(boxesSeen, 1);
+    EXPECT_EQ(endedWhileOpen, 0);
+    EXPECT_EQ(m_Ended, 0);
+    ASSERT_EQ(Shell().MainWindow(), main);
+    EXPECT_TRUE(main->isVisible());
+    Click(main, form1::kExit);  // with the box closed, Exit ends the program
+    EXPECT_EQ(m_Ended, 1);
 }
 
 // Run in the application's own event loop: closing the main window leaves the About window

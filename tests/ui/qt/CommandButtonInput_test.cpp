@@ -33,6 +33,22 @@ TEST(CommandButtonInput, KeysBecomeVirtualKeyCodes)
         EXPECT_EQ(VirtualKeyOf(key, keypad), code) << std::hex << key;
 }
 
+// Every key has a code, so every key-down counts: one without a virtual-key code takes its
+// letter's code in the ANSI code page, else the platform's code for keys without one.
+TEST(CommandButtonInput, KeysWithoutAVirtualKeyCodeStillHaveOne)
+{
+    const std::vector<std::pair<int, int>> table{
+        {Qt::Key_Adiaeresis, 196}, {Qt::Key_Odiaeresis, 214}, {Qt::Key_ssharp, 223}, {Qt::Key_section, 167},
+        {Qt::Key_AltGr, 18},       {Qt::Key_Super_L, 91},     {Qt::Key_MediaPlay, 255}, {Qt::Key_Dead_Circumflex, 255},
+        {0x0414, 255} /* a Cyrillic letter, not in the code page */, {Qt::Key_unknown, 255}};
+    for (const auto& [key, code] : table) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        EXPECT_EQ(KeyCodeOf(event), code) << std::hex << key;
+    }
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+    EXPECT_EQ(KeyCodeOf(space), 32);
+}
+
 TEST(CommandButtonInput, ShiftButtonsAndCharactersAsTheEventsCodeThem)
 {
     EXPECT_EQ(ShiftStateOf(Qt::NoModifier), 0);

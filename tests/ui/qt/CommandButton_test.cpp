@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -84,6 +85,43 @@ TEST(CommandButtonWidget, DrawsTheNormalLookAtItsSizeWithTheFourCornersCutOut)
             const bool corner = (x == 0 || x == 99) && (y == 0 || y == 29);
             EXPECT_EQ(mask.contains(QPoint(x, y)), !corner) << x << ", " << y;
         }
+}
+
+// Qt takes a screen's scale from QT_SCALE_FACTOR when it starts, so this test runs itself again
+// with each scale; there the mask in widget pixels keeps the frame's top and bottom rows whole
+// but for the corners, and a click on the frame counts.
+TEST(CommandButtonWidget, OnAScaledScreenTheMaskLacksOnlyTheFourCorners)
+{
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
+    if (scale.isEmpty()) {
+        for (const char* factor : {"1.5", "2"}) {
+            QProcess self;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("QT_SCALE_FACTOR", factor);
+            self.setProcessEnvironment(environment);
+            self.start(QCoreApplication::applicationFilePath(),
+                       {"--gtest_filter=CommandButtonWidget.OnAScaledScreenTheMaskLacksOnlyTheFourCorners"});
+            ASSERT_TRUE(self.waitForFinished(30000)) << factor;
+            const QByteArray out = self.readAllStandardOutput();
+            EXPECT_EQ(self.exitCode(), 0) << factor << "\n" << out.toStdString();
+            EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << factor << "\n" << out.toStdString();
+        }
+        return;
+    }
+    ButtonWindow w;
+    ASSERT_EQ(w.button->devicePixelRatioF(), scale.toDouble());
+    EXPECT_EQ(w.button->Image().size(), QSize(100, 30) * scale.toDouble());
+    const QRegion mask = w.button->mask();
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const bool corner = (x == 0 || x == 99) && (y == 0 || y == 29);
+            EXPECT_EQ(mask.contains(QPoint(x, y)), !corner) << x << ", " << y;
+        }
+    QSignalSpy clicks(w.button, &CommandButton::Click);
+    QTest::mouseClick(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(50, 0));
+    QTest::mouseClick(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(50, 29));
+    QTest::mouseClick(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(99, 29));
+    EXPECT_EQ(clicks.count(), 2);
 }
 
 TEST(CommandButtonWidget, CaptionIsDrawnInTheForeColourAndCentred)
@@ -201,6 +239,22 @@ TEST(CommandButtonWidget, SpaceAndEnterClickOncePerPressAndRelease)
     QTest::keyRelease(w.button, Qt::Key_Shift);
     EXPECT_EQ(clicks.count(), 2);
 
+    // Keys without a virtual-key code are keys too: each is raised and counts as the last one.
+    QSignalSpy keyUps(w.button, &CommandButton::KeyUp);
+    for (const auto& [other, text] : {std::pair{Qt::Key_Adiaeresis, QString::fromUtf8("\xc3\xa4")},
+                                      {Qt::Key_AltGr, QString()}, {Qt::Key_Dead_Acute, QString()}}) {
+        QKeyEvent otherDown(QEvent::KeyPress, other, Qt::NoModifier, text);
+        QKeyEvent otherUp(QEvent::KeyRelease, other, Qt::NoModifier, text);
+        QTest::keyPress(w.button, Qt::Key_Space);
+        QApplication::sendEvent(w.button, &otherDown);
+        QTest::keyRelease(w.button, Qt::Key_Space);
+        QApplication::sendEvent(w.button, &otherUp);
+        EXPECT_EQ(clicks.count(), 2) << std::hex << other;
+        EXPECT_NE(keyDowns.last().at(0).value<short>(), 0);
+        EXPECT_EQ(keyUps.last().at(0), keyDowns.last().at(0));
+    }
+    EXPECT_EQ(keyDowns.count(), 2 + 2 + 2 * 3);
+
     // A held Space repeats its key-down; only its last release clicks.
     QTest::keyPress(w.button, Qt::Key_Space);
     QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", true);
@@ -261,6 +315,20 @@ TEST(CommandButtonWidget, DisabledItDrawsThePaleLookAndTakesNoInput)
     QTest::mouseClick(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(30, 12));
     QTest::keyClick(w.button, Qt::Key_Space);
     EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST(CommandButtonWidget, DisabledUnderTheRestingPointerItLosesTheHoverAtTheNextTick)
+{
+    SKIP_UNLESS_OFFSCREEN();
+    ButtonWindow w;
+    QSignalSpy out(w.button, &CommandButton::MouseOut);
+    w.MoveTo(20, 10);
+    ASSERT_EQ(At(w.button->Image(), 1, 2), kHoverOuterTop);
+    w.button->Host().SetEnabled(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return out.count() == 1; }, 1000));
+    EXPECT_FALSE(w.button->HoverTimer().Enabled());
+    w.button->Host().SetEnabled(true);
+    EXPECT_NE(At(w.button->Image(), 1, 2), kHoverOuterTop) << "no hover look before the pointer moves";
 }
 
 TEST(CommandButtonWidget, ReadsItsDesignEntriesAndWritesThemBack)

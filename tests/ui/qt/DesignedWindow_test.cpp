@@ -145,5 +145,26 @@ TEST(DesignedWindow, ViewPortReadsAndWritesControlsByName)
     window.SetText("no such control", "x");  // ignored
 }
 
+// A text box holds any length the store does, set from a stored value or typed on to it.
+TEST(DesignedWindow, TextBoxesTakeAnyLength)
+{
+    const std::string longText(100000, 'w');
+    for (const char* file : {"Form1.design", "sinf.design", "Form2z.design"}) {
+        DesignedWindow window(designs::EmbeddedDesign(file));
+        ForEachControl(window.Design().controls, [&](const ControlDesign& control) {
+            if (control.kind != ControlKind::TextBox)
+                return;
+            SCOPED_TRACE(std::string(file) + " " + control.name);
+            window.SetText(control.name, longText);
+            EXPECT_EQ(window.Text(control.name).size(), longText.size());
+            auto* box = qobject_cast<QLineEdit*>(window.Control(control.name));
+            ASSERT_NE(box, nullptr);
+            box->end(false);
+            QTest::keyClicks(box, "xy");
+            EXPECT_EQ(window.Text(control.name), longText + "xy");
+        });
+    }
+}
+
 }  // namespace
 }  // namespace pelmora::qt

@@ -53,7 +53,8 @@ Win32ProgramTest::Win32ProgramTest()
     : m_Registry(pelmora::testing::MakeScratchRegistry()),
       m_WindowsDir(m_Dir.Path().string()),
       m_WindowsDirectory(m_WindowsDir),
-      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, "pelmora"}
+      m_ProgramData(m_Dir.File("ProgramData")),
+      m_Services{*m_Registry, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora"}
 {
     std::filesystem::create_directory(m_Dir.Path() / "System");
 }

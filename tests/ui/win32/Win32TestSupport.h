@@ -11,6 +11,7 @@
 #include "registry/RegString.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeProcesses.h"
+#include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
@@ -67,6 +68,7 @@ protected:
     LocalFiles m_Files;
     WicPictures m_Pictures;
     pelmora::testing::FakeProcesses m_Processes;
+    pelmora::testing::FakeProgramData m_ProgramData;
     AppServices m_Services;
     pelmora::testing::FakeDialogs m_Dialogs;
     std::unique_ptr<Win32AppShell> m_Shell;

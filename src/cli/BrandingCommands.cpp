@@ -1,0 +1,77 @@
+#include "CliArgs.h"
+#include "Commands.h"
+#include "branding/FactoryBackup.h"
+#include "branding/OemInformation.h"
+#include "branding/RegExport.h"
+#include "branding/UnattendExport.h"
+#include "oem/FailureReport.h"
+#include "oem/OemFileLocations.h"
+
+namespace pelmora::cli {
+
+namespace {
+
+// The one FILE a command writes.
+std::string FileArgument(std::span<const std::string> args)
+{
+    const ParsedArgs parsed = ParseOptions(args, {});
+    ExpectPositionals(parsed, {"FILE"});
+    if (parsed.positionals[0].empty())
+        throw UsageError("FILE is empty");
+    return parsed.positionals[0];
+}
+
+int Written(CliContext& context, const Status& status, const std::string& what, const std::string& path)
+{
+    if (!status) {
+        context.err << what << " was not written to " << path << ": " << Why(status) << ".\n";
+        return 1;
+    }
+    context.out << what << " was written to " << path << ".\n";
+    return 0;
+}
+
+}  // namespace
+
+int ExportUnattendCommand(std::span<const std::string> args, CliContext& context)
+{
+    const std::string path = FileArgument(args);
+    const OemValues values = ReadOemInformation(context.services.registry);
+    return Written(context, ExportUnattend(context.services.files, context.xml, values, path), "The answer file", path);
+}
+
+int ExportRegCommand(std::span<const std::string> args, CliContext& context)
+{
+    const std::string path = FileArgument(args);
+    return Written(context, ExportReg(context.services.files, context.services.registry, path), "The registry file",
+                   path);
+}
+
+int RestoreFactoryCommand(std::span<const std::string> args, CliContext& context)
+{
+    ExpectPositionals(ParseOptions(args, {}), {});
+    AppServices& services = context.services;
+    const std::string windowsDir = FindWindowsDir(services.windowsDirectory);
+    if (windowsDir.empty()) {
+        context.err << "No Windows directory was found, so there is no factory branding to put back.\n";
+        return 1;
+    }
+    const OemFileLocations locations = OemFileLocations::From(windowsDir);
+    const BrandingPlaces places =
+        LocateBranding(services.programData, windowsDir, locations.LogoPath, locations.InfoPath);
+    const FactoryRestore restore = RestoreFactoryBranding(services.files, services.registry, places);
+    if (restore.refusal) {
+        context.err << *restore.refusal << '\n';
+        return 1;
+    }
+    FailureReport failures;
+    CheckAll(failures, restore.steps);
+    if (!failures.Empty()) {
+        context.err << failures.Text("The factory branding was not fully put back.") << '\n';
+        return 1;
+    }
+    context.out << "The factory branding was put back.\n";
+    return 0;
+}
+
+}  // namespace pelmora::cli

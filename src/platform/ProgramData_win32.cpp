@@ -1,0 +1,36 @@
+#include "platform/ProgramData.h"
+
+#include "platform/WindowsApi.h"
+
+#include <knownfolders.h>
+#include <shlobj.h>
+
+namespace pelmora {
+
+namespace {
+
+std::string Utf8FromWide(const wchar_t* wide)
+{
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 1)
+        return "";
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), length, nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(length - 1));
+    return text;
+}
+
+}  // namespace
+
+// The running system's: the Windows directory on Windows is always the running one.
+std::string FindProgramDataDir(const std::string&)
+{
+    PWSTR path = nullptr;
+    std::string folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_ProgramData, 0, nullptr, &path)))
+        folder = Utf8FromWide(path);
+    CoTaskMemFree(path);
+    return folder;
+}
+
+}  // namespace pelmora

@@ -1,0 +1,111 @@
+#include "CurrentWindowsPage.h"
+#include "SysPropsWindow.h"
+#include "branding/BrandingPlaces.h"
+#include "registry/RegString.h"
+#include "registry/SqliteRegistry.h"
+#include "testing/TempDir.h"
+
+#include <QImage>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace pelmora::sysprops {
+namespace {
+
+class CurrentWindowsPageTest : public ::testing::Test {
+protected:
+    CurrentWindowsPageTest() { std::filesystem::create_directories(m_Dir.Path() / "System32"); }
+
+    std::string WindowsDir() const { return m_Dir.Path().string(); }
+
+    // A logo in System32 and the Logo value naming it as the installation would.
+    OemValues WithLogo(int width, int height, OemValues values)
+    {
+        QImage logo(width, height, QImage::Format_RGB32);
+        logo.fill(Qt::darkCyan);
+        EXPECT_TRUE(logo.save(QString::fromStdString((m_Dir.Path() / "System32" / "oemlogo.bmp").string()), "BMP"));
+        values.push_back({OemValue::Logo, WindowsSystemRoot(WindowsDir()) + "\\System32\\oemlogo.bmp"});
+        return values;
+    }
+
+    QLabel* Label(QWidget& window, const char* name) { return window.findChild<QLabel*>(name); }
+
+    testing::TempDir m_Dir;
+};
+
+TEST_F(CurrentWindowsPageTest, ShowsTheFittedLogoAndEachValueSet)
+{
+    const OemValues values = WithLogo(400, 300,
+                                      {{OemValue::Manufacturer, "Quillon & Söhne"},
+                                       {OemValue::Model, "QW 7"},
+                                       {OemValue::SupportPhone, "+1 555 0100"},
+                                       {OemValue::SupportURL, "https://example.com/help"}});
+    SysPropsWindow window(WindowsDir(), values);
+    QLabel* logo = Label(window, "CurrentLogo");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->size(), QSize(120, 120));
+    EXPECT_EQ(logo->pixmap().size(), QSize(120, 90));
+    const std::pair<const char*, const char*> shown[] = {
+        {"CurrentManufacturer", "Quillon & Söhne"},
+        {"CurrentModel", "QW 7"},
+        {"CurrentSupportPhone", "+1 555 0100"},
+        {"CurrentSupportURL", "https://example.com/help"},
+    };
+    for (const auto& [name, text] : shown) {
+        ASSERT_NE(Label(window, name), nullptr) << name;
+        EXPECT_EQ(Label(window, name)->text(), QString::fromUtf8(text)) << name;
+    }
+    EXPECT_EQ(Label(window, "NoOemInformation"), nullptr);
+}
+
+TEST_F(CurrentWindowsPageTest, ASmallLogoKeepsItsSizeAndUnsetValuesAreLeftOut)
+{
+    SysPropsWindow window(WindowsDir(), WithLogo(100, 50, {{OemValue::Model, "QW 7"}}));
+    ASSERT_NE(Label(window, "CurrentLogo"), nullptr);
+    EXPECT_EQ(Label(window, "CurrentLogo")->pixmap().size(), QSize(100, 50));
+    EXPECT_NE(Label(window, "CurrentModel"), nullptr);
+    EXPECT_EQ(Label(window, "CurrentManufacturer"), nullptr);
+}
+
+TEST_F(CurrentWindowsPageTest, WithoutValuesItSaysSo)
+{
+    const std::pair<const char*, OemValues> cases[] = {
+        {"no key", {}},
+        {"a Logo naming no file", {{OemValue::Logo, "C:\\Windows\\System32\\missing.bmp"}}},
+    };
+    for (const auto& [what, values] : cases) {
+        SCOPED_TRACE(what);
+        SysPropsWindow window(WindowsDir(), values);
+        EXPECT_EQ(Label(window, "CurrentLogo"), nullptr);
+        ASSERT_NE(Label(window, "NoOemInformation"), nullptr);
+        EXPECT_EQ(Label(window, "NoOemInformation")->text(), "No maker's information is set for current Windows.");
+    }
+}
+
+// The registry store is only read: a missing one is not created.
+TEST_F(CurrentWindowsPageTest, ReadsTheStoreOnlyWhereItExists)
+{
+    const std::string store = m_Dir.File("registry.sqlite3");
+    const char* previous = std::getenv("PELMORA_REGISTRY");
+    const std::string kept = previous ? previous : "";
+    setenv("PELMORA_REGISTRY", store.c_str(), 1);
+    EXPECT_EQ(ReadCurrentBranding(), OemValues{});
+    EXPECT_FALSE(std::filesystem::exists(store));
+
+    {
+        SqliteRegistry registry({store});
+        WriteRegString(registry, RegRoot::LocalMachine, kOemInformationKey, "Model", "QW 7");
+    }
+    EXPECT_EQ(TextOf(ReadCurrentBranding(), OemValue::Model), "QW 7");
+    EXPECT_EQ(TextOf(ReadCurrentBranding(), OemValue::Manufacturer), "");
+    if (previous)
+        setenv("PELMORA_REGISTRY", kept.c_str(), 1);
+    else
+        unsetenv("PELMORA_REGISTRY");
+}
+
+}  // namespace
+}  // namespace pelmora::sysprops
