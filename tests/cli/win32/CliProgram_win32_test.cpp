@@ -29,6 +29,7 @@ namespace pelmora::cli::testing {
 namespace {
 
 constexpr const char* kOemKey = "SOFTWARE\\Pelmora\\Corvexa\\OEM";
+constexpr const char* kOemInformationKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
 
 struct ProgramRun {
     DWORD status = 0;
@@ -167,6 +168,7 @@ protected:
         char windows[MAX_PATH] = {};
         GetWindowsDirectoryA(windows, MAX_PATH);
         m_System = std::filesystem::path(windows) / "System";
+        m_System32 = std::filesystem::path(windows) / "System32";
         std::filesystem::create_directories(m_System);  // Windows has it; a fresh Wine prefix does not
         Clean();
     }
@@ -179,6 +181,14 @@ protected:
             DeleteFileW((m_System / name).c_str());
         }
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Pelmora");
+        // What current Windows reads, and the factory backup kept before the first change.
+        DeleteFileW((m_System32 / "oemlogo.bmp").c_str());
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kOemInformationKey);
+        wchar_t programData[MAX_PATH] = {};
+        if (GetEnvironmentVariableW(L"ProgramData", programData, MAX_PATH) > 0) {
+            std::error_code ignored;
+            std::filesystem::remove_all(std::filesystem::path(programData) / "Pelmora", ignored);
+        }
     }
 
     ProgramRun Cli(const std::vector<std::wstring>& args) { return RunProgram(args, m_Temp); }
@@ -187,6 +197,7 @@ protected:
 
     pelmora::testing::TempDir m_Temp;
     std::filesystem::path m_System;
+    std::filesystem::path m_System32;
 };
 
 TEST_F(CliProgram, AppliesShowsAndRemovesOnTheSystemsRegistryAndWindowsDirectory)
@@ -196,6 +207,8 @@ TEST_F(CliProgram, AppliesShowsAndRemovesOnTheSystemsRegistryAndWindowsDirectory
     EXPECT_EQ(SystemFile("oeminfo.ini"), "[GENERAL]\r\nMANUFACTURER=Quillon Works\r\nMODEL=QW 7\r\n\r\n");
     EXPECT_EQ(MachineValue(kOemKey, "Manufacture"), "Quillon Works");
     EXPECT_EQ(MachineValue(kOemKey, "Model"), "QW 7");
+    EXPECT_EQ(MachineValue(kOemInformationKey, "Manufacturer"), "Quillon Works");
+    EXPECT_EQ(MachineValue(kOemInformationKey, "Model"), "QW 7");
 
     const ProgramRun support = Cli({L"apply-support", L"--web", L"https://quillon.example", L"--telephone", L"+1 555 0100"});
     ASSERT_EQ(support.status, 0u) << support.err;
@@ -205,6 +218,8 @@ TEST_F(CliProgram, AppliesShowsAndRemovesOnTheSystemsRegistryAndWindowsDirectory
     EXPECT_NE(ini.find("https://quillon.example"), std::string::npos) << ini;
     EXPECT_NE(ini.find("+1 555 0100"), std::string::npos) << ini;
     EXPECT_EQ(MachineValue(kOemKey, "web addres"), "https://quillon.example");
+    EXPECT_EQ(MachineValue(kOemInformationKey, "SupportURL"), "https://quillon.example");
+    EXPECT_EQ(MachineValue(kOemInformationKey, "SupportPhone"), "+1 555 0100");
 
     const std::filesystem::path png = m_Temp.Path() / "logo.png";
     ASSERT_TRUE(WritePng(png));
@@ -218,6 +233,16 @@ TEST_F(CliProgram, AppliesShowsAndRemovesOnTheSystemsRegistryAndWindowsDirectory
     std::string stored = Ansi(png.wstring());
     CharUpperBuffA(stored.data(), static_cast<DWORD>(stored.size()));
     EXPECT_EQ(MachineValue("SOFTWARE\\Pelmora\\Corvexa\\read", ""), stored) << "the path as the box shows it";
+    const std::string current = ReadAll(m_System32 / "oemlogo.bmp");
+    ASSERT_GT(current.size(), 28u) << "current Windows' logo in System32";
+    EXPECT_EQ(current.substr(0, 2), "BM");
+    EXPECT_EQ(static_cast<unsigned char>(current[28]), 32u) << "in 32-bit colour";
+    EXPECT_EQ(static_cast<unsigned char>(current[18]), 5u) << "smaller than the box: its own size";
+    const std::string logoValue = MachineValue(kOemInformationKey, "Logo").value_or("");
+    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, logoValue.c_str(), -1,
+                             (m_System32 / "oemlogo.bmp").string().c_str(), -1),
+              CSTR_EQUAL)
+        << logoValue;
 
     const ProgramRun shown = Cli({L"show"});
     ASSERT_EQ(shown.status, 0u) << shown.err;
@@ -233,10 +258,13 @@ TEST_F(CliProgram, AppliesShowsAndRemovesOnTheSystemsRegistryAndWindowsDirectory
     const ProgramRun noLogo = Cli({L"remove-logo"});
     EXPECT_EQ(noLogo.status, 0u) << noLogo.err;
     EXPECT_FALSE(SystemFileExists("oemlogo.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(m_System32 / "oemlogo.bmp"));
+    EXPECT_EQ(MachineValue(kOemInformationKey, "Logo"), std::nullopt);
     const ProgramRun noOem = Cli({L"remove-oem"});
     EXPECT_EQ(noOem.status, 0u) << noOem.err;
     EXPECT_FALSE(SystemFileExists("oeminfo.ini"));
     EXPECT_EQ(MachineValue(kOemKey, "Manufacture"), "") << "emptied, not deleted";
+    EXPECT_EQ(MachineValue(kOemInformationKey, "Manufacturer"), std::nullopt) << "deleted, as Windows reads it";
 }
 
 // Arguments arrive as UTF-16, the registry and the file take the ANSI code page, and the
