@@ -1,16 +1,26 @@
 # Installing off Windows the way a Linux desktop program installs: the three programs in bin/, the
 # desktop entry, the AppStream metainfo, the icon in the hicolor theme, manual pages and bash
 # completion (data/), and the Debian package made from the same install tree (PelmoraPackage.cmake).
+# On Windows the two programs and a text on running them go into one folder, packed as a ZIP.
 include(GNUInstallDirs)
 
-if(WIN32 OR PELMORA_CORE_ONLY)
+set(PELMORA_HOMEPAGE "https://github.com/pelmora/pelmora" CACHE STRING "The project's web page, for the package and the metainfo")
+
+if(WIN32)
+  install(TARGETS pelmora pelmora-cli RUNTIME DESTINATION .)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/README-Windows.txt.in
+                 ${PROJECT_BINARY_DIR}/README-Windows.txt @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${PROJECT_BINARY_DIR}/README-Windows.txt DESTINATION .)
+  include(${CMAKE_CURRENT_LIST_DIR}/PelmoraPackage.cmake)
+  return()
+endif()
+if(PELMORA_CORE_ONLY)
   return()
 endif()
 
 # The date this version is released on; the AppStream release and the package's changelog name it.
 set(PELMORA_RELEASE_DATE 2026-12-07)
 set(PELMORA_APP_ID io.github.pelmora.Pelmora)
-set(PELMORA_HOMEPAGE "https://github.com/pelmora/pelmora" CACHE STRING "The project's web page, for the package and the metainfo")
 set(PELMORA_MAINTAINER "The Pelmora developers <pelmora@users.noreply.github.com>"
     CACHE STRING "Name and e-mail address of whoever builds the Debian package")
 

@@ -1,5 +1,9 @@
-# The Debian package: `cpack -G DEB` in a build folder makes pelmora_<version>_<arch>.deb from the
-# install tree. Its dependencies are read off the programs' shared libraries by dpkg-shlibdeps.
+# The platform's package, made by `cpack` in a build folder from the install tree (only one
+# include(CPack) may run, so the generator follows the platform):
+# - Windows (the MinGW build): pelmora-<version>-win64.zip, both programs and README-Windows.txt
+#   in a folder of that name;
+# - elsewhere: the Debian package pelmora_<version>_<arch>.deb, its dependencies read off the
+#   programs' shared libraries by dpkg-shlibdeps.
 set(CPACK_PACKAGE_NAME pelmora)
 set(CPACK_PACKAGE_VENDOR "The Pelmora developers")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${PELMORA_HOMEPAGE})
@@ -15,15 +19,20 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "This package holds the program (pelmora), the same commands for scripts with"
   "a registry console (pelmora-cli), and a preview of the result as System"
   "Properties shows it (pelmora-sysprops).")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PELMORA_MAINTAINER})
-set(CPACK_DEBIAN_PACKAGE_SECTION admin)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME pelmora-${PROJECT_VERSION}-win64)
+else()
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PELMORA_MAINTAINER})
+  set(CPACK_DEBIAN_PACKAGE_SECTION admin)
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+endif()
 
 include(CPack)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native build and its install tree and Debian package, the same
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows core cross-compiled
-# with MinGW-w64 under Wine.
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build cross-compiled
+# with MinGW-w64 under Wine (the core, the windows, the console tool) and its ZIP package.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -57,6 +57,30 @@ run_packaging() {
   failed=$((failed + $(sed -E 's/.*, ([0-9]+) failed.*/\1/' <<< "$line")))
 }
 
+# run_windows_package BUILD_DIR: the ZIP made from the Windows build holds both programs and the
+# text on running them, and the unpacked console tool runs on its own under Wine.
+run_windows_package() {
+  echo "=== windows package"
+  local dir=$root/$1 ok=0 bad=0 zip listing unpacked version
+  if ! (cd "$dir" && cpack -G ZIP > cpack.log 2>&1); then
+    cat "$dir/cpack.log"; echo "windows package: cpack failed"; failed=$((failed + 1)); status=1; return
+  fi
+  zip=$(ls "$dir"/pelmora-*-win64.zip)
+  listing=$(cmake -E tar tf "$zip")
+  for file in pelmora.exe pelmora-cli.exe README-Windows.txt; do
+    if grep -Eqx "pelmora-[0-9.]+-win64/$file" <<< "$listing"; then ok=$((ok + 1)); else echo "FAILED: $file is not in $zip"; bad=$((bad + 1)); fi
+  done
+  unpacked=$(mktemp -d)
+  (cd "$unpacked" && cmake -E tar xf "$zip")
+  version=$(WINEPREFIX=$dir/wineprefix-cli "$root/scripts/wine-run" "$unpacked"/pelmora-*-win64/pelmora-cli.exe --version 2>&1)
+  if [[ "$version" == "pelmora-cli "* ]]; then ok=$((ok + 1)); else echo "FAILED: the unpacked pelmora-cli.exe said: $version"; bad=$((bad + 1)); fi
+  rm -rf "$unpacked"
+  echo "windows package: $ok passed, $bad failed"
+  passed=$((passed + ok))
+  failed=$((failed + bad))
+  [ "$bad" -eq 0 ] || status=1
+}
+
 mkdir -p build
 run_suite native build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_packaging build/native
@@ -64,6 +88,7 @@ run_suite sanitizers build/sanitizers -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZ
 # The Windows programs' windows and console need a display: a virtual one (CI has none).
 SUITE_WRAPPER=$root/scripts/wine-display PELMORA_WINE_BUILD_DIR=$root/build/win64 run_suite windows build/win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DPELMORA_CORE_ONLY=ON
+PELMORA_WINE_BUILD_DIR=$root/build/win64 run_windows_package build/win64
 
 echo
 echo "all: $passed passed, $failed failed"

@@ -1,13 +1,18 @@
 // pelmora-cli: the windows' commands and a registry console, for scripts. It never touches the
-// window system: pictures go through QImage, which needs no application object.
+// window system: pictures go through the platform's image library, which needs no window.
 #include "RunCli.h"
-#include "platform/AnsiText.h"
-#include "platform/qt/QtPictures.h"
+#include "wiring/SystemPictures.h"
 #include "wiring/SystemServices.h"
 #ifdef _WIN32
 #include "platform/XmlLiteWriter.h"
 #else
 #include "platform/qt/QtXmlWriter.h"
+#endif
+
+#ifdef _WIN32
+#include "AccessGuard_win32.h"
+#include "platform/CommandLineArguments_win32.h"
+#include "platform/ConsoleStream_win32.h"
 #endif
 
 #include <filesystem>
@@ -17,16 +22,33 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+// The arguments as UTF-8, the program's name first.
+std::vector<std::string> Arguments(int argc, char** argv)
+{
+#ifdef _WIN32
+    // Read as UTF-16: the ANSI arguments would lose what the code page cannot hold.
+    (void)argc;
+    (void)argv;
+    return pelmora::CommandLineArguments();
+#else
+    return std::vector<std::string>(argv, argv + argc);
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     using namespace pelmora;
-    std::vector<std::string> args(argc > 0 ? argv + 1 : argv, argv + argc);
 #ifdef _WIN32
-    // There the arguments come in the ANSI code page; text in memory is UTF-8.
-    for (std::string& arg : args)
-        arg = FromAnsi(arg);
+    // Text to a console as UTF-16, whatever its code page; redirected, as UTF-8.
+    const StandardConsoleStreams console;
 #endif
-    const std::string programName = argc > 0 ? std::filesystem::path(argv[0]).stem().string() : "pelmora-cli";
+    const std::vector<std::string> all = Arguments(argc, argv);
+    std::vector<std::string> args(all.empty() ? all.end() : all.begin() + 1, all.end());
+    const std::string programName = all.empty() ? "pelmora-cli" : std::filesystem::path(all.front()).stem().string();
     try {
         std::optional<std::string> windowsDir;
         try {
@@ -40,13 +62,16 @@ int main(int argc, char** argv)
                 return 1;
             }
         }
-        SystemServices system(programName, std::make_unique<QtPictures>(), windowsDir);
+        SystemServices system(programName, MakeSystemPictures(), windowsDir);
 #ifdef _WIN32
         XmlLiteWriter xml;
+        // Run as invoked: a write refused for want of rights ends the command with one line.
+        cli::AccessGuardedServices guarded(system.Services());
+        return cli::RunCli(args, std::cout, std::cerr, guarded.Services(), xml);
 #else
         QtXmlWriter xml;
-#endif
         return cli::RunCli(args, std::cout, std::cerr, system.Services(), xml);
+#endif
     } catch (const std::exception& error) {
         std::cerr << "pelmora-cli: " << error.what() << '\n';
         return 1;

@@ -76,6 +76,9 @@ public:
     // last key down, also one the platform has no code for (key code 0).
     void KeyDown(std::int16_t keyCode, std::int16_t shift, std::int16_t keyAscii);
     void KeyUp(std::int16_t keyCode, std::int16_t shift);
+    // A character typed, where the platform reports it apart from its key-down (Win32's WM_CHAR):
+    // raised as KeyPress only, so the key-down stays the last key that went down.
+    void KeyTyped(std::int16_t keyAscii) { Notify(notifications::KeyPress{keyAscii}); }
     void AccessKeyPressed() { Notify(notifications::AccessKeyPress{}); }
     void HoverTimerTicked();  // a disabled button is not under the pointer: its hover ends
 

@@ -23,21 +23,11 @@ RECT AsRect(const CanvasRect& r)
 GdiCanvas::GdiCanvas(int width, int height, SystemColourResolver resolveSystemColour)
     : m_Width(width), m_Height(height), m_ResolveSystemColour(std::move(resolveSystemColour))
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down: row 0 first, like the raster canvas
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     m_Dc = ::CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    m_Bitmap = ::CreateDIBSection(m_Dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (m_Dc == nullptr || m_Bitmap == nullptr) return;
-    m_Bits = static_cast<const std::uint32_t*>(bits);
-    m_OriginalBitmap = ::SelectObject(m_Dc, m_Bitmap);
+    if (m_Dc == nullptr) return;
     // The caption is drawn over the face without painting its cells.
     ::SetBkMode(m_Dc, TRANSPARENT);
+    MakeBitmap();
 }
 
 GdiCanvas::~GdiCanvas()
@@ -45,9 +35,51 @@ GdiCanvas::~GdiCanvas()
     if (m_Pen != nullptr) ReleasePen();
     if (m_KeptRegion != nullptr) ::DeleteObject(m_KeptRegion);
     if (m_Font != nullptr) ::DeleteObject(m_Font);
+    DropBitmap();
+    if (m_Dc != nullptr) ::DeleteDC(m_Dc);
+}
+
+void GdiCanvas::MakeBitmap()
+{
+    if (m_Dc == nullptr || m_Width <= 0 || m_Height <= 0) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = m_Width;
+    info.bmiHeader.biHeight = -m_Height;  // top-down: row 0 first, like the raster canvas
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    m_Bitmap = ::CreateDIBSection(m_Dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (m_Bitmap == nullptr) return;
+    m_Bits = static_cast<const std::uint32_t*>(bits);
+    m_OriginalBitmap = ::SelectObject(m_Dc, m_Bitmap);
+}
+
+void GdiCanvas::DropBitmap()
+{
     if (m_OriginalBitmap != nullptr) ::SelectObject(m_Dc, m_OriginalBitmap);
     if (m_Bitmap != nullptr) ::DeleteObject(m_Bitmap);
-    if (m_Dc != nullptr) ::DeleteDC(m_Dc);
+    m_OriginalBitmap = nullptr;
+    m_Bitmap = nullptr;
+    m_Bits = nullptr;
+}
+
+void GdiCanvas::Resize(int width, int height)
+{
+    if (width == m_Width && height == m_Height && (m_Bits != nullptr || width <= 0 || height <= 0)) return;
+    DropBitmap();
+    m_Width = width;
+    m_Height = height;
+    MakeBitmap();
+}
+
+void GdiCanvas::SetDpi(int dotsPerInch)
+{
+    if (dotsPerInch == m_Dpi) return;
+    m_Dpi = dotsPerInch;
+    if (m_Font != nullptr) ::DeleteObject(m_Font);
+    m_Font = nullptr;  // made again at the next caption
 }
 
 Colour GdiCanvas::ColourAt(int x, int y) const
@@ -127,7 +159,8 @@ HFONT GdiCanvas::FontFor(const ButtonFont& font)
 {
     if (m_Font != nullptr && m_FontKey == font) return m_Font;
     if (m_Font != nullptr) ::DeleteObject(m_Font);
-    const int height = -static_cast<int>(std::lround(font.size * ::GetDeviceCaps(m_Dc, LOGPIXELSY) / 72.0));
+    const int dpi = m_Dpi > 0 ? m_Dpi : ::GetDeviceCaps(m_Dc, LOGPIXELSY);
+    const int height = -static_cast<int>(std::lround(font.size * dpi / 72.0));
     const std::string face = ToAnsi(font.name);
     m_Font = ::CreateFontA(height, 0, 0, 0, font.weight, font.italic, font.underline, font.strikethrough,
                            static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

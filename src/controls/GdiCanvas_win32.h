@@ -26,6 +26,12 @@ public:
 
     bool IsValid() const { return m_Bits != nullptr; }
     HDC Dc() const { return m_Dc; }
+    int Width() const { return m_Width; }
+    int Height() const { return m_Height; }
+    // A new size gives a new bitmap, black until the next surface reset.
+    void Resize(int width, int height);
+    // The caption's points become pixels at `dotsPerInch`; 0 (the default) takes the screen's.
+    void SetDpi(int dotsPerInch);
     void AttachWindow(HWND window) { m_Window = window; }
     // The RGB colour of a pixel of the bitmap.
     Colour ColourAt(int x, int y) const;
@@ -53,6 +59,8 @@ public:
 private:
     COLORREF Resolve(Colour colour) const;
     HFONT FontFor(const ButtonFont& font);
+    void MakeBitmap();
+    void DropBitmap();
 
     int m_Width = 0;
     int m_Height = 0;
@@ -65,6 +73,7 @@ private:
     HGDIOBJ m_PreviousPen = nullptr;
     HFONT m_Font = nullptr;
     ButtonFont m_FontKey;
+    int m_Dpi = 0;
     HWND m_Window = nullptr;
     HRGN m_KeptRegion = nullptr;  // the last region handed over while no window is attached
 };

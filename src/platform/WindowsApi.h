@@ -1,7 +1,8 @@
 #pragma once
 
 // <windows.h> for the Win32 backends, without the macros that would rename the ports' own
-// methods (FilePort::DeleteFile, WindowsDirectorySource::GetWindowsDirectory).
+// methods (FilePort::DeleteFile, WindowsDirectorySource::GetWindowsDirectory,
+// CanvasPort::DrawText).
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -12,6 +13,7 @@
 
 #undef DeleteFile
 #undef GetWindowsDirectory
+#undef DrawText
 
 #include <string>
 

@@ -240,6 +240,23 @@ TEST(ButtonHost, KeysWithoutACodeAreKeysToo)
                                 "Raise KeyUp(32, 0); Focus next; Raise KeyDown(39, 0)");
 }
 
+// Where the typed character comes apart from its key-down, it is a KeyPress and no key of its
+// own: Space and Enter still click.
+TEST(ButtonHost, ACharacterTypedApartFromItsKeyIsAKeyPressOnly)
+{
+    ShownButton b;
+    b.host.KeyDown(kKeySpace, 0, 0);
+    b.host.KeyTyped(32);
+    b.host.KeyUp(kKeySpace, 0);
+    EXPECT_EQ(b.surface.Clicks(), 1);
+    EXPECT_EQ(b.surface.Take(), "Invalidate; Raise KeyDown(32, 0); Raise KeyPress(32); Invalidate; Refresh; "
+                                "Raise Click; Raise KeyUp(32, 0)");
+    b.host.KeyDown(13, 0, 0);
+    b.host.KeyTyped(13);
+    b.host.KeyUp(13, 0);
+    EXPECT_EQ(b.surface.Clicks(), 2);
+}
+
 // The platform's window-under-point lookup passes over a disabled window, so a hovered button
 // that is disabled ends its hover at the next tick though the pointer rests on it, and enabled
 // again under the resting pointer it shows no hover look until the pointer moves.

@@ -150,6 +150,42 @@ TEST(GdiCanvas, FramesFillsAndPixelsAtTheEdges)
     }
 }
 
+// A window's canvas starts empty and follows the window's size.
+TEST(GdiCanvas, ResizedCanvasDrawsAtItsNewSize)
+{
+    Pair pair(40, 12);
+    GdiCanvas& gdi = pair.gdi;
+    gdi.Resize(0, 0);
+    EXPECT_FALSE(gdi.IsValid());
+    for (const auto& [w, h] : {std::pair{40, 12}, std::pair{7, 30}}) {
+        gdi.Resize(w, h);
+        pair.raster.Resize(w, h);
+        ASSERT_TRUE(gdi.IsValid());
+        EXPECT_EQ(gdi.Width(), w);
+        ButtonFields fields = FieldsOfSize(w, h);
+        ButtonFields gdiFields = fields;
+        DrawButton(fields, ButtonSurface{}, pair.raster, 0);
+        DrawButton(gdiFields, ButtonSurface{}, gdi, 0);
+        EXPECT_EQ(pair.Differences(), "") << w << " x " << h;
+    }
+}
+
+// The caption's points become pixels at the DPI the canvas is given.
+TEST(GdiCanvas, CaptionFollowsTheDpi)
+{
+    GdiCanvas gdi(200, 100, ClassicSystemColour);
+    ButtonFont font;
+    font.name = "Tahoma";
+    font.size = 12;
+    CanvasRect rect{0, 0, 200, 100};
+    gdi.SetDpi(96);
+    const int at96 = gdi.DrawText("Apply", rect, 0x411, font);
+    gdi.SetDpi(192);
+    rect = {0, 0, 200, 100};
+    const int at192 = gdi.DrawText("Apply", rect, 0x411, font);
+    EXPECT_NEAR(at192, 2 * at96, 2);
+}
+
 // The platform's font is not the raster test font, so the caption is checked for its place: a
 // one-line caption measures one line and is drawn only on the rows of its target rectangle.
 TEST(GdiCanvas, CaptionIsDrawnInsideItsTargetRows)

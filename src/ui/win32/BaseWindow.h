@@ -44,6 +44,9 @@ protected:
         windowClass.style = style;
         windowClass.lpfnWndProc = &BaseWindow::WindowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
+        // The program's icon (resource 1) at the sizes of the title bar and the task switcher.
+        windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
+        windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
         windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         windowClass.lpszClassName = Derived::kClassName;
         RegisterClassExW(&windowClass);
@@ -63,6 +66,12 @@ protected:
     }
 
 private:
+    static HICON ProgramIcon(int widthMetric, int heightMetric)
+    {
+        return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                             GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
+    }
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {
         Derived* self = nullptr;

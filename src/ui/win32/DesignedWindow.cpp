@@ -43,6 +43,7 @@ struct DesignedWindow::Entry {
     HWND window = nullptr;  // null for menu items
     ATOM name = 0;          // the global atom of the design name, the window's kNameProperty
     std::unique_ptr<PictureBox> picture;
+    std::unique_ptr<CommandButton> button;
     HBRUSH brush = nullptr;  // the back colour of an opaque label or a text box
 };
 
@@ -91,7 +92,7 @@ void DesignedWindow::BuildMenus()
             ACCEL accelerator;
             if (!item.shortcut.empty() && ShortcutAccelerator(item.shortcut, static_cast<WORD>(id), accelerator))
                 accelerators.push_back(accelerator);
-            m_Entries.push_back(Entry{&item, id, nullptr, 0, nullptr, nullptr});
+            m_Entries.push_back(Entry{&item, id, nullptr, 0, nullptr, nullptr, nullptr});
         }
         AppendMenuW(m_Menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), ToUtf16(menu.text).c_str());
     }
@@ -107,11 +108,12 @@ void DesignedWindow::BuildControls()
         if (control.kind == ControlKind::Menu)
             continue;
         const int id = nextId++;
-        MadeControl made = MakeControl(control, Window(), id, m_Backdrop);
+        MadeControl made = MakeControl(control, m_Design, Window(), id, m_Backdrop);
         if (made.window == nullptr)
             continue;
-        Entry entry{&control, id, made.window, 0, nullptr, nullptr};
+        Entry entry{&control, id, made.window, 0, nullptr, nullptr, nullptr};
         entry.picture = std::move(made.picture);
+        entry.button = std::move(made.button);
         entry.name = GlobalAddAtomA(control.name.c_str());
         SetPropA(made.window, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(entry.name)));
         if (control.kind == ControlKind::TextBox || (control.kind == ControlKind::Label && control.backColor))
@@ -139,9 +141,12 @@ void DesignedWindow::ApplyDpi(UINT dpi)
 
     std::vector<std::pair<ButtonFont, HFONT>> oldFonts;
     oldFonts.swap(m_Fonts);
-    for (const Entry& entry : m_Entries)
-        if (entry.window != nullptr)
+    for (const Entry& entry : m_Entries) {
+        if (entry.button)
+            entry.button->SetDpi(dpi);  // draws its caption in its own font
+        else if (entry.window != nullptr)
             SendMessageW(entry.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(*entry.design)), FALSE);
+    }
     for (auto& [font, handle] : oldFonts)
         DeleteObject(handle);
     ComposeBackdrop();
@@ -245,6 +250,20 @@ PictureBox* DesignedWindow::PictureOf(std::string_view name) const
 {
     const Entry* entry = Find(name);
     return entry != nullptr ? entry->picture.get() : nullptr;
+}
+
+CommandButton* DesignedWindow::ButtonOf(std::string_view name) const
+{
+    const Entry* entry = Find(name);
+    return entry != nullptr ? entry->button.get() : nullptr;
+}
+
+bool DesignedWindow::PressAccessKey(wchar_t typed)
+{
+    for (const Entry& entry : m_Entries)
+        if (entry.button && entry.button->PressAccessKey(typed))
+            return true;
+    return false;
 }
 
 std::string DesignedWindow::Text(std::string_view control) const
@@ -382,7 +401,6 @@ LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return 1;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
         if (const LRESULT brush = ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
                                                  message == WM_CTLCOLOREDIT))
             return brush;

@@ -13,6 +13,7 @@
 
 namespace pelmora::win32 {
 
+class CommandButton;
 class PictureBox;
 
 // A top-level window built from its design: caption, client size in twips at the window's DPI,
@@ -48,6 +49,10 @@ public:
     HWND Control(std::string_view name) const;
     int ControlId(std::string_view name) const;  // controls and menu items; 0 for none
     PictureBox* PictureOf(std::string_view name) const;
+    CommandButton* ButtonOf(std::string_view name) const;
+    // Alt with `typed` pressed anywhere in the window: the first shown, enabled button whose
+    // access key it is clicks. False when none does.
+    bool PressAccessKey(wchar_t typed);
     HACCEL Accelerators() const { return m_Accelerators; }
     UINT Dpi() const { return m_Dpi; }
     const designs::WindowDesign& Design() const { return m_Design; }

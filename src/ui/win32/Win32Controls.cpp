@@ -1,8 +1,7 @@
 #include "Win32Controls.h"
 
 #include "Win32DesignStyle.h"
-#include "controls/PropertyBag.h"
-#include "controls/PropertyBagText.h"
+#include "designs/ButtonDesign.h"
 #include "platform/Utf16_win32.h"
 
 #include <commctrl.h>
@@ -36,7 +35,8 @@ MadeControl MakeLabel(const ControlDesign& design, HWND parent, int id)
     // Captions show as they stand: an ampersand is a character, not an access key. A label with
     // its own pointer must be hit by the mouse to be asked for it.
     const DWORD notify = design.mousePointer.empty() ? 0 : SS_NOTIFY;
-    return {Child(WC_STATICW, design.text, align | SS_NOPREFIX | notify | Shown(design), 0, parent, id), nullptr};
+    return {Child(WC_STATICW, design.text, align | SS_NOPREFIX | notify | Shown(design), 0, parent, id), nullptr,
+            nullptr};
 }
 
 MadeControl MakeTextBox(const ControlDesign& design, HWND parent, int id)
@@ -52,7 +52,7 @@ MadeControl MakeTextBox(const ControlDesign& design, HWND parent, int id)
     // Zero lifts the limit of typed text to the most the control holds, so a box shows and
     // takes whatever the store holds.
     SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
-    return {box, nullptr};
+    return {box, nullptr, nullptr};
 }
 
 MadeControl MakePicture(const ControlDesign& design, HWND parent, int id, const PixelBlock& backdrop)
@@ -66,32 +66,30 @@ MadeControl MakePicture(const ControlDesign& design, HWND parent, int id, const 
     const bool sunken = pictureBox && design.borderStyle.value_or(BorderStyle::FixedSingle) != BorderStyle::None;
     auto picture = std::make_unique<PictureBox>(backdrop, back);
     HWND window = picture->Create(parent, id, Shown(design), sunken ? WS_EX_CLIENTEDGE : 0);
-    return {window, std::move(picture)};
+    return {window, std::move(picture), nullptr};
 }
 
-PropertyBag BagOf(const ControlDesign& design) { return BagOfEntries(design.properties); }
-
-MadeControl MakeSystemButton(const ControlDesign& design, HWND parent, int id)
+MadeControl MakeCommandButton(const ControlDesign& design, const designs::WindowDesign& window, HWND parent, int id)
 {
-    const PropertyBag bag = BagOf(design);
-    DWORD style = BS_PUSHBUTTON | WS_TABSTOP | Shown(design);
-    if (!ReadBoolean(bag, "enabled", true))
-        style |= WS_DISABLED;
-    return {Child(WC_BUTTONW, ButtonCaption(design), style, 0, parent, id), nullptr};
+    auto button = std::make_unique<CommandButton>(designs::AmbientOf(design, window), parent, id, design.visible);
+    button->ReadEntries(design.properties);
+    HWND handle = button->Window();
+    if (handle == nullptr)
+        return {};
+    return {handle, nullptr, std::move(button)};
 }
 
 }  // namespace
 
-std::string ButtonCaption(const ControlDesign& design) { return ReadString(BagOf(design), "caption", design.name); }
-
-MadeControl MakeControl(const ControlDesign& design, HWND parent, int id, const PixelBlock& backdrop)
+MadeControl MakeControl(const ControlDesign& design, const designs::WindowDesign& window, HWND parent, int id,
+                        const PixelBlock& backdrop)
 {
     switch (design.kind) {
     case ControlKind::Label: return MakeLabel(design, parent, id);
     case ControlKind::TextBox: return MakeTextBox(design, parent, id);
     case ControlKind::PictureBox:
     case ControlKind::Image: return MakePicture(design, parent, id, backdrop);
-    case ControlKind::CommandButton: return MakeSystemButton(design, parent, id);
+    case ControlKind::CommandButton: return MakeCommandButton(design, window, parent, id);
     case ControlKind::Menu:
     case ControlKind::MenuItem: break;
     }

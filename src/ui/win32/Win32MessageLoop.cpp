@@ -12,19 +12,25 @@ bool PreTranslateDesignedWindowMessage(MSG& message)
     DesignedWindow* window = DesignedWindow::FromHandle(root);
     if (window == nullptr)
         return false;
+    if (message.message == WM_SYSCHAR && window->PressAccessKey(static_cast<wchar_t>(message.wParam)))
+        return true;
     if (window->Accelerators() != nullptr && TranslateAcceleratorW(root, window->Accelerators(), &message))
         return true;
     return IsDialogMessageW(root, &message) != FALSE;
 }
 
-int RunMessageLoop()
+int RunMessageLoop(const std::function<void()>& afterEach)
 {
+    if (afterEach)
+        afterEach();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (PreTranslateDesignedWindowMessage(message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (!PreTranslateDesignedWindowMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (afterEach)
+            afterEach();
     }
     return static_cast<int>(message.wParam);
 }

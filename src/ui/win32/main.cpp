@@ -1,7 +1,9 @@
 // pelmora.exe: the OEM logo and support information tool, native on Windows.
 #include "DesignedWindow.h"
+#include "FirstPaintStamp.h"
 #include "Win32AppShell.h"
 #include "Win32MessageLoop.h"
+#include "platform/ProgramName.h"
 #include "platform/Utf16_win32.h"
 #include "platform/WicPictures_win32.h"
 #include "wiring/SystemServices.h"
@@ -9,32 +11,24 @@
 #include <commctrl.h>
 
 #include <exception>
-#include <filesystem>
 #include <memory>
 #include <string>
-
-namespace {
-
-// The running program's file name without its extension: the settings store's application name.
-std::string ExecutableName()
-{
-    std::wstring path(32768, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-    const std::wstring stem = std::filesystem::path(path).stem().wstring();
-    return stem.empty() ? "pelmora" : pelmora::FromUtf16(stem);
-}
-
-}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     try {
-        pelmora::SystemServices system(ExecutableName(), std::make_unique<pelmora::WicPictures>());
+        // A renamed copy counts its visits on its own.
+        pelmora::SystemServices system(pelmora::RunningExecutableName("pelmora"),
+                                       std::make_unique<pelmora::WicPictures>());
         pelmora::win32::Win32AppShell shell(system.Services());
         shell.OpenMainWindow();
-        return pelmora::win32::RunMessageLoop();
+        pelmora::win32::FirstPaintStamp stamp;
+        return pelmora::win32::RunMessageLoop([&] {
+            if (pelmora::win32::DesignedWindow* main = shell.MainWindow())
+                stamp.Check(main->Window());
+        });
     } catch (const std::exception& error) {
         MessageBoxW(nullptr, pelmora::ToUtf16(error.what()).c_str(), L"Pelmora", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
         return 1;

@@ -1,4 +1,5 @@
 // The real windows built from the stored designs, checked through the system's own view of them.
+#include "CommandButton.h"
 #include "Win32Dpi.h"
 #include "Win32PictureBox.h"
 #include "Win32TestSupport.h"
@@ -55,6 +56,8 @@ TEST(Win32DesignedWindow, WindowsTakeTheirDesignedCaptionSizeAndBorder)
         EXPECT_EQ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) != 0,
                   built.design.borderStyle == designs::BorderStyle::FixedDialog);
         EXPECT_FALSE(IsWindowVisible(window)) << "shown only after its load";
+        EXPECT_NE(GetClassLongPtrW(window, GCLP_HICON), 0) << "the program's icon";
+        EXPECT_NE(GetClassLongPtrW(window, GCLP_HICONSM), 0);
     }
 }
 
@@ -94,6 +97,15 @@ TEST(Win32DesignedWindow, EveryControlIsFoundByNameWherePlacedAndShownAsDesigned
             if (!control.autoSize) {
                 EXPECT_EQ(place.right - place.left, ScaledPixels(control.size->width, dpi));
                 EXPECT_EQ(place.bottom - place.top, ScaledPixels(control.size->height, dpi));
+            }
+            if (control.kind == ControlKind::CommandButton) {
+                wchar_t windowClass[64] = {};
+                GetClassNameW(child, windowClass, 64);
+                EXPECT_EQ(std::wstring(windowClass), CommandButton::kClassName) << "every button is a hover button";
+                ASSERT_NE(built.window.ButtonOf(control.name), nullptr);
+                EXPECT_EQ(built.window.ButtonOf(control.name)->Host().State().fields.m_Width,
+                          place.right - place.left)
+                    << "drawn at its size";
             }
         }
     }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace pelmora {
 namespace {
@@ -38,6 +39,34 @@ TEST(Win32Resources, ProgramAsksForAdministratorsPerMonitorDpiAndCommonControls6
     EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     // The tests themselves run as invoked, from the same template.
     EXPECT_NE(ManifestOf(GetModuleHandleW(nullptr)).find("level=\"asInvoker\""), std::string::npos);
+}
+
+// The icon made from the program's drawing, at the sizes Windows shows, the large one kept as PNG.
+TEST(Win32Resources, ProgramCarriesItsIconAtEverySize)
+{
+    const std::filesystem::path program = ProgramBeside(L"pelmora.exe");
+    HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr) << program.string();
+    HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
+    const int count = directory[4] | (directory[5] << 8);
+    std::vector<int> sizes;
+    for (int i = 0; i < count; ++i) {
+        const BYTE* entry = directory + 6 + 14 * i;  // width, height, ..., the image's resource id last
+        sizes.push_back(entry[0] == 0 ? 256 : entry[0]);
+        const WORD id = static_cast<WORD>(entry[12] | (entry[13] << 8));
+        HRSRC image = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(3));  // RT_ICON
+        ASSERT_NE(image, nullptr);
+        const std::string bytes(static_cast<const char*>(LockResource(LoadResource(module, image))),
+                                SizeofResource(module, image));
+        EXPECT_EQ(bytes.rfind("\x89PNG", 0) == 0, sizes.back() == 256) << sizes.back();
+    }
+    FreeLibrary(module);
+    EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
+    // The windows' classes show it; the test program carries the same icon.
+    HICON own = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0));
+    EXPECT_NE(own, nullptr);
 }
 
 TEST(Win32Resources, VersionComesFromTheProject)

@@ -1,0 +1,332 @@
+#include "CommandButton.h"
+
+#include "Win32ButtonInput.h"
+#include "platform/Utf16_win32.h"
+
+#include <windowsx.h>
+
+namespace pelmora::win32 {
+
+namespace {
+
+constexpr WPARAM kAnyMouseButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
+
+bool AltDown() { return (GetKeyState(VK_MENU) & 0x8000) != 0; }
+
+INPUT KeyInput(WORD key, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+}  // namespace
+
+CommandButton::CommandButton(ButtonAmbient ambient, HWND parent, int id, bool visible)
+    : m_Canvas(0, 0), m_Host(*this, m_Canvas, std::move(ambient))
+{
+    RegisterOnce(CS_DBLCLKS);  // the second press of a double-click has a handling of its own
+    const std::wstring name = ToUtf16(m_Host.Ambient().displayName);
+    CreateAs(0, name.c_str(), WS_CHILD | WS_TABSTOP | (visible ? WS_VISIBLE : 0), 0, 0, 0, 0, parent,
+             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+}
+
+CommandButton::~CommandButton() { DestroyIfOpen(); }
+
+void CommandButton::ReadEntries(const std::vector<PropertyEntry>& entries)
+{
+    m_Host.ReadEntries(entries);
+    TextChanged();
+}
+
+void CommandButton::SetDpi(UINT dpi)
+{
+    m_Canvas.SetDpi(static_cast<int>(dpi));
+    if (m_Canvas.Width() > 0 && m_Canvas.Height() > 0)
+        m_Host.Shown();  // the caption again in its new size
+}
+
+bool CommandButton::PressAccessKey(wchar_t typed)
+{
+    HWND window = Window();
+    if (window == nullptr || m_Host.AccessKey().empty() || !IsWindowVisible(window) || !IsWindowEnabled(window))
+        return false;
+    wchar_t lower[2] = {typed, L'\0'};
+    CharLowerW(lower);
+    if (FromUtf16(lower) != m_Host.AccessKey())
+        return false;
+    m_Host.AccessKeyPressed();
+    return true;
+}
+
+// The window under the pointer, as the system hit-tests it: its region cuts the corners, and a
+// window lying on top is another window.
+bool CommandButton::IsPointerOver() const
+{
+    POINT pointer;
+    return Window() != nullptr && GetCursorPos(&pointer) && WindowFromPoint(pointer) == Window();
+}
+
+// ---- the window's messages
+
+LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        m_Canvas.AttachWindow(Window());  // from the first drawing on, the region is the window's
+        return 0;
+    case WM_SIZE:
+        Resized(lParam);
+        return 0;
+    case WM_SHOWWINDOW:
+        if (wParam)
+            m_Host.Shown();
+        return Default(message, wParam, lParam);
+    case WM_ERASEBKGND:
+        return 1;  // the image covers every pixel
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(Window(), &paint);
+        Paint(dc);
+        EndPaint(Window(), &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_SETFOCUS:
+        m_Host.FocusChanged(true);
+        return 0;
+    case WM_KILLFOCUS:
+        m_Host.FocusChanged(false);
+        return 0;
+    case WM_ENABLE:
+        // EnableWindow from outside sets the property; the property's own call finds it set.
+        if ((wParam != 0) != m_Host.Enabled())
+            m_Host.SetEnabled(wParam != 0);
+        return 0;
+    case WM_LBUTTONDOWN:
+        MouseDown(kMouseLeft, wParam, lParam);
+        return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        MouseDown(kMouseRight, wParam, lParam);
+        return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        MouseDown(kMouseMiddle, wParam, lParam);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        SetCapture(Window());
+        m_Host.DoubleClick();
+        return 0;
+    case WM_MOUSEMOVE:
+        m_Host.MouseMove(MouseButtonsOf(wParam), MouseShiftOf(wParam, AltDown()), GET_X_LPARAM(lParam),
+                         GET_Y_LPARAM(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        MouseUp(kMouseLeft, wParam, lParam);
+        return 0;
+    case WM_RBUTTONUP:
+        MouseUp(kMouseRight, wParam, lParam);
+        return 0;
+    case WM_MBUTTONUP:
+        MouseUp(kMouseMiddle, wParam, lParam);
+        return 0;
+    case WM_GETDLGCODE: {
+        // Tab stays the window's, to move through its stops; every other key, Enter and the
+        // arrows included, comes to the button.
+        const auto* typed = reinterpret_cast<const MSG*>(lParam);
+        const bool tab = typed != nullptr && typed->wParam == VK_TAB &&
+                         (typed->message == WM_KEYDOWN || typed->message == WM_KEYUP || typed->message == WM_CHAR);
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (typed != nullptr && !tab ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+        m_Host.KeyDown(static_cast<std::int16_t>(wParam), KeyShiftNow(), 0);
+        return 0;
+    case WM_KEYUP:
+        m_Host.KeyUp(static_cast<std::int16_t>(wParam), KeyShiftNow());
+        return 0;
+    case WM_SYSKEYDOWN:
+        m_Host.KeyDown(static_cast<std::int16_t>(wParam), KeyShiftNow(), 0);
+        return Default(message, wParam, lParam);  // Alt+F4 and the menu keys stay the system's
+    case WM_SYSKEYUP:
+        m_Host.KeyUp(static_cast<std::int16_t>(wParam), KeyShiftNow());
+        return Default(message, wParam, lParam);
+    case WM_CHAR:
+        if (const std::int16_t ascii = KeyAsciiOf(static_cast<wchar_t>(wParam)))
+            m_Host.KeyTyped(ascii);
+        return 0;
+    case BM_CLICK:
+        // As a push button takes it: a press and release of the left button on its middle.
+        if (IsWindowEnabled(Window())) {
+            RECT client;
+            GetClientRect(Window(), &client);
+            const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
+            SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+            SendMessageW(Window(), WM_LBUTTONUP, 0, middle);
+        }
+        return 0;
+    case WM_TIMER:
+        if (wParam == kHoverTimerId) {
+            m_Host.HoverTimerTicked();
+            return 0;
+        }
+        return Default(message, wParam, lParam);
+    case WM_SETTEXT: {
+        const LRESULT result = Default(message, wParam, lParam);
+        const std::string text = FromUtf16(reinterpret_cast<const wchar_t*>(lParam));
+        if (text != m_Host.Caption())
+            m_Host.SetCaption(text);
+        return result;
+    }
+    case WM_DESTROY:
+        if (m_TimerRunning)
+            KillTimer(Window(), kHoverTimerId);
+        m_TimerRunning = false;
+        m_Canvas.AttachWindow(nullptr);
+        return 0;
+    default:
+        return Default(message, wParam, lParam);
+    }
+}
+
+void CommandButton::Resized(LPARAM size)
+{
+    const int width = LOWORD(size);
+    const int height = HIWORD(size);
+    m_Canvas.Resize(width, height);
+    m_Host.Resized(width, height);
+}
+
+void CommandButton::Paint(HDC dc) const
+{
+    if (m_Canvas.IsValid())
+        BitBlt(dc, 0, 0, m_Canvas.Width(), m_Canvas.Height(), m_Canvas.Dc(), 0, 0, SRCCOPY);
+}
+
+// The press takes the focus first and the mouse while a button is held, as a push button does.
+void CommandButton::MouseDown(std::int16_t button, WPARAM flags, LPARAM at)
+{
+    if (GetFocus() != Window())
+        SetFocus(Window());
+    SetCapture(Window());
+    m_Host.MouseDown(button, MouseShiftOf(flags, AltDown()), GET_X_LPARAM(at), GET_Y_LPARAM(at));
+}
+
+void CommandButton::MouseUp(std::int16_t button, WPARAM flags, LPARAM at)
+{
+    m_Host.MouseUp(button, MouseShiftOf(flags, AltDown()), GET_X_LPARAM(at), GET_Y_LPARAM(at),
+                   (flags & kAnyMouseButton) == 0);
+}
+
+void CommandButton::TextChanged()
+{
+    HWND window = Window();
+    if (window == nullptr)
+        return;
+    const std::wstring caption = ToUtf16(m_Host.Caption());
+    std::wstring shown(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    shown.resize(static_cast<std::size_t>(GetWindowTextW(window, shown.data(), static_cast<int>(shown.size()))));
+    if (shown != caption)
+        SetWindowTextW(window, caption.c_str());
+}
+
+// ---- the surface
+
+void CommandButton::Invalidate()
+{
+    if (Window() != nullptr)
+        InvalidateRect(Window(), nullptr, FALSE);
+}
+
+void CommandButton::Refresh()
+{
+    if (Window() != nullptr)
+        RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+// Only a raster canvas's host asks: the GDI canvas gives the window its region itself.
+void CommandButton::SetShape(const std::vector<CanvasRect>& shape)
+{
+    if (Window() == nullptr)
+        return;
+    HRGN region = nullptr;
+    for (const CanvasRect& r : shape) {
+        HRGN part = CreateRectRgn(r.left, r.top, r.right, r.bottom);
+        if (region == nullptr) {
+            region = part;
+        } else {
+            CombineRgn(region, region, part, RGN_OR);
+            DeleteObject(part);
+        }
+    }
+    SetWindowRgn(Window(), region, TRUE);  // the window owns it now; none is the whole rectangle
+}
+
+void CommandButton::SetHoverTimer(bool running)
+{
+    if (Window() == nullptr || running == m_TimerRunning)
+        return;
+    if (running)
+        m_TimerRunning = SetTimer(Window(), kHoverTimerId, TimerInterval(kHoverTimerIntervalMs), nullptr) != 0;
+    else {
+        KillTimer(Window(), kHoverTimerId);
+        m_TimerRunning = false;
+    }
+}
+
+void CommandButton::Raise(const ButtonEventArgs& event)
+{
+    if (m_OnEvent) {
+        const EventHandler handler = m_OnEvent;  // the handler may replace itself
+        handler(event);
+    }
+    HWND window = Window();
+    if (event.event == ButtonEvent::Click && window != nullptr)
+        SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(window));
+}
+
+// Typed into the input queue, as a person's Tab: it reaches the active window after the
+// handlers of the key that asked for it, and that window's dialog keys move the focus.
+void CommandButton::MoveFocus(bool forward)
+{
+    INPUT keys[4];
+    UINT count = 0;
+    if (!forward)
+        keys[count++] = KeyInput(VK_SHIFT, false);
+    keys[count++] = KeyInput(VK_TAB, false);
+    keys[count++] = KeyInput(VK_TAB, true);
+    if (!forward)
+        keys[count++] = KeyInput(VK_SHIFT, true);
+    SendInput(count, keys, sizeof(INPUT));
+}
+
+void CommandButton::CaptureMouse()
+{
+    if (Window() != nullptr && IsWindowVisible(Window()))
+        SetCapture(Window());
+}
+
+void CommandButton::ReleaseMouse()
+{
+    if (Window() != nullptr && GetCapture() == Window())
+        ReleaseCapture();
+}
+
+void CommandButton::PropertyChanged(const std::string& name)
+{
+    if (name == kPropertyCaption)
+        TextChanged();
+}
+
+void CommandButton::SetEnabled(bool enabled)
+{
+    if (Window() != nullptr)
+        EnableWindow(Window(), enabled);
+}
+
+}  // namespace pelmora::win32
