@@ -2,6 +2,7 @@
 
 #include "branding/Utf16.h"
 #include "platform/AnsiText.h"
+#include "registry/KeyCloser.h"
 #include "registry/RegString.h"
 
 namespace pelmora {
@@ -38,18 +39,6 @@ bool TooLong(const OemValueText& value)
     return value.text.size() > OemValueLimit(value.value) &&
            Utf16FromUtf8(value.text).size() > OemValueLimit(value.value);
 }
-
-class KeyCloser {
-public:
-    KeyCloser(RegistryApi& api, RegKey& key) : m_Api(api), m_Key(key) {}
-    ~KeyCloser() { m_Api.CloseKey(m_Key); }
-    KeyCloser(const KeyCloser&) = delete;
-    KeyCloser& operator=(const KeyCloser&) = delete;
-
-private:
-    RegistryApi& m_Api;
-    RegKey& m_Key;
-};
 
 Status DeleteOemValue(RegistryApi& registry, OemValue value)
 {

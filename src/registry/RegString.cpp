@@ -1,27 +1,11 @@
 #include "registry/RegString.h"
 
 #include "platform/AnsiText.h"
+#include "registry/KeyCloser.h"
 
 #include <cstring>
 
 namespace pelmora {
-
-namespace {
-
-// Closes the key on every path out, also when opening failed and the key is 0.
-class KeyCloser {
-public:
-    KeyCloser(RegistryApi& api, RegKey& key) : m_Api(api), m_Key(key) {}
-    ~KeyCloser() { m_Api.CloseKey(m_Key); }
-    KeyCloser(const KeyCloser&) = delete;
-    KeyCloser& operator=(const KeyCloser&) = delete;
-
-private:
-    RegistryApi& m_Api;
-    RegKey& m_Key;
-};
-
-}  // namespace
 
 std::string ReadRegString(RegistryApi& api, RegRoot root, const std::string& keyPath,
                           const std::string& valueName, const std::string& defaultText)
