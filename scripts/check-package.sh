@@ -117,7 +117,7 @@ check "completion: reg subcommands" completes "query add delete" pelmora-cli reg
 check "completion: key roots" completes 'HKEY_LOCAL_MACHINE\ HKEY_CURRENT_USER\' pelmora-cli reg add hkey
 check "completion: add's switches" completes "/v /ve /t /d /f" pelmora-cli reg add 'HKCU\x' ""
 check "completion: the Windows directory option" completes "--windows-dir" pelmora-cli --w
-check "completion: commands after --windows-dir" completes "apply-oem apply-support apply-logo" pelmora-cli --windows-dir /mnt ap
+check "completion: commands after --windows-dir" completes "apply-oem apply-support apply-logo apply-profile" pelmora-cli --windows-dir /mnt ap
 check "completion: reg after --windows-dir=" completes "query add delete" pelmora-cli --windows-dir = /mnt reg ""
 
 # The package, made from the same build folder.

@@ -37,6 +37,9 @@ public:
     long BeginChanges() override { return m_Real.BeginChanges(); }
     long CommitChanges() override { return m_Real.CommitChanges(); }
     void AbandonChanges() override { m_Real.AbandonChanges(); }
+    RegReadFailures ReadFailures() const override { return m_Real.ReadFailures(); }
+    long CanChange() override { return m_Real.CanChange(); }
+    std::string Location() const override { return m_Real.Location(); }
 
 private:
     struct KeyName {
@@ -74,7 +77,7 @@ public:
         : m_Registry(real.registry),
           m_Files(real.files),
           m_Services{m_Registry, m_Files, real.pictures, real.windowsDirectory, real.processes,
-                     real.programData, real.executableName}
+                     real.programData, real.executableName, real.commandLock}
     {
     }
 

@@ -12,6 +12,7 @@
 #include "testing/FakeProcesses.h"
 #include "testing/FakeProgramData.h"
 #include "testing/FakeWindowsDirectory.h"
+#include "testing/ScratchLock.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
 
@@ -298,6 +299,42 @@ TEST_F(CliProgram, UsageAndVersionWithoutTouchingAnything)
     EXPECT_FALSE(SystemFileExists("oeminfo.ini"));
 }
 
+// A profile exported from a machine branded by hand brands a fresh one alike through the exe;
+// a second apply writes nothing, and a check names the one field changed since.
+TEST_F(CliProgram, AProfileRoundTripsThroughTheProgram)
+{
+    const std::filesystem::path png = m_Temp.Path() / "logo.png";
+    ASSERT_TRUE(WritePng(png));
+    ASSERT_EQ(Cli({L"apply-oem", L"--manufacturer", L"Quillon Works", L"--model", L"QW 7"}).status, 0u);
+    ASSERT_EQ(Cli({L"apply-support", L"--web", L"https://quillon.example", L"--fax", L"+1 555 0199"}).status, 0u);
+    ASSERT_EQ(Cli({L"apply-logo", png.wstring()}).status, 0u);
+    const std::wstring profile = (m_Temp.Path() / "deploy" / "brand.json").wstring();
+    std::filesystem::create_directories(m_Temp.Path() / "deploy");
+    const ProgramRun exported = Cli({L"export-profile", profile});
+    ASSERT_EQ(exported.status, 0u) << exported.err;
+    const std::string ini = SystemFile("oeminfo.ini");
+    const std::string logo = SystemFile("oemlogo.bmp");
+    const std::string current = ReadAll(m_System32 / "oemlogo.bmp");
+
+    Clean();
+    const ProgramRun applied = Cli({L"apply-profile", profile});
+    ASSERT_EQ(applied.status, 0u) << applied.out << applied.err;
+    EXPECT_EQ(SystemFile("oeminfo.ini"), ini);
+    EXPECT_EQ(SystemFile("oemlogo.bmp"), logo);
+    EXPECT_EQ(ReadAll(m_System32 / "oemlogo.bmp"), current);
+    EXPECT_EQ(MachineValue(kOemInformationKey, "SupportURL"), "https://quillon.example");
+    const ProgramRun again = Cli({L"apply-profile", profile});
+    EXPECT_EQ(again.status, 0u) << again.err;
+    EXPECT_EQ(again.out, "The machine already matches the profile; nothing was changed.\n");
+    EXPECT_EQ(Cli({L"check-profile", profile}).status, 0u);
+
+    ASSERT_EQ(Cli({L"apply-support", L"--web", L"https://quillon.example", L"--fax", L"0"}).status, 0u);
+    const ProgramRun checked = Cli({L"check-profile", profile});
+    EXPECT_EQ(checked.status, 1u) << checked.err;
+    EXPECT_EQ(checked.out.rfind("fax: ", 0), 0u) << checked.out;
+    EXPECT_EQ(checked.out.find("\nweb: "), std::string::npos) << checked.out;
+}
+
 // A refused write ends the command with one line and status 1, at the first refusal.
 TEST(CliAccessDenied, ARefusedRegistryWriteEndsTheCommandWithOneLine)
 {
@@ -311,7 +348,8 @@ TEST(CliAccessDenied, ARefusedRegistryWriteEndsTheCommandWithOneLine)
     pelmora::testing::FakeWindowsDirectory windows(temp.Path().string());
     pelmora::testing::FakeProcesses processes;
     pelmora::testing::FakeProgramData programData((temp.Path() / "ProgramData").string());
-    AppServices services{registry, files, pictures, windows, processes, programData, "pelmora-cli"};
+    NamedLock lock(pelmora::testing::ScratchLockName(temp), pelmora::testing::kScratchLockWait);
+    AppServices services{registry, files, pictures, windows, processes, programData, "pelmora-cli", lock};
     AccessGuardedServices guarded(services);
     XmlLiteWriter xml;
 
