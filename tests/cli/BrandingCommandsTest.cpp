@@ -50,8 +50,9 @@ std::map<std::string, std::string> AnswerFileValues(const std::string& bytes)
     bool inside = false;
     while (!xml.atEnd()) {
         xml.readNext();
-        if (xml.isStartElement() && xml.name() == u"settings")
+        if (xml.isStartElement() && xml.name() == u"settings") {
             EXPECT_EQ(xml.attributes().value("pass"), u"specialize");
+        }
         if (xml.isStartElement() && xml.name() == u"component") {
             EXPECT_EQ(xml.attributes().value("name"), u"Microsoft-Windows-Shell-Setup");
             EXPECT_EQ(xml.attributes().value("processorArchitecture"), u"amd64");
@@ -97,7 +98,7 @@ TEST(CliBranding, ExportRegWritesARegistryEditorFile)
     const std::string text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.data() + 2),
                                                 static_cast<qsizetype>(bytes.size() - 2) / 2)
                                  .toStdString();
-    for (const std::string line : {
+    for (const std::string& line : {
              std::string("Windows Registry Editor Version 5.00\r\n\r\n"
                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation]\r\n"),
              "\r\n\"Manufacturer\"=\"" + kMaker + "\"\r\n",
