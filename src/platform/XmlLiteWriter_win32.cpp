@@ -1,5 +1,6 @@
 #include "platform/XmlLiteWriter.h"
 
+#include "platform/Utf16_win32.h"
 #include "platform/WindowsApi.h"
 
 #include <objbase.h>
@@ -12,17 +13,6 @@ namespace pelmora {
 namespace {
 
 using CreateXmlWriterFunction = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
-
-std::wstring Wide(const std::string& utf8)
-{
-    if (utf8.empty())
-        return {};
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-    return wide;
-}
 
 std::string Describe(HRESULT result)
 {
@@ -55,23 +45,28 @@ public:
 
     void StartElement(const std::string& name) override
     {
-        Run([&] { return m_Writer->WriteStartElement(nullptr, Wide(name).c_str(), nullptr); });
+        Run([&] { return m_Writer->WriteStartElement(nullptr, ToUtf16(name).c_str(), nullptr); });
     }
 
     void DeclareNamespace(const std::string& prefix, const std::string& uri) override
     {
         if (prefix.empty())
-            Run([&] { return m_Writer->WriteAttributeString(nullptr, L"xmlns", nullptr, Wide(uri).c_str()); });
+            Run([&] { return m_Writer->WriteAttributeString(nullptr, L"xmlns", nullptr, ToUtf16(uri).c_str()); });
         else
-            Run([&] { return m_Writer->WriteAttributeString(L"xmlns", Wide(prefix).c_str(), nullptr, Wide(uri).c_str()); });
+            Run([&] {
+                return m_Writer->WriteAttributeString(L"xmlns", ToUtf16(prefix).c_str(), nullptr,
+                                                      ToUtf16(uri).c_str());
+            });
     }
 
     void Attribute(const std::string& name, const std::string& value) override
     {
-        Run([&] { return m_Writer->WriteAttributeString(nullptr, Wide(name).c_str(), nullptr, Wide(value).c_str()); });
+        Run([&] {
+            return m_Writer->WriteAttributeString(nullptr, ToUtf16(name).c_str(), nullptr, ToUtf16(value).c_str());
+        });
     }
 
-    void Text(const std::string& text) override { Run([&] { return m_Writer->WriteString(Wide(text).c_str()); }); }
+    void Text(const std::string& text) override { Run([&] { return m_Writer->WriteString(ToUtf16(text).c_str()); }); }
     void EndElement() override { Run([&] { return m_Writer->WriteEndElement(); }); }
 
     std::optional<std::string> Finish(std::string& error) override
