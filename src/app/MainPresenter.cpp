@@ -34,6 +34,7 @@ constexpr Command kCommands[] = {
     {form1::kMenuClose, &MainPresenter::Close},
     {form1::kMenuAbout, &MainPresenter::About},
     {form1::kMenuView, &MainPresenter::View},
+    {form1::kMenuCurrentWindows, &MainPresenter::CurrentWindows},
 };
 
 }  // namespace

@@ -31,6 +31,7 @@ public:
     void ApplyOemInformation() { m_Oem.Apply(); }                   // CommandButton4
     void RemoveOemInformation() { m_Oem.Remove(); }                 // CommandButton6
     void EditSupportInformation() { m_Shell.OpenSupportEditor(); }  // CommandButton5, menu esi
+    void CurrentWindows() { m_Shell.OpenCurrentWindows(); }        // menu cwi
     void View();                                                    // CommandButton7, menu on
     void About() { m_Shell.OpenAbout(); }                           // CommandButton8, menu ab
     void Exit() { m_Shell.ExitProgram(); }                          // CommandButton9

@@ -40,5 +40,6 @@ inline constexpr const char* kMenuEmpty = "ww";  // has no command
 inline constexpr const char* kMenuClose = "ex";
 inline constexpr const char* kMenuAbout = "ab";
 inline constexpr const char* kMenuView = "on";
+inline constexpr const char* kMenuCurrentWindows = "cwi";  // the last of the File menu
 
 }  // namespace pelmora::form1

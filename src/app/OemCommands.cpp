@@ -115,6 +115,12 @@ void OemCommands::Remove()
         failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, name, ""),
                        std::string("The value ") + name + " was not cleared");
     }
+    // What only current Windows shows goes with the OEMInformation values it mirrors to.
+    for (const BrandingField& field : kTextFields) {
+        if (field.window == FieldWindow::CurrentWindows)
+            failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, field.storedName, ""),
+                           std::string("The value ") + field.storedName + " was not cleared");
+    }
     CheckAll(failures, MirrorOemValues(registry, places, ClearedByRemoval()));
     failures.Check(scope.CommitValues(), "The values were not cleared");
 

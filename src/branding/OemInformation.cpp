@@ -9,30 +9,6 @@ namespace pelmora {
 
 namespace {
 
-struct ValueFacts {
-    OemValue value;
-    const char* name;
-    const char* label;
-    std::size_t limit;
-};
-
-constexpr ValueFacts kFacts[] = {
-    {OemValue::Logo, "Logo", "The logo's path", 256},
-    {OemValue::Manufacturer, "Manufacturer", "Manufacturer", 256},
-    {OemValue::Model, "Model", "Model", 256},
-    {OemValue::SupportPhone, "SupportPhone", "Telephone", 256},
-    {OemValue::SupportURL, "SupportURL", "Web Address", 2083},
-};
-
-const ValueFacts& FactsOf(OemValue value)
-{
-    for (const ValueFacts& facts : kFacts) {
-        if (facts.value == value)
-            return facts;
-    }
-    return kFacts[0];
-}
-
 // Windows counts a string's characters in UTF-16 code units.
 bool TooLong(const OemValueText& value)
 {
@@ -62,9 +38,23 @@ std::string ValueWhat(OemValue value, const char* outcome)
 
 }  // namespace
 
-const char* OemValueName(OemValue value) { return FactsOf(value).name; }
-const char* OemFieldLabel(OemValue value) { return FactsOf(value).label; }
-std::size_t OemValueLimit(OemValue value) { return FactsOf(value).limit; }
+const char* OemValueName(OemValue value)
+{
+    switch (value) {
+    case OemValue::Logo: return "Logo";
+    case OemValue::Manufacturer: return "Manufacturer";
+    case OemValue::Model: return "Model";
+    case OemValue::SupportAppURL: return "SupportAppURL";
+    case OemValue::SupportHours: return "SupportHours";
+    case OemValue::SupportPhone: return "SupportPhone";
+    case OemValue::SupportProvider: return "SupportProvider";
+    case OemValue::SupportURL: return "SupportURL";
+    }
+    return "";
+}
+
+const char* OemFieldLabel(OemValue value) { return FieldOf(value).label; }
+std::size_t OemValueLimit(OemValue value) { return FieldOf(value).limit; }
 
 OemValues ManufacturerAndModel(const std::string& manufacturer, const std::string& model)
 {
@@ -76,9 +66,24 @@ OemValues SupportLinks(const std::string& webAddress, const std::string& telepho
     return {{OemValue::SupportURL, webAddress}, {OemValue::SupportPhone, telephone}};
 }
 
+OemValues MirroredFrom(const SupportInfo& info, FieldWindow window)
+{
+    OemValues values;
+    for (const BrandingField& field : kTextFields) {
+        if (field.window == window && field.oemValue)
+            values.push_back({*field.oemValue, info.*field.member});
+    }
+    return values;
+}
+
 OemValues ClearedByRemoval()
 {
-    return {{OemValue::Manufacturer, ""}, {OemValue::Model, ""}, {OemValue::SupportURL, ""}, {OemValue::SupportPhone, ""}};
+    OemValues values;
+    for (const BrandingField& field : kTextFields) {
+        if (field.oemValue)
+            values.push_back({*field.oemValue, ""});
+    }
+    return values;
 }
 
 OemValues LogoValue(const BrandingPlaces& places) { return {{OemValue::Logo, places.logoValue}}; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "branding/BrandingFields.h"
 #include "branding/BrandingPlaces.h"
 #include "branding/BrandingSteps.h"
 #include "registry/RegistryApi.h"
@@ -14,11 +15,10 @@ namespace pelmora {
 // The key current Windows reads its maker's branding from, under HKEY_LOCAL_MACHINE.
 inline constexpr const char* kOemInformationKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
 
-enum class OemValue { Logo, Manufacturer, Model, SupportPhone, SupportURL };
-
-// Every value, in the order Windows' answer files list them.
-inline constexpr OemValue kOemValues[] = {OemValue::Logo, OemValue::Manufacturer, OemValue::Model,
-                                          OemValue::SupportPhone, OemValue::SupportURL};
+// Every value, in the order Windows' answer files list them (by name).
+inline constexpr OemValue kOemValues[] = {OemValue::Logo,          OemValue::Manufacturer, OemValue::Model,
+                                          OemValue::SupportAppURL, OemValue::SupportHours, OemValue::SupportPhone,
+                                          OemValue::SupportProvider, OemValue::SupportURL};
 
 const char* OemValueName(OemValue value);    // "SupportURL"
 const char* OemFieldLabel(OemValue value);   // what the user typed it as: "Web Address"
@@ -34,10 +34,12 @@ struct OemValueText {
 using OemValues = std::vector<OemValueText>;
 
 // What each command sets. Apply OEM Information: manufacturer and model; the support editor's
-// Apply: its web address and telephone; Remove OEM Information: those four, deleted; installing a
-// logo: Logo, naming the System32 copy.
+// Apply: its web address and telephone; the Current Windows window: its fields; Remove OEM
+// Information: every text value, deleted; installing a logo: Logo, naming the System32 copy.
 OemValues ManufacturerAndModel(const std::string& manufacturer, const std::string& model);
 OemValues SupportLinks(const std::string& webAddress, const std::string& telephone);
+// The values the text boxes of `window` mirror to, with the texts of `info`.
+OemValues MirroredFrom(const SupportInfo& info, FieldWindow window);
 OemValues ClearedByRemoval();
 OemValues LogoValue(const BrandingPlaces& places);
 
@@ -52,7 +54,7 @@ BrandingSteps WriteOemValues(RegistryApi& registry, const OemValues& values);
 // WriteOemValues where the installation reads the key (it has System32); no steps elsewhere.
 BrandingSteps MirrorOemValues(RegistryApi& registry, const BrandingPlaces& places, const OemValues& values);
 
-// The five values as the key holds them; a missing value, or one that is not REG_SZ, is empty.
+// Every value as the key holds them; a missing value, or one that is not REG_SZ, is empty.
 OemValues ReadOemInformation(RegistryApi& registry);
 const std::string& TextOf(const OemValues& values, OemValue value);
 

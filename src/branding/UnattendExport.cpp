@@ -1,6 +1,11 @@
 #include "branding/UnattendExport.h"
 
 #include "branding/Utf16.h"
+#include "platform/FolderEntries.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 
 namespace pelmora {
 
@@ -66,6 +71,22 @@ std::optional<std::string> UnattendDocument(XmlWriterPort& xml, const OemValues&
     document->EndElement();  // settings
     document->EndElement();  // unattend
     return document->Finish(error);
+}
+
+std::string ShareLogoPath(const std::string& answerPath)
+{
+    const std::filesystem::path folder = PathFromUtf8(answerPath).parent_path();
+    return Utf8FromPath(folder / "$OEM$" / "$$" / "System32" / "oemlogo.bmp");
+}
+
+bool NamesShareLogo(const std::string& logoValue)
+{
+    constexpr std::string_view kTail = "\\system32\\oemlogo.bmp";
+    if (logoValue.size() < kTail.size())
+        return false;
+    std::string tail = logoValue.substr(logoValue.size() - kTail.size());
+    std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
+    return tail == kTail;
 }
 
 Status ExportUnattend(FilePort& files, XmlWriterPort& xml, const OemValues& values, const std::string& path)

@@ -18,6 +18,14 @@ std::optional<std::string> RefuseForXml(const OemValues& values);
 // value. Null when the writer fails or a value is refused; `error` then says why.
 std::optional<std::string> UnattendDocument(XmlWriterPort& xml, const OemValues& values, std::string& error);
 
+// Where a distribution share carries the logo for an answer file at `answerPath`: beside it,
+// $OEM$/$$/System32/oemlogo.bmp, which setup copies into the Windows directory's System32.
+std::string ShareLogoPath(const std::string& answerPath);
+
+// The Logo value an answer file may give: one naming System32\oemlogo.bmp, the file the share
+// carries.
+bool NamesShareLogo(const std::string& logoValue);
+
 // The answer file written to `path`, replacing it atomically.
 Status ExportUnattend(FilePort& files, XmlWriterPort& xml, const OemValues& values, const std::string& path);
 

@@ -8,7 +8,11 @@
 #include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "oem/OemFileLocations.h"
+#include "platform/FolderEntries.h"
 #include "registry/RegReadCheck.h"
+
+#include <algorithm>
+#include <filesystem>
 
 namespace pelmora::cli {
 
@@ -34,6 +38,35 @@ int Written(CliContext& context, const Status& status, const std::string& what, 
     return 0;
 }
 
+bool NothingBranded(const OemValues& values)
+{
+    return std::all_of(values.begin(), values.end(), [](const OemValueText& value) { return value.text.empty(); });
+}
+
+// The logo the answer file's Logo value names, copied where the share carries it; none when there
+// is no logo or it was copied, else why the answer file cannot be written.
+std::optional<std::string> CarryLogo(CliContext& context, const std::string& logoValue, const std::string& target)
+{
+    if (logoValue.empty())
+        return std::nullopt;
+    if (!NamesShareLogo(logoValue))
+        return "the Logo value names " + logoValue + ", not the System32\\oemlogo.bmp a distribution share carries";
+    const std::optional<std::string> logo =
+        LogoFileFromValue(logoValue, FindWindowsDir(context.services.windowsDirectory));
+    std::string bytes;
+    if (!logo)
+        return "the logo " + logoValue + " is not in this Windows directory";
+    if (const Status read = context.services.files.ReadFile(*logo, kFactoryFileLimit, bytes); !read)
+        return "the logo " + *logo + " could not be read: " + Why(read);
+    std::error_code error;
+    std::filesystem::create_directories(PathFromUtf8(target).parent_path(), error);
+    if (error)
+        return "the folder for " + target + " could not be made: " + error.message();
+    if (const Status written = context.services.files.WriteFile(target, bytes); !written)
+        return "the logo was not written to " + target + ": " + Why(written);
+    return std::nullopt;
+}
+
 }  // namespace
 
 int ExportUnattendCommand(std::span<const std::string> args, CliContext& context)
@@ -47,7 +80,23 @@ int ExportUnattendCommand(std::span<const std::string> args, CliContext& context
                     << Why(*unread) << ".\n";
         return 1;
     }
-    return Written(context, ExportUnattend(context.services.files, context.xml, values, path), "The answer file", path);
+    // An empty OEMInformation element would brand nothing and look like it did.
+    if (NothingBranded(values)) {
+        context.err << "The answer file was not written to " << path
+                    << ": nothing is branded here (no OEMInformation value is set).\n";
+        return 1;
+    }
+    const std::string& logoValue = TextOf(values, OemValue::Logo);
+    const std::string logoTarget = ShareLogoPath(path);
+    if (const auto problem = CarryLogo(context, logoValue, logoTarget)) {
+        context.err << "The answer file was not written to " << path << ": " << *problem << ".\n";
+        return 1;
+    }
+    const int status =
+        Written(context, ExportUnattend(context.services.files, context.xml, values, path), "The answer file", path);
+    if (status == 0 && !logoValue.empty())
+        context.out << "Its logo was written beside it, as a distribution share carries it: " << logoTarget << ".\n";
+    return status;
 }
 
 int ExportRegCommand(std::span<const std::string> args, CliContext& context)

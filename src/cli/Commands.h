@@ -22,6 +22,7 @@ int ShowCommand(std::span<const std::string> args, CliContext& context);
 int ApplyOemCommand(std::span<const std::string> args, CliContext& context);
 int RemoveOemCommand(std::span<const std::string> args, CliContext& context);
 int ApplySupportCommand(std::span<const std::string> args, CliContext& context);
+int ApplyWindowsCommand(std::span<const std::string> args, CliContext& context);
 int ApplyLogoCommand(std::span<const std::string> args, CliContext& context);
 int RemoveLogoCommand(std::span<const std::string> args, CliContext& context);
 int RegCommand(std::span<const std::string> args, CliContext& context);

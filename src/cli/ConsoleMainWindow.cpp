@@ -20,6 +20,11 @@ void ConsoleMainWindow::OpenAbout()
     throw std::logic_error("the console has no About window");
 }
 
+void ConsoleMainWindow::OpenCurrentWindows()
+{
+    throw std::logic_error("the console has no Current Windows window; apply-windows is its Apply");
+}
+
 void ConsoleMainWindow::ExitProgram()
 {
     throw std::logic_error("the console ends its run by returning a status");

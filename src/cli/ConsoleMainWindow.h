@@ -22,6 +22,7 @@ private:
     // No command of the console opens another window or ends the program from inside.
     void OpenSupportEditor() override;
     void OpenAbout() override;
+    void OpenCurrentWindows() override;
     void ExitProgram() override;
 
     ConsoleView m_View;

@@ -5,7 +5,8 @@
 #include "ConsoleView.h"
 #include "app/MainWindowControls.h"
 #include "oem/CommandScope.h"
-#include "support/SupportEditorControls.h"
+#include "branding/BrandingFields.h"
+#include "current/CurrentWindowsPresenter.h"
 #include "support/SupportEditorPresenter.h"
 
 namespace pelmora::cli {
@@ -14,17 +15,40 @@ namespace {
 
 constexpr OptionSpec kApplyOemOptions[] = {{"manufacturer"}, {"model"}};
 
-// apply-support's options and the editor's text boxes they fill.
-struct SupportOption {
-    OptionSpec spec;
-    const char* control;
-};
+// The options of the fields a window's text boxes edit: apply-support's are the editor's.
+std::vector<OptionSpec> FieldOptionSpecs(FieldWindow window)
+{
+    std::vector<OptionSpec> specs;
+    for (const BrandingField& field : kTextFields) {
+        if (field.window == window)
+            specs.push_back({field.option});
+    }
+    return specs;
+}
 
-constexpr SupportOption kSupportOptions[] = {
-    {{"web"}, sinf::kWebAddress},     {{"email"}, sinf::kEMail},         {{"address"}, sinf::kPostalAddress},
-    {{"address2"}, sinf::kAddress2},  {{"telephone"}, sinf::kTelephone}, {{"fax"}, sinf::kFax},
-    {{"owner"}, sinf::kOwner},        {{"company"}, sinf::kCompany},     {{"date"}, sinf::kDate},
-};
+// The window as it opens, with the given fields typed over what it loaded, then its Apply.
+template <typename Presenter>
+int ApplyFields(FieldWindow window, std::span<const std::string> args, CliContext& context)
+{
+    const ParsedArgs parsed = ParseOptions(args, FieldOptionSpecs(window));
+    ExpectPositionals(parsed, {});
+    ConsoleDialogs dialogs(context.out, context.err);
+    // Held from the window's reads to its writes: what it writes back is still what is stored.
+    const CommandLockHold lock(context.services, dialogs);
+    if (!lock)
+        return dialogs.ExitStatus();
+    ConsoleView view;
+    Presenter presenter(view, dialogs, context.services);
+    presenter.Load();
+    for (const BrandingField& field : kTextFields) {
+        if (field.window != window)
+            continue;
+        if (auto value = parsed.Value(field.option))
+            view.SetText(field.control, *value);
+    }
+    presenter.Apply();
+    return dialogs.ExitStatus();
+}
 
 }  // namespace
 
@@ -55,27 +79,12 @@ int RemoveOemCommand(std::span<const std::string> args, CliContext& context)
 
 int ApplySupportCommand(std::span<const std::string> args, CliContext& context)
 {
-    std::vector<OptionSpec> specs;
-    for (const SupportOption& option : kSupportOptions)
-        specs.push_back(option.spec);
-    const ParsedArgs parsed = ParseOptions(args, specs);
-    ExpectPositionals(parsed, {});
+    return ApplyFields<SupportEditorPresenter>(FieldWindow::SupportEditor, args, context);
+}
 
-    // The editor as it opens, with the given fields typed over what it loaded.
-    ConsoleDialogs dialogs(context.out, context.err);
-    // Held from the editor's reads to its writes: what it writes back is still what is stored.
-    const CommandLockHold lock(context.services, dialogs);
-    if (!lock)
-        return dialogs.ExitStatus();
-    ConsoleView view;
-    SupportEditorPresenter editor(view, dialogs, context.services);
-    editor.Load();
-    for (const SupportOption& option : kSupportOptions) {
-        if (auto value = parsed.Value(option.spec.name))
-            view.SetText(option.control, *value);
-    }
-    editor.Apply();
-    return dialogs.ExitStatus();
+int ApplyWindowsCommand(std::span<const std::string> args, CliContext& context)
+{
+    return ApplyFields<CurrentWindowsPresenter>(FieldWindow::CurrentWindows, args, context);
 }
 
 }  // namespace pelmora::cli

@@ -58,6 +58,17 @@ bool RemoveLogo(CliContext& context)
     return !dialogs.Refused();
 }
 
+// The options that give the fields of `window` the profile's values.
+std::vector<std::string> FieldOptions(FieldWindow window, const BrandingProfile& profile)
+{
+    std::vector<std::string> args;
+    for (const ProfileField& field : kProfileFields) {
+        if (field.window == window)
+            args.push_back(std::string("--") + field.option + "=" + profile.info.*field.member);
+    }
+    return args;
+}
+
 // Each step is the console command of the same name, with the profile's values as options.
 bool RunStep(ProfileStep step, const BrandingProfile& profile, CliContext& context)
 {
@@ -71,11 +82,9 @@ bool RunStep(ProfileStep step, const BrandingProfile& profile, CliContext& conte
         args = {"--manufacturer=" + profile.info.Manufacturer, "--model=" + profile.info.Model};
         return ApplyOemCommand(args, context) == 0;
     case ProfileStep::ApplySupport:
-        for (const ProfileField& field : kProfileFields) {
-            if (!IsMainWindowField(field))
-                args.push_back(std::string("--") + field.key + "=" + profile.info.*field.member);
-        }
-        return ApplySupportCommand(args, context) == 0;
+        return ApplySupportCommand(FieldOptions(FieldWindow::SupportEditor, profile), context) == 0;
+    case ProfileStep::ApplyWindows:
+        return ApplyWindowsCommand(FieldOptions(FieldWindow::CurrentWindows, profile), context) == 0;
     }
     return false;
 }

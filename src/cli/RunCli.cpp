@@ -24,6 +24,7 @@ constexpr Command kCommands[] = {
     {"apply-oem", ApplyOemCommand},
     {"remove-oem", RemoveOemCommand},
     {"apply-support", ApplySupportCommand},
+    {"apply-windows", ApplyWindowsCommand},
     {"apply-logo", ApplyLogoCommand},
     {"remove-logo", RemoveLogoCommand},
     {"reg", RegCommand},

@@ -1,11 +1,12 @@
 #include "ShowFacts.h"
 
+#include "branding/BrandingFields.h"
+
 #include "oem/FailureReport.h"
 #include "oem/OemFileLocations.h"
 #include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
-#include "support/SupportFields.h"
 
 namespace pelmora::cli {
 
@@ -30,8 +31,8 @@ ShowFacts GatherShowFacts(AppServices& services)
     text("WindowsDir", locations.WindowsDir);
     text("LogoPath", locations.LogoPath);
     text("InfoPath", locations.InfoPath);
-    for (const SupportField& field : kSupportFields)
-        text(field.valueName, stored(kOemKey, field.valueName));
+    for (const BrandingField& field : kTextFields)
+        text(field.storedName, stored(kOemKey, field.storedName));
     text("StoredLogoPath", stored(kReadKey, ""));
     flag("LogoInstalled", installed(locations.LogoPath));
     flag("InfoInstalled", installed(locations.InfoPath));

@@ -1,5 +1,9 @@
 #include "Usage.h"
 
+#include "branding/BrandingFields.h"
+
+#include <string>
+
 namespace pelmora::cli {
 
 namespace {
@@ -9,8 +13,8 @@ constexpr const char* kUsage = R"(Usage:
   pelmora-cli show [--json]
   pelmora-cli apply-oem --manufacturer TEXT --model TEXT
   pelmora-cli remove-oem
-  pelmora-cli apply-support [--web T] [--email T] [--address T] [--address2 T] [--telephone T]
-                            [--fax T] [--owner T] [--company T] [--date T]
+@apply-support@
+@apply-windows@
   pelmora-cli apply-logo FILE [--no-store]
   pelmora-cli remove-logo
   pelmora-cli reg query KEY [/v NAME | /ve]
@@ -34,6 +38,8 @@ The commands are the buttons of the program's windows, run on the same store and
   apply-oem      Apply OEM Information with the manufacturer and model given
   remove-oem     Remove OEM Information (its warning is printed, not asked)
   apply-support  the support editor's Apply: the fields given replace the stored ones
+  apply-windows  the Current Windows window's Apply: what only current Windows shows (Settings'
+                 support section, Get Help), the fields given replace the stored ones
   apply-logo     Select Logo with FILE, then Apply Selected (--no-store: Apply Logo, which
                  leaves the stored logo path as it was)
   remove-logo    Remove Logo
@@ -50,9 +56,9 @@ deployment and for going back:
   restore-factory  puts back the branding kept before the program first changed it (status 1
                    when none was kept)
 
-For many machines, a profile: a JSON file with manufacturer, model, the support fields
-(web, email, address, address2, telephone, fax, owner, company, date) and logo (a picture,
-relative to the profile's folder; null for none):
+For many machines, a profile: a JSON file with the fields under their option names
+(@keys@), each left out meaning none, and
+logo (a picture, relative to the profile's folder; null for none):
   apply-profile   makes the machine match the profile through the commands above, running
                   only those whose values or files differ; a machine that matches is not
                   written to. --dry-run lists the differences and the commands instead
@@ -76,7 +82,51 @@ $PELMORA_WINDOWS_DIR.
 
 }  // namespace
 
-void PrintUsage(std::ostream& out) { out << kUsage; }
+namespace {
+
+// A command's line with an option per field of `window`, wrapped under the first option.
+std::string FieldsLine(const char* command, FieldWindow window)
+{
+    const std::string head = std::string("  pelmora-cli ") + command;
+    std::string text = head;
+    std::size_t lineStart = 0;
+    for (const BrandingField& field : kTextFields) {
+        if (field.window != window)
+            continue;
+        const std::string option = std::string(" [--") + field.option + " T]";
+        if (text.size() - lineStart + option.size() > 94) {
+            lineStart = text.size() + 1;
+            text += "\n" + std::string(head.size(), ' ');
+        }
+        text += option;
+    }
+    return text;
+}
+
+std::string KeyList()
+{
+    std::string keys;
+    for (const BrandingField& field : kTextFields)
+        keys += (keys.empty() ? "" : ", ") + std::string(field.profileKey);
+    return keys;
+}
+
+void Replace(std::string& text, const std::string& marker, const std::string& by)
+{
+    if (const auto at = text.find(marker); at != std::string::npos)
+        text.replace(at, marker.size(), by);
+}
+
+}  // namespace
+
+void PrintUsage(std::ostream& out)
+{
+    std::string text = kUsage;
+    Replace(text, "@apply-support@", FieldsLine("apply-support", FieldWindow::SupportEditor));
+    Replace(text, "@apply-windows@", FieldsLine("apply-windows", FieldWindow::CurrentWindows));
+    Replace(text, "@keys@", KeyList());
+    out << text;
+}
 
 void PrintVersion(std::ostream& out) { out << "pelmora-cli " << PELMORA_VERSION << '\n'; }
 

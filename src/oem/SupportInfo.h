@@ -4,7 +4,8 @@
 
 namespace pelmora {
 
-// The eleven text fields of the OEM information, in the order the full layout uses them.
+// The text fields of the branding: the eleven of oeminfo.ini, in the order its full layout uses
+// them, then the ones only current Windows shows (branding/BrandingFields.h has every fact of each).
 struct SupportInfo {
     std::string Manufacturer;
     std::string Model;
@@ -17,6 +18,9 @@ struct SupportInfo {
     std::string Owner;
     std::string Company;
     std::string Date;
+    std::string SupportProvider;
+    std::string SupportHours;
+    std::string SupportAppUrl;
 
     bool operator==(const SupportInfo&) const = default;
 };

@@ -9,7 +9,7 @@ namespace pelmora {
 bool WantsSupportSection(const SupportInfo& info)
 {
     for (const ProfileField& field : kProfileFields) {
-        if (!IsMainWindowField(field) && !(info.*field.member).empty())
+        if (field.infoLine != nullptr && !IsMainWindowField(field) && !(info.*field.member).empty())
             return true;
     }
     return false;

@@ -7,7 +7,7 @@
 
 namespace pelmora {
 
-// The branding a machine should have: the eleven text fields and the logo.
+// The branding a machine should have: the text fields and the logo.
 struct BrandingProfile {
     SupportInfo info;
     // The picture's full path; none when the machine should show no logo.
@@ -16,7 +16,7 @@ struct BrandingProfile {
     bool operator==(const BrandingProfile&) const = default;
 };
 
-// A profile whose nine support fields are all empty gets the general section only, as Apply OEM
+// A profile whose nine support fields (those of oeminfo.ini's support section) are all empty gets the general section only, as Apply OEM
 // Information writes it; any support text and the editor's full layout is written.
 bool WantsSupportSection(const SupportInfo& info);
 

@@ -18,7 +18,7 @@ std::vector<std::string> LineKeys(const SupportInfo& info, bool supportSection)
         const std::vector<std::string> changedLines = CrLfLines(InfoFileBytes(changed, supportSection));
         for (std::size_t i = 0; i < lines.size() && i < changedLines.size(); ++i) {
             if (lines[i] != changedLines[i])
-                keys[i] = field.key;
+                keys[i] = field.profileKey;
         }
     }
     return keys;

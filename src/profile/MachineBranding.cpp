@@ -51,8 +51,8 @@ SupportInfo MachineFields(const MachineBranding& machine)
     SupportInfo fields = machine.stored;
     for (const ProfileField& field : kProfileFields) {
         std::string& text = fields.*field.member;
-        if (text.empty() && field.mirror)
-            text = TextOf(machine.mirror, *field.mirror);
+        if (text.empty() && field.oemValue)
+            text = TextOf(machine.mirror, *field.oemValue);
     }
     return fields;
 }

@@ -26,7 +26,7 @@ void CompareFields(const ExpectedBranding& expected, const MachineBranding& mach
         const std::string& want = expected.stored.*field.member;
         const std::string& have = machine.stored.*field.member;
         if (have != want) {
-            out.Add(field.key, DifferencePlace::Stored,
+            out.Add(field.profileKey, DifferencePlace::Stored,
                     std::string("stored value ") + StoredValueName(field) + " is " + Quoted(have) +
                         ", the profile gives " + Quoted(want));
         }
@@ -49,8 +49,8 @@ void CompareValue(const std::string& key, OemValue value, const std::string& wan
 void CompareMirror(const ExpectedBranding& expected, const MachineBranding& machine, Differences& out)
 {
     for (const ProfileField& field : kProfileFields) {
-        if (field.mirror)
-            CompareValue(field.key, *field.mirror, expected.stored.*field.member, machine, DifferencePlace::Mirror, out);
+        if (field.oemValue)
+            CompareValue(field.profileKey, *field.oemValue, expected.stored.*field.member, machine, DifferencePlace::Mirror, out);
     }
 }
 
@@ -124,7 +124,7 @@ int Rank(const std::string& key)
     if (key == kLogoKey)
         return -1;
     for (std::size_t i = 0; i < std::size(kProfileFields); ++i) {
-        if (key == kProfileFields[i].key)
+        if (key == kProfileFields[i].profileKey)
             return static_cast<int>(i);
     }
     return static_cast<int>(std::size(kProfileFields));

@@ -10,6 +10,7 @@ struct Needs {
     bool logo = false;
     bool mainWindowValues = false;  // manufacturer or model, stored or mirrored
     bool supportValues = false;     // a support field, stored or mirrored
+    bool windowsValues = false;     // a field of the Current Windows window, stored or mirrored
     bool infoFile = false;
 };
 
@@ -23,7 +24,10 @@ Needs NeedsOf(std::span<const ProfileDifference> differences)
             needs.infoFile = true;
         } else {
             const ProfileField* field = FindProfileField(difference.key);
-            (field != nullptr && IsMainWindowField(*field) ? needs.mainWindowValues : needs.supportValues) = true;
+            const FieldWindow window = field != nullptr ? field->window : FieldWindow::SupportEditor;
+            (window == FieldWindow::Main            ? needs.mainWindowValues
+             : window == FieldWindow::CurrentWindows ? needs.windowsValues
+                                                     : needs.supportValues) = true;
         }
     }
     return needs;
@@ -52,6 +56,9 @@ std::vector<ProfileStep> PlanProfile(const BrandingProfile& profile, std::span<c
     } else if (needs.infoFile && !needs.mainWindowValues) {
         steps.push_back(ProfileStep::ApplyOem);
     }
+    // Writes no file, so its place among the others does not matter.
+    if (needs.windowsValues)
+        steps.push_back(ProfileStep::ApplyWindows);
     return steps;
 }
 
@@ -66,6 +73,8 @@ const char* StepCommand(ProfileStep step)
         return "apply-oem";
     case ProfileStep::ApplySupport:
         return "apply-support";
+    case ProfileStep::ApplyWindows:
+        return "apply-windows";
     }
     return "";
 }

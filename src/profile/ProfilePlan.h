@@ -14,6 +14,7 @@ enum class ProfileStep {
     RemoveLogo,    // remove-logo
     ApplyOem,      // apply-oem with manufacturer and model
     ApplySupport,  // apply-support with the nine support fields
+    ApplyWindows,  // apply-windows with the fields only current Windows shows
 };
 
 // The commands to run, in order, for the differences found; none when there are none. Only

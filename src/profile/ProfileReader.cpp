@@ -21,7 +21,7 @@ std::string KeyList()
 {
     std::string keys = kVersionKey;
     for (const ProfileField& field : kProfileFields)
-        keys += std::string(", ") + field.key;
+        keys += std::string(", ") + field.profileKey;
     return keys + ", " + kLogoKey;
 }
 
@@ -32,12 +32,12 @@ std::optional<std::string> TextProblem(const ProfileField* field, const std::str
         return "holds a line break, which the OEM information file cannot hold";
     if (text.find('\0') != std::string::npos)
         return "holds a NUL character, where the stored value would end";
-    if (field != nullptr && field->mirror) {
+    if (field != nullptr && field->oemValue) {
         const std::size_t length = Utf16FromUtf8(text).size();
-        const std::size_t limit = OemValueLimit(*field->mirror);
+        const std::size_t limit = field->limit;
         if (length > limit)
             return "is " + std::to_string(length) + " characters long; Windows takes at most " +
-                   std::to_string(limit) + " for " + OemValueName(*field->mirror);
+                   std::to_string(limit) + " for " + OemValueName(*field->oemValue);
     }
     return std::nullopt;
 }
@@ -120,14 +120,14 @@ private:
     void TakeText(const ProfileField& field, const Json& value)
     {
         if (!value.is_string()) {
-            Problem(field.key, std::string("must be text, not ") + value.type_name());
+            Problem(field.profileKey, std::string("must be text, not ") + value.type_name());
             return;
         }
         const std::string& text = value.get_ref<const std::string&>();
         if (const auto problem = TextProblem(&field, text))
-            Problem(field.key, *problem);
+            Problem(field.profileKey, *problem);
         else if (text.empty() && IsMainWindowField(field))
-            Problem(field.key, "is empty; Apply OEM Information refuses an empty one");
+            Problem(field.profileKey, "is empty; Apply OEM Information refuses an empty one");
         profile.info.*field.member = text;
     }
 

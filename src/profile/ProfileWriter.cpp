@@ -12,7 +12,7 @@ std::string ProfileText(const SupportInfo& info, const std::optional<std::string
     nlohmann::ordered_json profile;
     profile[kVersionKey] = kProfileVersion;
     for (const ProfileField& field : kProfileFields)
-        profile[field.key] = info.*field.member;
+        profile[field.profileKey] = info.*field.member;
     profile[kLogoKey] = logo ? nlohmann::ordered_json(*logo) : nlohmann::ordered_json(nullptr);
     return profile.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }

@@ -84,7 +84,7 @@ void SupportEditorPresenter::Apply()
         return;
     // Without a Windows directory the values are still stored, but no file is written.
     std::optional<BrandingPlaces> places;
-    const OemValues mirrored = SupportLinks(typed.WebAddress, typed.Telephone);
+    const OemValues mirrored = MirroredFrom(typed, FieldWindow::SupportEditor);
     if (!m_WindowsDir.empty()) {
         const OemFileLocations locations = OemFileLocations::From(m_WindowsDir);
         places = LocateBranding(m_Services.programData, m_WindowsDir, locations.LogoPath, locations.InfoPath);

@@ -61,7 +61,7 @@ QLabel* MakeLogo(const std::string& windowsDir, QWidget* parent)
 
 }  // namespace
 
-SysPropsWindow::SysPropsWindow(const std::string& windowsDir, const OemValues& current, QWidget* parent)
+SysPropsWindow::SysPropsWindow(const std::string& windowsDir, const CurrentBranding& current, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_Info(ReadOemInfo(OemPath(windowsDir, "oeminfo.ini")))
 {

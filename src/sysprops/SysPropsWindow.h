@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurrentWindowsPage.h"
 #include "OemInfoFile.h"
 #include "branding/OemInformation.h"
 
@@ -16,7 +17,7 @@ namespace pelmora::sysprops {
 // current Windows shows from `current`, the OEMInformation values. Reads, never writes.
 class SysPropsWindow final : public QWidget {
 public:
-    explicit SysPropsWindow(const std::string& windowsDir, const OemValues& current = {}, QWidget* parent = nullptr);
+    explicit SysPropsWindow(const std::string& windowsDir, const CurrentBranding& current = {}, QWidget* parent = nullptr);
 
     // The support lines in a modal box; returns when it is closed.
     void ShowSupportInformation();

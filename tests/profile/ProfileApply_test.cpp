@@ -166,7 +166,7 @@ TEST_F(ProfileApply, AProfileChangedInOneFieldDiffersInThatFieldAlone)
     const Steps editor{ProfileStep::ApplySupport};
     std::vector<FieldChange> changes;
     for (const ProfileField& field : kProfileFields) {
-        changes.push_back({field.key, [&field](BrandingProfile& p, FakeMachine&) { p.info.*field.member += " 2"; },
+        changes.push_back({field.profileKey, [&field](BrandingProfile& p, FakeMachine&) { p.info.*field.member += " 2"; },
                            IsMainWindowField(field) ? oem : editor});
     }
     changes.push_back({"logo",

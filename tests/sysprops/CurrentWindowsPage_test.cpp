@@ -43,6 +43,9 @@ TEST_F(CurrentWindowsPageTest, ShowsTheFittedLogoAndEachValueSet)
                                       {{OemValue::Manufacturer, "Quillon & Söhne"},
                                        {OemValue::Model, "QW 7"},
                                        {OemValue::SupportPhone, "+1 555 0100"},
+                                       {OemValue::SupportHours, "Mo-Fr 8-18"},
+                                       {OemValue::SupportProvider, "Quillon Care"},
+                                       {OemValue::SupportAppURL, "quillon-care"},
                                        {OemValue::SupportURL, "https://example.com/help"}});
     SysPropsWindow window(WindowsDir(), values);
     QLabel* logo = Label(window, "CurrentLogo");
@@ -54,6 +57,9 @@ TEST_F(CurrentWindowsPageTest, ShowsTheFittedLogoAndEachValueSet)
         {"CurrentModel", "QW 7"},
         {"CurrentSupportPhone", "+1 555 0100"},
         {"CurrentSupportURL", "https://example.com/help"},
+        {"CurrentSupportHours", "Mo-Fr 8-18"},
+        {"GetHelpContact", "Quillon Care"},
+        {"GetHelpOpens", "quillon-care"},
     };
     for (const auto& [name, text] : shown) {
         ASSERT_NE(Label(window, name), nullptr) << name;
@@ -86,6 +92,28 @@ TEST_F(CurrentWindowsPageTest, WithoutValuesItSaysSo)
     }
 }
 
+// Get Help names the manufacturer without a provider and opens the website without an app; a
+// text of Windows' full length is cut, so the window stays on a screen.
+TEST_F(CurrentWindowsPageTest, GetHelpFallsBackAndLongTextsAreElided)
+{
+    const std::string maker(256, 'M');
+    SysPropsWindow window(WindowsDir(), OemValues{{OemValue::Manufacturer, maker}, {OemValue::SupportURL, "https://q.example"}});
+    ASSERT_NE(Label(window, "GetHelpContact"), nullptr);
+    EXPECT_TRUE(Label(window, "GetHelpContact")->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(Label(window, "GetHelpContact")->toolTip(), QString::fromStdString(maker));
+    EXPECT_EQ(Label(window, "GetHelpOpens")->text(), "https://q.example");
+    EXPECT_LT(window.sizeHint().width(), 1000);
+}
+
+TEST_F(CurrentWindowsPageTest, AFailedReadIsNamedNotShownAsBlanks)
+{
+    SysPropsWindow window(WindowsDir(), CurrentBranding({}, "the store is locked"));
+    ASSERT_NE(Label(window, "UnreadOemInformation"), nullptr);
+    EXPECT_EQ(Label(window, "UnreadOemInformation")->text(),
+              "The OEMInformation values could not be read: the store is locked");
+    EXPECT_EQ(Label(window, "NoOemInformation"), nullptr);
+}
+
 // The registry store is only read: a missing one is not created.
 TEST_F(CurrentWindowsPageTest, ReadsTheStoreOnlyWhereItExists)
 {
@@ -93,15 +121,15 @@ TEST_F(CurrentWindowsPageTest, ReadsTheStoreOnlyWhereItExists)
     const char* previous = std::getenv("PELMORA_REGISTRY");
     const std::string kept = previous ? previous : "";
     setenv("PELMORA_REGISTRY", store.c_str(), 1);
-    EXPECT_EQ(ReadCurrentBranding(WindowsDir()), OemValues{});
+    EXPECT_EQ(ReadCurrentBranding(WindowsDir()).values, OemValues{});
     EXPECT_FALSE(std::filesystem::exists(store));
 
     {
         SqliteRegistry registry({store});
         WriteRegString(registry, RegRoot::LocalMachine, kOemInformationKey, "Model", "QW 7");
     }
-    EXPECT_EQ(TextOf(ReadCurrentBranding(WindowsDir()), OemValue::Model), "QW 7");
-    EXPECT_EQ(TextOf(ReadCurrentBranding(WindowsDir()), OemValue::Manufacturer), "");
+    EXPECT_EQ(TextOf(ReadCurrentBranding(WindowsDir()).values, OemValue::Model), "QW 7");
+    EXPECT_EQ(TextOf(ReadCurrentBranding(WindowsDir()).values, OemValue::Manufacturer), "");
     if (previous)
         setenv("PELMORA_REGISTRY", kept.c_str(), 1);
     else
@@ -118,7 +146,7 @@ TEST(CurrentWindowsPage, AnImageShowsTheValuesOfItsOwnRegistry)
     const char* previous = std::getenv("PELMORA_REGISTRY");
     const std::string kept = previous ? previous : "";
     setenv("PELMORA_REGISTRY", store.c_str(), 1);
-    const OemValues shown = ReadCurrentBranding(image.WindowsDir());
+    const OemValues shown = ReadCurrentBranding(image.WindowsDir()).values;
     EXPECT_EQ(TextOf(shown, OemValue::Model), "Image model");
     EXPECT_EQ(TextOf(shown, OemValue::Manufacturer), "");
     EXPECT_FALSE(std::filesystem::exists(store));

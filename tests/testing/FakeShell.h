@@ -8,10 +8,12 @@ class FakeShell : public AppShell {
 public:
     void OpenSupportEditor() override { ++supportEditorOpened; }
     void OpenAbout() override { ++aboutOpened; }
+    void OpenCurrentWindows() override { ++currentWindowsOpened; }
     void ExitProgram() override { ++exited; }
 
     int supportEditorOpened = 0;
     int aboutOpened = 0;
+    int currentWindowsOpened = 0;
     int exited = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "QtPresentedWindow.h"
 #include "about/AboutPresenter.h"
 #include "app/MainPresenter.h"
+#include "current/CurrentWindowsPresenter.h"
 #include "support/SupportEditorPresenter.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ QtAppShell::~QtAppShell()
     delete m_Main.data();
     delete m_Editor.data();
     delete m_About.data();
+    delete m_Current.data();
 }
 
 DesignedWindow* QtAppShell::OpenMainWindow()
@@ -70,10 +72,23 @@ void QtAppShell::OpenAbout()
     window->LoadAndShow();
 }
 
+void QtAppShell::OpenCurrentWindows()
+{
+    if (m_Current && m_Current->IsOpen()) {
+        m_Current->ShowPlaced();
+        return;
+    }
+    auto* window = Build<CurrentWindowsPresenter>("cwin.design", [this](ViewPort& view, DialogPort& dialogs) {
+        return std::make_unique<CurrentWindowsPresenter>(view, dialogs, m_Services);
+    });
+    m_Current = window;
+    window->LoadAndShow();
+}
+
 void QtAppShell::ExitProgram()
 {
     // At once: no window gets a close event, so nothing can ask or save.
-    for (DesignedWindow* window : {m_Main.data(), m_Editor.data(), m_About.data()}) {
+    for (DesignedWindow* window : {m_Main.data(), m_Editor.data(), m_About.data(), m_Current.data()}) {
         if (window != nullptr)
             window->Discard();
     }

@@ -10,7 +10,7 @@
 
 namespace pelmora::qt {
 
-// Opens the program's windows and ends it. The editor and the About window are modeless,
+// Opens the program's windows and ends it. The editor, Current Windows and About are modeless,
 // without owner, one instance each.
 class QtAppShell final : public AppShell {
 public:
@@ -25,11 +25,13 @@ public:
 
     void OpenSupportEditor() override;
     void OpenAbout() override;
+    void OpenCurrentWindows() override;
     void ExitProgram() override;
 
     DesignedWindow* MainWindow() const { return m_Main; }
     DesignedWindow* SupportEditor() const { return m_Editor; }
     DesignedWindow* About() const { return m_About; }
+    DesignedWindow* CurrentWindows() const { return m_Current; }
 
 private:
     AppServices& m_Services;
@@ -37,6 +39,7 @@ private:
     QPointer<DesignedWindow> m_Main;
     QPointer<DesignedWindow> m_Editor;
     QPointer<DesignedWindow> m_About;
+    QPointer<DesignedWindow> m_Current;
 };
 
 }  // namespace pelmora::qt

@@ -3,6 +3,7 @@
 #include "Win32Dialogs.h"
 #include "about/AboutPresenter.h"
 #include "app/MainPresenter.h"
+#include "current/CurrentWindowsPresenter.h"
 #include "support/SupportEditorPresenter.h"
 
 namespace pelmora::win32 {
@@ -26,6 +27,7 @@ Win32AppShell::~Win32AppShell()
     m_Main.reset();
     m_Editor.reset();
     m_About.reset();
+    m_Current.reset();
     if (m_TaskbarOwner != nullptr)
         DestroyWindow(m_TaskbarOwner);
 }
@@ -72,11 +74,19 @@ void Win32AppShell::OpenAbout()
     });
 }
 
+void Win32AppShell::OpenCurrentWindows()
+{
+    Open<CurrentWindowsPresenter>(m_Current, "cwin.design", TaskbarOwner(),
+                                  [this](ViewPort& view, DialogPort& dialogs) {
+                                      return std::make_unique<CurrentWindowsPresenter>(view, dialogs, m_Services);
+                                  });
+}
+
 void Win32AppShell::ExitProgram()
 {
     // At once: the windows are destroyed without a close message, so nothing can ask or save.
     m_Ending = true;
-    for (const auto* slot : {&m_Main, &m_Editor, &m_About})
+    for (const auto* slot : {&m_Main, &m_Editor, &m_About, &m_Current})
         if (DesignedWindow* window = OpenView(*slot))
             window->Unload();
     m_EndProgram();
@@ -84,7 +94,8 @@ void Win32AppShell::ExitProgram()
 
 void Win32AppShell::WindowGone()
 {
-    if (m_Ending || MainWindow() != nullptr || SupportEditor() != nullptr || About() != nullptr)
+    if (m_Ending || MainWindow() != nullptr || SupportEditor() != nullptr || About() != nullptr ||
+        CurrentWindows() != nullptr)
         return;
     m_Ending = true;
     m_EndProgram();

@@ -9,7 +9,7 @@
 
 namespace pelmora::win32 {
 
-// Opens the program's windows and ends it. The editor and the About window are modeless, one
+// Opens the program's windows and ends it. The editor, Current Windows and About are modeless, one
 // instance each, owned by a hidden window of the shell only to keep them off the taskbar (the
 // main window does not own them: closing it leaves them open). The program ends when its last
 // window has closed, or at once on Exit.
@@ -28,12 +28,14 @@ public:
 
     void OpenSupportEditor() override;
     void OpenAbout() override;
+    void OpenCurrentWindows() override;
     void ExitProgram() override;
 
     // Null when the window is not open.
     DesignedWindow* MainWindow() const { return OpenView(m_Main); }
     DesignedWindow* SupportEditor() const { return OpenView(m_Editor); }
     DesignedWindow* About() const { return OpenView(m_About); }
+    DesignedWindow* CurrentWindows() const { return OpenView(m_Current); }
 
 private:
     template <typename Presenter>
@@ -49,6 +51,7 @@ private:
     std::unique_ptr<PresentedWindowBase> m_Main;
     std::unique_ptr<PresentedWindowBase> m_Editor;
     std::unique_ptr<PresentedWindowBase> m_About;
+    std::unique_ptr<PresentedWindowBase> m_Current;
     HWND m_TaskbarOwner = nullptr;
     bool m_Ending = false;
 };

@@ -1,0 +1,122 @@
+#include "current/CurrentWindowsPresenter.h"
+
+#include "branding/BrandingChange.h"
+#include "branding/BrandingFields.h"
+#include "branding/OemInformation.h"
+#include "current/CurrentWindowsControls.h"
+#include "oem/CommandScope.h"
+#include "oem/FailureReport.h"
+#include "oem/OemFileLocations.h"
+#include "oem/OemInfoLayout.h"
+#include "registry/RegReadCheck.h"
+#include "registry/RegString.h"
+#include "registry/RegistryPaths.h"
+
+namespace pelmora {
+
+namespace {
+
+constexpr const char* kNotFullySaved = "The Current Windows information was not fully saved.";
+
+bool OnThisWindow(const BrandingField& field) { return field.window == FieldWindow::CurrentWindows; }
+
+}  // namespace
+
+CurrentWindowsPresenter::CurrentWindowsPresenter(ViewPort& view, DialogPort& dialogs, AppServices& services)
+    : m_View(view), m_Dialogs(dialogs), m_Services(services)
+{
+}
+
+void CurrentWindowsPresenter::Load()
+{
+    m_WindowsDir = FindWindowsDir(m_Services.windowsDirectory);
+    const RegReadCheck reads(m_Services.registry);
+    for (const BrandingField& field : kTextFields) {
+        if (OnThisWindow(field))
+            m_View.SetText(field.control, ReadRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey,
+                                                        field.storedName, ""));
+    }
+    m_UnreadAtLoad = reads.Failure();
+}
+
+SupportInfo CurrentWindowsPresenter::InfoFromBoxes() const
+{
+    SupportInfo info;
+    for (const BrandingField& field : kTextFields) {
+        if (OnThisWindow(field))
+            info.*field.member = m_View.Text(field.control);
+    }
+    return info;
+}
+
+bool CurrentWindowsPresenter::Refused(const SupportInfo& typed)
+{
+    if (m_UnreadAtLoad) {
+        ShowStop(m_Dialogs, "The Current Windows information was not saved: the stored values could not be read when "
+                            "this window opened (" + Why(*m_UnreadAtLoad) + "), and saving would overwrite them with "
+                            "the empty boxes. Close the window and open it again.");
+        return true;
+    }
+    for (const BrandingField& field : kTextFields) {
+        if (OnThisWindow(field) && HasLineBreak(typed.*field.member)) {
+            ShowStop(m_Dialogs, std::string(field.label) + " contains a line break, which Windows shows on one line. "
+                                                           "Nothing was saved.");
+            return true;
+        }
+    }
+    return false;
+}
+
+void CurrentWindowsPresenter::Apply()
+{
+    const SupportInfo typed = InfoFromBoxes();
+    if (Refused(typed))
+        return;
+    CommandScope scope(m_Services, m_Dialogs);
+    if (!scope)
+        return;
+    const OemValues mirrored = MirroredFrom(typed, FieldWindow::CurrentWindows);
+    std::optional<BrandingPlaces> places;
+    if (!m_WindowsDir.empty()) {
+        const OemFileLocations locations = OemFileLocations::From(m_WindowsDir);
+        places = LocateBranding(m_Services.programData, m_WindowsDir, locations.LogoPath, locations.InfoPath);
+        if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, *places, mirrored)) {
+            ShowStop(m_Dialogs, *refusal);
+            return;
+        }
+    } else if (const auto refusal = RefuseTooLong(mirrored)) {
+        ShowStop(m_Dialogs, *refusal);
+        return;
+    }
+    FailureReport failures;
+    for (const BrandingField& field : kTextFields) {
+        if (OnThisWindow(field))
+            failures.Check(WriteRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey, field.storedName,
+                                          typed.*field.member),
+                           std::string("The value ") + field.storedName + " was not stored");
+    }
+    if (places)
+        CheckAll(failures, MirrorOemValues(m_Services.registry, *places, mirrored));
+    else
+        failures.Check(Status::Failed("no Windows directory was found"), "The OEMInformation values were not set");
+    failures.Check(scope.CommitValues(), "The values were not stored");
+    if (!failures.Empty())
+        ShowStop(m_Dialogs, failures.Text(kNotFullySaved));
+    else
+        m_Dialogs.ShowMessage("Current Windows information saved", "Pelmora", MessageStyle::Information);
+}
+
+void CurrentWindowsPresenter::Close() { m_View.Unload(); }
+
+bool CurrentWindowsPresenter::RunCommand(std::string_view controlName)
+{
+    if (controlName == cwin::kApply)
+        Apply();
+    else if (controlName == cwin::kClose)
+        Close();
+    else
+        return false;
+    return true;
+}
+
+}  // namespace pelmora
