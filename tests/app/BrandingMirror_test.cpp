@@ -53,7 +53,7 @@ protected:
     FakeMachine machine;
 };
 
-TEST_F(BrandingMirror, ApplyOemSetsManufacturerAndModelAndRemoveDeletesTheFour)
+TEST_F(BrandingMirror, ApplyOemSetsManufacturerAndModelAndRemoveDeletesEveryText)
 {
     Start start(machine);
     ApplyOem(start, "Quillon Works", "QW 7");
@@ -63,12 +63,13 @@ TEST_F(BrandingMirror, ApplyOemSetsManufacturerAndModelAndRemoveDeletesTheFour)
 
     machine.SetReg(kOemInformationKey, "SupportURL", "https://q.example");
     machine.SetReg(kOemInformationKey, "SupportHours", "9 to 5");
+    machine.SetReg(kOemInformationKey, "OemNote", "kept");
     start.dialogs.messages.clear();
     start.presenter.RemoveOemInformation();
     EXPECT_EQ(start.dialogs.messages, std::vector<ShownMessage>{kWarning});
-    for (const char* name : {"Manufacturer", "Model", "SupportURL", "SupportPhone"})
+    for (const char* name : {"Manufacturer", "Model", "SupportURL", "SupportPhone", "SupportHours"})
         EXPECT_EQ(machine.OemInformation(name), std::nullopt) << name;
-    EXPECT_EQ(machine.OemInformation("SupportHours"), "9 to 5") << "a value the program does not own stays";
+    EXPECT_EQ(machine.OemInformation("OemNote"), "kept") << "a value the program does not own stays";
 }
 
 // Where the limit lies is OemInformation's rule (tests/branding); here the refusal comes first.

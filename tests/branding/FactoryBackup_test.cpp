@@ -140,9 +140,9 @@ TEST(FactoryBackup, ValuesOthersAddedSinceStay)
             bed.SetOemValue("Model", kRegSz, "Factory model");
         ASSERT_TRUE(EnsureFactoryBackup(bed.files, bed.registry, bed.places));
         Rebrand(bed);
-        bed.SetOemValue("SupportHours", kRegSz, "9-5");
+        bed.SetOemValue("OemNote", kRegSz, "9-5");
         EXPECT_TRUE(AllDone(RestoreFactoryBranding(bed.files, bed.registry, bed.places).steps));
-        Values expected{{"SupportHours", kRegSz, "9-5"}};
+        Values expected{{"OemNote", kRegSz, "9-5"}};
         if (c.keyExisted)
             expected.insert(expected.begin(), {"Model", kRegSz, "Factory model"});
         const std::optional<Values> key = bed.OemInformationKey();

@@ -88,7 +88,10 @@ TEST(RegExport, TheFileSetsTheKeyAndTheProgramsOwnValuesInUtf16)
         "\"Logo\"=\"C:\\\\Windows\\\\System32\\\\oemlogo.bmp\"\r\n"
         "\"Manufacturer\"=\"M\xc3\xbcller & \\\"S\xc3\xb6hne\\\"\"\r\n"
         "\"Model\"=\"X1\"\r\n"
+        "\"SupportAppURL\"=-\r\n"
+        "\"SupportHours\"=-\r\n"
         "\"SupportPhone\"=-\r\n"
+        "\"SupportProvider\"=-\r\n"
         "\"SupportURL\"=-\r\n"
         "\r\n"
         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Pelmora\\Corvexa]\r\n"
@@ -119,7 +122,8 @@ TEST(RegExport, AnEmptyStoreDeletesTheValuesAndLeavesTheProgramKeyOut)
     ASSERT_TRUE(bytes) << error;
     const std::string text = "Windows Registry Editor Version 5.00\r\n\r\n"
                              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation]\r\n"
-                             "\"Logo\"=-\r\n\"Manufacturer\"=-\r\n\"Model\"=-\r\n\"SupportPhone\"=-\r\n"
+                             "\"Logo\"=-\r\n\"Manufacturer\"=-\r\n\"Model\"=-\r\n\"SupportAppURL\"=-\r\n"
+                             "\"SupportHours\"=-\r\n\"SupportPhone\"=-\r\n\"SupportProvider\"=-\r\n"
                              "\"SupportURL\"=-\r\n\r\n";
     EXPECT_EQ(*bytes, "\xff\xfe" + Utf16Le(text));
 }

@@ -31,6 +31,7 @@ void Brand(CliTestBed& bed)
              std::vector<std::string>{"apply-oem", "--manufacturer", kMaker, "--model", "QW 7"},
              std::vector<std::string>{"apply-support", "--web", "https://example.com/?a=1&b=2", "--telephone", "555"},
              std::vector<std::string>{"apply-logo", bed.File("logo.png")},
+             std::vector<std::string>{"apply-windows", "--hours", "9-17", "--app-url", "quillon-help"},
          }) {
         const CliRun run = bed.Run(args);
         ASSERT_EQ(run.status, 0) << args[0] << ": " << run.err;
@@ -71,16 +72,27 @@ std::map<std::string, std::string> AnswerFileValues(const std::string& bytes)
 TEST(CliBranding, ExportUnattendWritesTheValuesThroughTheXmlWriter)
 {
     CliTestBed bed(SystemFolder::Current);
-    Brand(bed);
     const std::string path = bed.File("unattend.xml");
+    const CliRun empty = bed.Run({"export-unattend", path});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "The answer file was not written to " + path +
+                             ": nothing is branded here (no OEMInformation value is set).\n");
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    Brand(bed);
     const CliRun run = bed.Run({"export-unattend", path});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "The answer file was written to " + path + ".\n");
+    const std::string logo = bed.File("$OEM$/$$/System32/oemlogo.bmp");
+    EXPECT_EQ(run.out, "The answer file was written to " + path +
+                           ".\nIts logo was written beside it, as a distribution share carries it: " + logo + ".\n");
+    EXPECT_EQ(CliTestBed::ReadBytes(logo), CliTestBed::ReadBytes(bed.WindowsDir() + "/System32/oemlogo.bmp"));
     const std::map<std::string, std::string> expected = {
         {"Logo", WindowsSystemRoot(bed.WindowsDir()) + "\\System32\\oemlogo.bmp"},
         {"Manufacturer", kMaker},
         {"Model", "QW 7"},
         {"SupportPhone", "555"},
+        {"SupportHours", "9-17"},
+        {"SupportAppURL", "quillon-help"},
         {"SupportURL", "https://example.com/?a=1&b=2"},
     };
     EXPECT_EQ(AnswerFileValues(CliTestBed::ReadBytes(path)), expected);

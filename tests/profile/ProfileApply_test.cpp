@@ -8,6 +8,7 @@
 #include "profile/ProfileFields.h"
 #include "profile/ProfileRun.h"
 #include "registry/RegistryPaths.h"
+#include "current/CurrentWindowsPresenter.h"
 #include "support/SupportEditorPresenter.h"
 #include "support/SupportFields.h"
 
@@ -56,7 +57,7 @@ protected:
     BrandingProfile Full()
     {
         return {{"Quillon Works", "QW 7", "https://quillon.example", "help@quillon.example", "1 Mill Lane", "Leeds",
-                 "+44 113 496 0000", "+44 113 496 0001", "Ops", "Quillon Ltd", "2026-12-07"},
+                 "+44 113 496 0000", "+44 113 496 0001", "Ops", "Quillon Ltd", "2026-12-07", "", "", ""},
                 machine.PictureFile("brand-logo.bmp", 180, 115)};
     }
 
@@ -90,6 +91,8 @@ protected:
         ran.push_back(step);
         if (step == ProfileStep::ApplySupport)
             return RunEditor(profile);
+        if (step == ProfileStep::ApplyWindows)
+            return RunCurrentWindows(profile);
         Start start(machine);
         switch (step) {
         case ProfileStep::InstallLogo:
@@ -121,6 +124,20 @@ protected:
                 view.SetText(field.control, profile.info.*field.member);
         }
         editor.Apply();
+        return NoStopMessage(dialogs);
+    }
+
+    bool RunCurrentWindows(const BrandingProfile& profile)
+    {
+        FakeView view;
+        FakeDialogs dialogs;
+        CurrentWindowsPresenter window(view, dialogs, machine.services);
+        window.Load();
+        for (const BrandingField& field : kTextFields) {
+            if (field.window == FieldWindow::CurrentWindows)
+                view.SetText(field.control, profile.info.*field.member);
+        }
+        window.Apply();
         return NoStopMessage(dialogs);
     }
 
@@ -164,10 +181,13 @@ TEST_F(ProfileApply, AProfileChangedInOneFieldDiffersInThatFieldAlone)
 {
     const Steps oem{ProfileStep::ApplyOem, ProfileStep::ApplySupport};
     const Steps editor{ProfileStep::ApplySupport};
+    const Steps currentWindows{ProfileStep::ApplyWindows};
     std::vector<FieldChange> changes;
     for (const ProfileField& field : kProfileFields) {
         changes.push_back({field.profileKey, [&field](BrandingProfile& p, FakeMachine&) { p.info.*field.member += " 2"; },
-                           IsMainWindowField(field) ? oem : editor});
+                           IsMainWindowField(field)                      ? oem
+                           : field.window == FieldWindow::CurrentWindows ? currentWindows
+                                                                         : editor});
     }
     changes.push_back({"logo",
                        [](BrandingProfile& p, FakeMachine& m) { p.logo = m.PictureFile("other.bmp", 100, 100); },
@@ -197,6 +217,8 @@ TEST_F(ProfileApply, AHandEditOnTheMachineIsFoundAndMended)
     const char* oemInformation = kOemInformationKey;
     const HandEdit edits[] = {
         {"stored fax", [](FakeMachine& m) { m.SetReg(kOemKey, "FAX", "0"); }, {"fax"}, {ProfileStep::ApplySupport}},
+        {"another maker's hours", [&](FakeMachine& m) { m.SetReg(oemInformation, "SupportHours", "24/7"); },
+         {"hours"}, {ProfileStep::ApplyWindows}},
         {"stored model", [](FakeMachine& m) { m.SetReg(kOemKey, "Model", "QW 8"); }, {"model"},
          {ProfileStep::ApplyOem, ProfileStep::ApplySupport}},
         {"mirrored web address", [&](FakeMachine& m) { m.SetReg(oemInformation, "SupportURL", "https://x.example"); },

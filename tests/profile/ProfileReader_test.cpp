@@ -36,7 +36,7 @@ TEST(ProfileReader, TakesEveryFieldAndResolvesTheLogoBesideTheProfile)
     ASSERT_TRUE(read.profile) << ::testing::PrintToString(read.problems);
     const SupportInfo& info = read.profile->info;
     EXPECT_EQ(info, (SupportInfo{"Quillon Works", "QW 7", "https://quillon.example", "help@quillon.example",
-                                 "1 Mill Lane", "Leeds", "+44 113", "+44 114", "Ops", "Quillon Ltd", "2026-12-07"}));
+                                 "1 Mill Lane", "Leeds", "+44 113", "+44 114", "Ops", "Quillon Ltd", "2026-12-07", "", "", ""}));
     EXPECT_EQ(read.profile->logo, Utf8FromPath((PathFromUtf8(kFolder) / "art" / "logo.bmp").lexically_normal()));
 }
 
@@ -149,7 +149,7 @@ TEST(ProfileReader, AMissingFileIsAProblem)
 TEST(ProfileWriter, WhatIsWrittenReadsBackTheSame)
 {
     const SupportInfo info{"Quillon \"Works\"", "QW\\7", "https://quillon.example/?a=1&b=2", "", "Straße 1",
-                           "\tIndented", "", "", "Ops", "Quillon Ltd", "07.12.2026"};
+                           "\tIndented", "", "", "Ops", "Quillon Ltd", "07.12.2026", "Quillon Care", "", "quillon-help"};
     for (const std::optional<std::string>& logo : {std::optional<std::string>("brand-logo.bmp"),
                                                    std::optional<std::string>()}) {
         const ProfileRead read = ParseProfile(ProfileText(info, logo), kFolder);
