@@ -3,6 +3,8 @@
 #include "QtTestSupport.h"
 #include "about/AboutWindowControls.h"
 #include "app/MainWindowControls.h"
+#include "branding/OemInformation.h"
+#include "current/CurrentWindowsControls.h"
 #include "platform/LocalFiles.h"
 #include "platform/qt/QtPictures.h"
 #include "registry/RegString.h"
@@ -154,6 +156,25 @@ TEST_F(AppShellTest, ApplyOemInformationThroughTheWindow)
     EXPECT_EQ(ReadBytes(SystemFile("oeminfo.ini")), "[GENERAL]\r\nMANUFACTURER=Quillon Works\r\nMODEL=QW 7\r\n\r\n");
     EXPECT_EQ(Stored(kOemKey, "Manufacture"), "Quillon Works");
     EXPECT_EQ(Stored(kOemKey, "Model"), "QW 7");
+}
+
+// The last item of the File menu opens Current Windows; its Apply stores the boxes and sets the
+// OEMInformation values of an installation that reads them.
+TEST_F(AppShellTest, CurrentWindowsFromTheFileMenu)
+{
+    std::filesystem::create_directory(m_Dir.Path() / "System32");
+    DesignedWindow* main = Shell().OpenMainWindow();
+    main->MenuItem(form1::kMenuCurrentWindows)->trigger();
+    DesignedWindow* window = Shell().CurrentWindows();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "Current Windows");
+    QTest::keyClicks(window->Control(FieldOf(OemValue::SupportHours).control), "Mo-Fr 8-18");
+    MessageBoxAnswerer answerer;
+    Click(window, cwin::kApply);
+    ASSERT_EQ(answerer.Answered().size(), 1u);
+    EXPECT_EQ(answerer.Answered()[0].text, "Current Windows information saved");
+    EXPECT_EQ(Stored(kOemKey, "SupportHours"), "Mo-Fr 8-18");
+    EXPECT_EQ(Stored(kOemInformationKey, "SupportHours"), "Mo-Fr 8-18");
 }
 
 TEST_F(AppShellTest, SelectAndInstallALogoThroughTheDialogs)
