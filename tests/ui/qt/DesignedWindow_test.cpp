@@ -30,7 +30,7 @@ void ForEachControl(const std::vector<ControlDesign>& controls, const std::funct
 // Each control as its design has it: name, text, visibility, place; for every window.
 TEST(DesignedWindow, BuildsEveryControlOfEachDesign)
 {
-    for (const char* file : {"Form1.design", "sinf.design", "Form2z.design"}) {
+    for (const char* file : {"Form1.design", "sinf.design", "Form2z.design", "cwin.design"}) {
         SCOPED_TRACE(file);
         designs::WindowDesign design = designs::EmbeddedDesign(file);
         DesignedWindow window(design);
@@ -149,7 +149,7 @@ TEST(DesignedWindow, ViewPortReadsAndWritesControlsByName)
 TEST(DesignedWindow, TextBoxesTakeAnyLength)
 {
     const std::string longText(100000, 'w');
-    for (const char* file : {"Form1.design", "sinf.design", "Form2z.design"}) {
+    for (const char* file : {"Form1.design", "sinf.design", "Form2z.design", "cwin.design"}) {
         DesignedWindow window(designs::EmbeddedDesign(file));
         ForEachControl(window.Design().controls, [&](const ControlDesign& control) {
             if (control.kind != ControlKind::TextBox)

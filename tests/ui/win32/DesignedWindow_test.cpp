@@ -28,7 +28,7 @@ struct Built {
     }
 };
 
-const char* const kDesigns[] = {"Form1.design", "sinf.design", "Form2z.design"};
+const char* const kDesigns[] = {"Form1.design", "sinf.design", "Form2z.design", "cwin.design"};
 
 TEST(Win32DesignedWindow, WindowsTakeTheirDesignedCaptionSizeAndBorder)
 {
