@@ -107,7 +107,7 @@ completes() {  # completes EXPECTED WORD...: what Tab offers after the words
     [ "$offered" = "$1" ] || { echo "after '${*:2}': $offered"; return 1; }
   }
 }
-check "completion: commands" completes "apply-oem apply-support apply-logo apply-profile" pelmora-cli ap
+check "completion: commands" completes "apply-oem apply-support apply-windows apply-logo apply-profile" pelmora-cli ap
 check "completion: export commands" completes "export-unattend export-reg export-profile" pelmora-cli ex
 check "completion: check-profile" completes "check-profile" pelmora-cli ch
 check "completion: apply-profile's option" completes "--dry-run" pelmora-cli apply-profile --d
@@ -117,7 +117,7 @@ check "completion: reg subcommands" completes "query add delete" pelmora-cli reg
 check "completion: key roots" completes 'HKEY_LOCAL_MACHINE\ HKEY_CURRENT_USER\' pelmora-cli reg add hkey
 check "completion: add's switches" completes "/v /ve /t /d /f" pelmora-cli reg add 'HKCU\x' ""
 check "completion: the Windows directory option" completes "--windows-dir" pelmora-cli --w
-check "completion: commands after --windows-dir" completes "apply-oem apply-support apply-logo apply-profile" pelmora-cli --windows-dir /mnt ap
+check "completion: commands after --windows-dir" completes "apply-oem apply-support apply-windows apply-logo apply-profile" pelmora-cli --windows-dir /mnt ap
 check "completion: reg after --windows-dir=" completes "query add delete" pelmora-cli --windows-dir = /mnt reg ""
 
 # The package, made from the same build folder.
