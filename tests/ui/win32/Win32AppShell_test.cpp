@@ -4,8 +4,10 @@
 #include "Win32PictureBox.h"
 #include "Win32TestSupport.h"
 #include "platform/BmpWriter.h"
+#include "branding/OemInformation.h"
 #include "registry/RegistryPaths.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace pelmora::win32::testing {
@@ -156,6 +158,24 @@ TEST_F(Win32ProgramTest, EditorAppliesTheSupportInformation)
     EXPECT_EQ(m_Dialogs.messages[0].title, "OEM");
     EXPECT_EQ(Stored(kOemKey, "web addres"), "www.quillon.example");
     EXPECT_NE(ReadBytes(SystemFile("oeminfo.ini")).find("[SUPPORT INFORMATION]"), std::string::npos);
+}
+
+// The last item of the File menu opens Current Windows; its Apply stores the boxes and sets the
+// OEMInformation values where the installation reads them.
+TEST_F(Win32ProgramTest, CurrentWindowsFromTheFileMenuAppliesItsValues)
+{
+    std::filesystem::create_directory(m_Dir.Path() / "System32");
+    DesignedWindow* main = Shell().OpenMainWindow();
+    SendMessageW(main->Window(), WM_COMMAND, MAKEWPARAM(main->ControlId("cwi"), 0), 0);
+    Pump();
+    DesignedWindow* window = Shell().CurrentWindows();
+    ASSERT_NE(window, nullptr);
+    Type(window, "Text1", L"Quillon Care");
+    Click(window, "CommandButton1");
+    ASSERT_EQ(m_Dialogs.messages.size(), 1u);
+    EXPECT_EQ(m_Dialogs.messages[0].text, "Current Windows information saved");
+    EXPECT_EQ(Stored(kOemKey, "SupportProvider"), "Quillon Care");
+    EXPECT_EQ(Stored(kOemInformationKey, "SupportProvider"), "Quillon Care");
 }
 
 }  // namespace
