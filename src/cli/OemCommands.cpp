@@ -3,17 +3,14 @@
 #include "ConsoleDialogs.h"
 #include "ConsoleMainWindow.h"
 #include "ConsoleView.h"
-#include "app/MainWindowControls.h"
-#include "oem/CommandScope.h"
 #include "branding/BrandingFields.h"
 #include "current/CurrentWindowsPresenter.h"
+#include "oem/CommandScope.h"
 #include "support/SupportEditorPresenter.h"
 
 namespace pelmora::cli {
 
 namespace {
-
-constexpr OptionSpec kApplyOemOptions[] = {{"manufacturer"}, {"model"}};
 
 // The options of the fields a window's text boxes edit: apply-support's are the editor's.
 std::vector<OptionSpec> FieldOptionSpecs(FieldWindow window)
@@ -54,12 +51,15 @@ int ApplyFields(FieldWindow window, std::span<const std::string> args, CliContex
 
 int ApplyOemCommand(std::span<const std::string> args, CliContext& context)
 {
-    const ParsedArgs parsed = ParseOptions(args, kApplyOemOptions);
+    const ParsedArgs parsed = ParseOptions(args, FieldOptionSpecs(FieldWindow::Main));
     ExpectPositionals(parsed, {});
     ConsoleDialogs dialogs(context.out, context.err);
     ConsoleMainWindow window(context.services, dialogs);
-    window.View().SetText(form1::kManufacturer, parsed.Required("manufacturer"));
-    window.View().SetText(form1::kModel, parsed.Required("model"));
+    // The main window's fields are the ones Apply OEM Information cannot do without.
+    for (const BrandingField& field : kTextFields) {
+        if (field.window == FieldWindow::Main)
+            window.View().SetText(field.control, parsed.Required(field.option));
+    }
     window.Presenter().ApplyOemInformation();
     return dialogs.ExitStatus();
 }
