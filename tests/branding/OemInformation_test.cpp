@@ -93,6 +93,11 @@ TEST(OemInformation, ATooLongValueIsRefusedByNameBeforeAnythingIsWritten)
          "Web Address is longer than the 2083 characters Windows takes for SupportURL. Nothing was saved."},
         {"a telephone of 257", SupportLinks("u", std::string(257, '1')),
          "Telephone is longer than the 256 characters Windows takes for SupportPhone. Nothing was saved."},
+        {"hours of 256", {{OemValue::SupportHours, std::string(256, 'h')}}, std::nullopt},
+        {"a provider of 257", {{OemValue::SupportProvider, std::string(257, 'p')}},
+         "Support Provider is longer than the 256 characters Windows takes for SupportProvider. Nothing was saved."},
+        {"a support app of 257", {{OemValue::SupportAppURL, std::string(257, 'a')}},
+         "Support App is longer than the 256 characters Windows takes for SupportAppURL. Nothing was saved."},
         // Beyond the 16-bit range a character takes two of Windows' units: 128 of them and a letter are 257.
         {"128 faces and a letter", ManufacturerAndModel(Repeat("\xf0\x9f\x98\x80", 128) + "a", "X1"),
          "Manufacturer is longer than the 256 characters Windows takes for Manufacturer. Nothing was saved."},
