@@ -24,11 +24,16 @@ timestamp=()
 [ -z "${PELMORA_SIGN_TIMESTAMP:-}" ] || timestamp=(-ts "$PELMORA_SIGN_TIMESTAMP")
 
 for file in "$@"; do
-  # Signed into a copy first: a failed signing leaves the file as it was.
-  osslsigncode sign -pkcs12 "$PELMORA_SIGN_PKCS12" -readpass "$work/password" -h sha256 \
-    -n Pelmora -i https://github.com/pelmora/pelmora "${timestamp[@]}" \
-    -in "$file" -out "$work/signed" > "$work/log" 2>&1 || { cat "$work/log" >&2; echo "sign-windows.sh: $file was not signed" >&2; exit 1; }
-  cat "$work/signed" > "$file"
-  rm -f "$work/signed"
+  # Signed into a copy beside it that then replaces it: a failed signing leaves the file as it was.
+  signed=$file.signing-$$
+  if ! osslsigncode sign -pkcs12 "$PELMORA_SIGN_PKCS12" -readpass "$work/password" -h sha256 \
+      -n Pelmora -i https://github.com/pelmora/pelmora "${timestamp[@]}" \
+      -in "$file" -out "$signed" > "$work/log" 2>&1; then
+    rm -f "$signed"
+    cat "$work/log" >&2
+    echo "sign-windows.sh: $file was not signed" >&2
+    exit 1
+  fi
+  mv -f "$signed" "$file"
   echo "Signed: $file"
 done
