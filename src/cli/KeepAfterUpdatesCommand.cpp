@@ -6,6 +6,7 @@
 #include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "platform/FolderEntries.h"
+#include "platform/ProtectedFolder.h"
 #include "profile/ProfileReader.h"
 #include "profile/ProfileWriter.h"
 
@@ -65,6 +66,10 @@ int Keep(const std::string& path, const UpdateActionPlaces& places, CliContext& 
     }
     FailureReport failures;
     failures.Check(MakeFolder(places.keptFolder), "The folder " + places.keptFolder + " was not made");
+    // The system account applies what is kept there: no other user may change it.
+    if (failures.Empty())
+        failures.Check(ProtectFolderForAdministrators(places.keptFolder),
+                       "The folder " + places.keptFolder + " was not closed to other users");
     failures.Check(MakeFolder(places.actionFolder), "The folder " + places.actionFolder + " was not made");
     // A logo kept before under another picture's extension would be left over.
     for (const std::string& old : KeptLogos(places.keptFolder)) {
