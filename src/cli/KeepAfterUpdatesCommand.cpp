@@ -71,18 +71,18 @@ int Keep(const std::string& path, const UpdateActionPlaces& places, CliContext& 
         failures.Check(ProtectFolderForAdministrators(places.keptFolder),
                        "The folder " + places.keptFolder + " was not closed to other users");
     failures.Check(MakeFolder(places.actionFolder), "The folder " + places.actionFolder + " was not made");
-    // A logo kept before under another picture's extension would be left over.
-    for (const std::string& old : KeptLogos(places.keptFolder)) {
-        if (!read.profile->logo || PathFromUtf8(old).filename() != PathFromUtf8(KeptLogoName(*read.profile->logo)))
-            failures.Check(files.DeleteFile(old), "The old kept logo " + old + " was not deleted");
-    }
     std::optional<std::string> logo;
     if (failures.Empty() && read.profile->logo)
         logo = KeepLogo(*read.profile->logo, places, files, failures);
-    // The script last: Setup finds it only once what it applies is in place.
     if (failures.Empty())
         failures.Check(files.WriteFile(places.profile, ProfileText(read.profile->info, logo)),
                        "The profile was not written to " + places.profile);
+    // Only once the new profile names its own: a logo kept before under another extension.
+    for (const std::string& old : KeptLogos(places.keptFolder)) {
+        if (failures.Empty() && (!logo || PathFromUtf8(old).filename() != PathFromUtf8(*logo)))
+            failures.Check(files.DeleteFile(old), "The old kept logo " + old + " was not deleted");
+    }
+    // The script last: Setup finds it only once what it applies is in place.
     if (failures.Empty())
         failures.Check(files.WriteFile(places.script, UpdateActionScript()),
                        "The custom action was not written to " + places.script);
