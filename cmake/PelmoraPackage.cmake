@@ -1,7 +1,8 @@
 # The platform's package, made by `cpack` in a build folder from the install tree (only one
 # include(CPack) may run, so the generator follows the platform):
 # - Windows (the MinGW build): pelmora-<version>-win64.zip, both programs and README-Windows.txt
-#   in a folder of that name;
+#   in a folder of that name, signed when a certificate is given (PelmoraSign.cmake); the MSI
+#   beside it is made from that ZIP by scripts/build-windows.sh;
 # - elsewhere: the Debian package pelmora_<version>_<arch>.deb, its dependencies read off the
 #   programs' shared libraries by dpkg-shlibdeps.
 set(CPACK_PACKAGE_NAME pelmora)
@@ -24,6 +25,9 @@ set(CPACK_STRIP_FILES ON)
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME pelmora-${PROJECT_VERSION}-win64)
+  # Signed when a certificate is given (scripts/sign-windows.sh), after stripping.
+  set(CPACK_PELMORA_SIGN_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/sign-windows.sh)
+  set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/PelmoraSign.cmake)
 else()
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})

@@ -113,6 +113,7 @@ check "completion: check-profile" completes "check-profile" pelmora-cli ch
 check "completion: apply-profile's option" completes "--dry-run" pelmora-cli apply-profile --d
 check "completion: show's option" completes "--json" pelmora-cli show -
 check "completion: restore-factory" completes "restore-factory" pelmora-cli res
+check "completion: keep-after-updates' option" completes "--remove" pelmora-cli keep-after-updates --r
 check "completion: reg subcommands" completes "query add delete" pelmora-cli reg ""
 check "completion: key roots" completes 'HKEY_LOCAL_MACHINE\ HKEY_CURRENT_USER\' pelmora-cli reg add hkey
 check "completion: add's switches" completes "/v /ve /t /d /f" pelmora-cli reg add 'HKCU\x' ""

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libsqlite3-dev libhivex-dev
   googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64 wine wine64 fonts-wine
+  msitools wixl osslsigncode openssl
   xvfb xauth
   librsvg2-bin icoutils scdoc desktop-file-utils appstream dpkg-dev lintian file
 )

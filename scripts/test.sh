@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native build and its install tree and Debian package, the same
 # tests under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build cross-compiled
-# with MinGW-w64 under Wine (the core, the windows, the console tool) and its ZIP package.
+# with MinGW-w64 under Wine (the core, the windows, the console tool), its ZIP package and its
+# deployment (the MSI, the feature-update custom action, signing).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -41,6 +42,21 @@ run_suite() {
   bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<< "$line")
   passed=$((passed + total - bad))
   failed=$((failed + bad))
+}
+
+# run_checks NAME BUILD_DIR COMMAND...: a check script whose last line is "NAME: N passed, M failed".
+run_checks() {
+  local name=$1 log=$2.${1// /-}.log line
+  shift 2
+  echo "=== $name"
+  "$@" 2>&1 | tee "$log"
+  [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+  line=$(grep -E "^$name: [0-9]+ passed, [0-9]+ failed\$" "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    echo "$name: no check ran"; status=1; failed=$((failed + 1)); return
+  fi
+  passed=$((passed + $(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<< "$line")))
+  failed=$((failed + $(sed -E 's/.*, ([0-9]+) failed.*/\1/' <<< "$line")))
 }
 
 # run_packaging BUILD_DIR: the install tree and the Debian package made from a built folder.
@@ -89,6 +105,8 @@ run_suite sanitizers build/sanitizers -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZ
 SUITE_WRAPPER=$root/scripts/wine-display PELMORA_WINE_BUILD_DIR=$root/build/win64 run_suite windows build/win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DPELMORA_CORE_ONLY=ON
 PELMORA_WINE_BUILD_DIR=$root/build/win64 run_windows_package build/win64
+PELMORA_WINE_BUILD_DIR=$root/build/win64 run_checks "windows deploy" build/win64 \
+  "$root/scripts/wine-display" bash scripts/check-windows-deploy.sh build/win64
 
 echo
 echo "all: $passed passed, $failed failed"

@@ -32,6 +32,7 @@ int RestoreFactoryCommand(std::span<const std::string> args, CliContext& context
 int ApplyProfileCommand(std::span<const std::string> args, CliContext& context);
 int CheckProfileCommand(std::span<const std::string> args, CliContext& context);
 int ExportProfileCommand(std::span<const std::string> args, CliContext& context);
+int KeepAfterUpdatesCommand(std::span<const std::string> args, CliContext& context);
 
 // show --json: show's facts as one JSON object.
 int ShowJson(CliContext& context);

@@ -34,6 +34,7 @@ constexpr Command kCommands[] = {
     {"apply-profile", ApplyProfileCommand},
     {"check-profile", CheckProfileCommand},
     {"export-profile", ExportProfileCommand},
+    {"keep-after-updates", KeepAfterUpdatesCommand},
 };
 
 int Dispatch(const std::vector<std::string>& args, CliContext& context)

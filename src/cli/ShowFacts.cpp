@@ -1,7 +1,7 @@
 #include "ShowFacts.h"
 
+#include "UpdateAction.h"
 #include "branding/BrandingFields.h"
-
 #include "oem/FailureReport.h"
 #include "oem/OemFileLocations.h"
 #include "registry/RegReadCheck.h"
@@ -38,6 +38,9 @@ ShowFacts GatherShowFacts(AppServices& services)
     flag("InfoInstalled", installed(locations.InfoPath));
     // An installation's own hive, or the program's store: which one the values above came from.
     text("Registry", services.registry.Location());
+    // Whether Windows Setup puts a kept profile back after feature updates (keep-after-updates).
+    const UpdateActionPlaces kept = LocateUpdateAction(services);
+    flag("KeptAfterUpdates", installed(kept.script) && installed(kept.profile));
     shown.unread = reads.Failure();
     return shown;
 }

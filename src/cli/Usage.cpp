@@ -26,6 +26,7 @@ constexpr const char* kUsage = R"(Usage:
   pelmora-cli apply-profile FILE [--dry-run]
   pelmora-cli check-profile FILE
   pelmora-cli export-profile FILE
+  pelmora-cli keep-after-updates PROFILE | --remove
   pelmora-cli --help | --version
 
 The commands are the buttons of the program's windows, run on the same store and files:
@@ -65,6 +66,11 @@ logo (a picture, relative to the profile's folder; null for none):
   check-profile   changes nothing: status 0 when the machine matches, 1 listing each
                   difference, 2 when FILE is not a valid profile
   export-profile  writes the machine's branding as a profile, its logo copied beside it
+  keep-after-updates  copies PROFILE and its logo to ProgramData\Pelmora and installs a
+                  custom action (System32\update\run\{GUID}\success.cmd) that Windows Setup
+                  runs after each feature update: it applies the kept profile again with the
+                  installed pelmora-cli.exe and logs to ProgramData\Pelmora\after-updates.log.
+                  --remove takes both away; show says whether it is kept (KeptAfterUpdates)
 
 --windows-dir DIR, before the command, names the Windows directory to work on (it wins over
 $PELMORA_WINDOWS_DIR), for example a mounted Windows installation's. When DIR holds

@@ -28,7 +28,7 @@ TEST(CliShow, PrintsEveryNameInItsOrder)
     const std::vector<std::string> expected = {
         "WindowsDir", "LogoPath", "InfoPath", "Manufacture", "Model", "web addres", "E-MAIL", "ADDRES", "ADD2",
         "TELEPHONE", "FAX", "OWNER", "company", "date", "SupportProvider", "SupportHours", "SupportAppURL",
-        "StoredLogoPath", "LogoInstalled", "InfoInstalled", "Registry"};
+        "StoredLogoPath", "LogoInstalled", "InfoInstalled", "Registry", "KeptAfterUpdates"};
     EXPECT_EQ(Names(run.out), expected);
     EXPECT_EQ(run.out.back(), '\n');
 }
@@ -55,7 +55,7 @@ TEST(CliShow, ALineBreakInAValueCannotPrintALineOfItsOwn)
 
     const CliRun run = bed.Run({"show"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(Names(run.out).size(), 21u) << run.out;
+    EXPECT_EQ(Names(run.out).size(), 22u) << run.out;
     auto shown = bed.Show();
     EXPECT_EQ(shown["Manufacture"], "Acme\\x0ALogoInstalled=yes");
     EXPECT_EQ(shown["Model"], "X1\\x0D\\x0AInfoInstalled=yes");
