@@ -31,8 +31,9 @@ TEST(CodePage, TextIsEncodedWholeOrNotAtAll)
     for (const CodePageCase& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " in " + std::to_string(c.codePage));
         EXPECT_EQ(EncodeCodePage(c.text, c.codePage), c.bytes);
-        if (c.bytes)
+        if (c.bytes) {
             EXPECT_EQ(DecodeCodePage(*c.bytes, c.codePage), c.text);
+        }
     }
 }
 

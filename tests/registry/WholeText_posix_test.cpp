@@ -124,15 +124,17 @@ TEST(WholeText, AStoreTheOlderVersionWroteReadsAsItsTextOnceConverted)
             EXPECT_EQ(ReadRegString(store, kMachine, "Software\\caf\xc3\xa9", "SOCI\xc3\x89T\xc3\x89", "missing"),
                       "M\xc3\xbcnchen \xe2\x82\xac");
             EXPECT_EQ(BinaryOf(store), "\xe9\xff");
-            if (!readOnly)
+            if (!readOnly) {
                 EXPECT_TRUE(WriteRegString(store, kMachine, "Software\\Caf\xc3\xa9", "new", "\xce\xa9"));
+            }
         }
         EXPECT_EQ(testing::ReadBytes(path) == before, readOnly) << "only a writable store is converted";
         SqliteRegistry again(At(path, readOnly));
         EXPECT_EQ(ReadRegString(again, kMachine, "SOFTWARE\\Caf\xc3\xa9", "Soci\xc3\xa9t\xc3\xa9", ""),
                   "M\xc3\xbcnchen \xe2\x82\xac");
-        if (!readOnly)
+        if (!readOnly) {
             EXPECT_EQ(ReadRegString(again, kMachine, "SOFTWARE\\CAF\xc3\x89", "NEW", ""), "\xce\xa9");
+        }
     }
 }
 
