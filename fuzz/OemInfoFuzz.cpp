@@ -1,11 +1,12 @@
 // The System Properties stand-in's oeminfo.ini reader: any bytes parse without harm, and what
 // the program's writers write (the input split into the eleven fields at 0x1F bytes) reads
-// back as the fields in the code page, from the ANSI file and from the same text in UTF-16.
+// back as the fields, whole, from the file as written (ANSI or UTF-16LE) and from the same text
+// in UTF-16.
 #include "FuzzCheck.h"
 
 #include "OemInfoFile.h"
 #include "oem/OemInfoLayout.h"
-#include "platform/AnsiText.h"
+#include "oem/TextRefusal.h"
 
 #include <QString>
 
@@ -18,9 +19,9 @@ namespace {
 
 using namespace pelmora;
 
-std::string InCodePage(std::string_view value)
+std::string Trimmed(std::string_view value)
 {
-    std::string text = FromAnsi(ToAnsi(value));
+    std::string text(value);
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.back()))
         text.pop_back();
@@ -28,9 +29,8 @@ std::string InCodePage(std::string_view value)
     return text;
 }
 
-std::string Utf16Marked(std::string_view ansiFile)
+std::string Utf16Marked(const std::string& utf8)
 {
-    const std::string utf8 = FromAnsi(ansiFile);
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     std::string bytes = "\xFF\xFE";
     for (const QChar unit : text) {
@@ -55,13 +55,13 @@ SupportInfo Fields(std::string_view text)
 
 void CheckFullLayout(const SupportInfo& info)
 {
-    const auto read = sysprops::ParseOemInfo(FullLayoutBytes(info));
+    const auto read = sysprops::ParseOemInfo(FullLayoutBytes(info, 1252));
     PELMORA_FUZZ_CHECK(read.has_value());
-    PELMORA_FUZZ_CHECK(read->manufacturer == InCodePage(info.Manufacturer));
-    PELMORA_FUZZ_CHECK(read->model == InCodePage(info.Model));
+    PELMORA_FUZZ_CHECK(read->manufacturer == Trimmed(info.Manufacturer));
+    PELMORA_FUZZ_CHECK(read->model == Trimmed(info.Model));
 
     // Each support line is its label, as written with no value, followed by the value.
-    const auto labels = sysprops::ParseOemInfo(FullLayoutBytes(SupportInfo{}));
+    const auto labels = sysprops::ParseOemInfo(FullLayoutBytes(SupportInfo{}, 1252));
     PELMORA_FUZZ_CHECK(read->supportLines.size() == 15 && labels->supportLines.size() == 15);
     const std::pair<int, const std::string*> valued[] = {
         {3, &info.WebAddress}, {4, &info.EMail},  {5, &info.PostalAddress}, {6, &info.Address2}, {7, &info.Telephone},
@@ -69,10 +69,10 @@ void CheckFullLayout(const SupportInfo& info)
     };
     std::vector<std::string> expected = labels->supportLines;
     for (const auto& [line, value] : valued)
-        expected[static_cast<std::size_t>(line - 1)] += FromAnsi(ToAnsi(*value));
+        expected[static_cast<std::size_t>(line - 1)] += *value;
     PELMORA_FUZZ_CHECK(read->supportLines == expected);
 
-    PELMORA_FUZZ_CHECK(sysprops::ParseOemInfo(Utf16Marked(FullLayoutBytes(info))) == read);
+    PELMORA_FUZZ_CHECK(sysprops::ParseOemInfo(Utf16Marked(FullLayoutText(info))) == read);
 }
 
 }  // namespace
@@ -83,13 +83,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sysprops::ParseOemInfo(text);
 
     const SupportInfo info = Fields(text);
-    if (FieldWithLineBreak(info))
-        return 0;  // the writers refuse it
+    if (FieldWithLineBreak(info) || RefuseBrokenText(info))
+        return 0;  // the commands refuse it
     CheckFullLayout(info);
-    const auto shortRead = sysprops::ParseOemInfo(ShortLayoutBytes(info.Manufacturer, info.Model));
+    const auto shortRead = sysprops::ParseOemInfo(ShortLayoutBytes(info.Manufacturer, info.Model, 1252));
     PELMORA_FUZZ_CHECK(shortRead.has_value());
-    PELMORA_FUZZ_CHECK(shortRead->manufacturer == InCodePage(info.Manufacturer));
-    PELMORA_FUZZ_CHECK(shortRead->model == InCodePage(info.Model));
+    PELMORA_FUZZ_CHECK(shortRead->manufacturer == Trimmed(info.Manufacturer));
+    PELMORA_FUZZ_CHECK(shortRead->model == Trimmed(info.Model));
     PELMORA_FUZZ_CHECK(shortRead->supportLines.empty());
     return 0;
 }

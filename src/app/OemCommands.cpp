@@ -8,9 +8,11 @@
 #include "oem/FailureReport.h"
 #include "oem/OemInfoLayout.h"
 #include "oem/OemInfoWriter.h"
+#include "oem/TextRefusal.h"
 #include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
+#include "registry/TargetCodePage.h"
 
 namespace pelmora {
 
@@ -45,6 +47,13 @@ void OemCommands::Apply()
                                      "Nothing was saved.");
         return;
     }
+    SupportInfo typed;
+    typed.Manufacturer = manufacturer;
+    typed.Model = model;
+    if (const auto refusal = RefuseBrokenText(typed)) {
+        ShowStop(m_Dialogs, *refusal);
+        return;
+    }
     const std::optional<OemFileLocations> locations = LocateOemFiles(m_View, m_Dialogs);
     if (!locations)
         return;
@@ -66,7 +75,8 @@ void OemCommands::Apply()
                    "The value Model was not stored");
     CheckAll(failures, MirrorOemValues(registry, places, mirrored));
     failures.Check(scope.CommitValues(), "The values were not stored");
-    failures.Check(WriteShortLayout(m_Services.files, locations->InfoPath, manufacturer, model),
+    failures.Check(WriteShortLayout(m_Services.files, locations->InfoPath, manufacturer, model,
+                                    TargetCodePage(locations->WindowsDir)),
                    locations->InfoPath + " was not written");
     if (!failures.Empty()) {
         ShowStop(m_Dialogs, failures.Text("The OEM information was not fully saved."));

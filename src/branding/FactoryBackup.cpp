@@ -3,7 +3,6 @@
 #include "branding/FactoryFiles.h"
 #include "branding/FactoryRecord.h"
 #include "branding/OemInformation.h"
-#include "platform/AnsiText.h"
 #include "platform/FolderEntries.h"
 
 #include <atomic>

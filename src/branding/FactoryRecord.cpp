@@ -1,12 +1,18 @@
 #include "branding/FactoryRecord.h"
 
+#include "platform/AnsiText.h"
+
 #include <sstream>
 
 namespace pelmora {
 
 namespace {
 
-constexpr std::string_view kHeading = "Pelmora factory branding 1";
+// Records of version 1 held names and text in the system's ANSI code page; version 2 holds UTF-8.
+constexpr std::string_view kHeading = "Pelmora factory branding 2";
+constexpr std::string_view kAnsiHeading = "Pelmora factory branding 1";
+
+bool IsText(std::uint32_t type) { return type == kRegSz || type == kRegExpandSz || type == 7; }
 
 std::string Hex(std::string_view bytes)
 {
@@ -57,7 +63,7 @@ bool Words(const std::string& line, std::vector<std::string>& words, std::size_t
     return words.size() == count;
 }
 
-bool ParseLine(const std::string& line, FactoryRecord& record, bool& sawKey)
+bool ParseLine(const std::string& line, FactoryRecord& record, bool& sawKey, bool ansi)
 {
     std::vector<std::string> words;
     if (line.rfind("file ", 0) == 0) {
@@ -82,7 +88,12 @@ bool ParseLine(const std::string& line, FactoryRecord& record, bool& sawKey)
         const unsigned long long type = std::stoull(words[1]);
         if (!name || !data || type > 0xFFFFFFFFull)
             return false;
-        record.values.push_back({*name, static_cast<std::uint32_t>(type), *data});
+        const auto valueType = static_cast<std::uint32_t>(type);
+        if (ansi)
+            record.values.push_back({DecodeCodePage(*name, SystemCodePage()), valueType,
+                                     IsText(valueType) ? DecodeCodePage(*data, SystemCodePage()) : *data});
+        else
+            record.values.push_back({*name, valueType, *data});
         return true;
     }
     return false;
@@ -105,6 +116,7 @@ std::optional<FactoryRecord> ParseFactoryRecord(std::string_view text, std::stri
 {
     FactoryRecord record;
     bool sawKey = false;
+    bool ansi = false;
     std::size_t number = 0;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -112,7 +124,9 @@ std::optional<FactoryRecord> ParseFactoryRecord(std::string_view text, std::stri
         const std::string line(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
         start = end == std::string_view::npos ? text.size() : end + 1;
         ++number;
-        const bool fits = number == 1 ? line == kHeading : ParseLine(line, record, sawKey);
+        if (number == 1)
+            ansi = line == kAnsiHeading;
+        const bool fits = number == 1 ? line == kHeading || ansi : ParseLine(line, record, sawKey, ansi);
         if (!fits) {
             error = "line " + std::to_string(number) + " is not part of a factory record";
             return std::nullopt;

@@ -12,7 +12,7 @@ namespace pelmora {
 
 // What an installation's branding was before the program first changed it. The record's text is
 // a format of our own, one fact a line:
-//   Pelmora factory branding 1
+//   Pelmora factory branding 2      (1: names and text in the ANSI code page)
 //   file <role> saved|absent        (each role once; a saved file lies beside the record)
 //   key present|absent              (the OEMInformation key)
 //   value <type> <name> <data>      (name and data as hex bytes, "-" when empty)

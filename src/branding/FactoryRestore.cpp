@@ -5,7 +5,6 @@
 #include "branding/FactoryFiles.h"
 #include "branding/FactoryRecord.h"
 #include "branding/OemInformation.h"
-#include "platform/AnsiText.h"
 #include "platform/FolderEntries.h"
 #include "registry/RegistryNames.h"
 
@@ -64,18 +63,18 @@ void RestoreFiles(FilePort& files, const BrandingPlaces& places, const Loaded& l
     }
 }
 
-bool Saved(const FactoryRecord& record, const std::string& ansiName)
+bool Saved(const FactoryRecord& record, const std::string& valueName)
 {
     for (const RegValueEntry& value : record.values) {
-        if (FoldRegistryName(value.name) == FoldRegistryName(ansiName))
+        if (FoldRegistryName(value.name) == FoldRegistryName(valueName))
             return true;
     }
     return false;
 }
 
-std::string ValueWhat(const std::string& ansiName, const char* outcome)
+std::string ValueWhat(const std::string& valueName, const char* outcome)
 {
-    return "The value " + FromAnsi(ansiName) + " under OEMInformation was not " + outcome;
+    return "The value " + valueName + " under OEMInformation was not " + outcome;
 }
 
 Status Outcome(RegistryApi& registry, long code)
@@ -121,7 +120,7 @@ void RestoreValues(RegistryApi& registry, const FactoryRecord& record, BrandingS
     // The values the program writes that were not there go again.
     OemValues removed;
     for (const OemValue value : kOemValues) {
-        if (!Saved(record, ToAnsi(OemValueName(value))))
+        if (!Saved(record, OemValueName(value)))
             removed.push_back({value, ""});
     }
     for (BrandingStep& step : WriteOemValues(registry, removed))

@@ -1,7 +1,6 @@
 #include "branding/OemInformation.h"
 
 #include "branding/Utf16.h"
-#include "platform/AnsiText.h"
 #include "registry/KeyCloser.h"
 #include "registry/RegString.h"
 
@@ -25,7 +24,7 @@ Status DeleteOemValue(RegistryApi& registry, OemValue value)
         return Status::Ok();
     if (opened != kRegSuccess)
         return Status::Failed(registry.DescribeError(opened));
-    const long code = registry.DeleteValue(key, ToAnsi(OemValueName(value)));
+    const long code = registry.DeleteValue(key, OemValueName(value));
     if (code != kRegSuccess && code != kRegFileNotFound)
         return Status::Failed(registry.DescribeError(code));
     return Status::Ok();

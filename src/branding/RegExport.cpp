@@ -2,7 +2,6 @@
 
 #include "branding/OemInformation.h"
 #include "branding/RegFileFormat.h"
-#include "platform/AnsiText.h"
 #include "registry/RegistryNames.h"
 #include "registry/RegistryPaths.h"
 
@@ -16,9 +15,9 @@ constexpr const char* kRootName = "HKEY_LOCAL_MACHINE";
 
 class OpenedKey {
 public:
-    OpenedKey(RegistryApi& registry, const std::string& ansiPath) : m_Registry(registry)
+    OpenedKey(RegistryApi& registry, const std::string& keyPath) : m_Registry(registry)
     {
-        m_Code = registry.OpenKey(RegRoot::LocalMachine, ansiPath, m_Key);
+        m_Code = registry.OpenKey(RegRoot::LocalMachine, keyPath, m_Key);
     }
     ~OpenedKey() { m_Registry.CloseKey(m_Key); }
     OpenedKey(const OpenedKey&) = delete;
@@ -50,7 +49,7 @@ public:
 
         m_Lines.push_back(RegKeyLine(kRootName, kOemInformationKey));
         for (const OemValue value : kOemValues) {
-            const std::string name = ToAnsi(OemValueName(value));
+            const std::string name = OemValueName(value);
             const RegValueEntry* found = nullptr;
             for (const RegValueEntry& entry : stored) {
                 if (FoldRegistryName(entry.name) == FoldRegistryName(name))
@@ -66,24 +65,24 @@ public:
     }
 
     // The key, its values, then each subkey the same way; nothing for a key that does not exist.
-    bool Tree(const std::string& ansiPath)
+    bool Tree(const std::string& keyPath)
     {
-        OpenedKey key(m_Registry, ansiPath);
+        OpenedKey key(m_Registry, keyPath);
         if (key.Code() == kRegFileNotFound)
             return true;
         if (key.Code() != kRegSuccess)
-            return Fail(key.Code(), ansiPath);
+            return Fail(key.Code(), keyPath);
         std::vector<RegValueEntry> values;
         std::vector<std::string> subKeys;
-        if (!List(m_Registry.EnumValues(key.Key(), values), ansiPath) ||
-            !List(m_Registry.EnumSubKeys(key.Key(), subKeys), ansiPath))
+        if (!List(m_Registry.EnumValues(key.Key(), values), keyPath) ||
+            !List(m_Registry.EnumSubKeys(key.Key(), subKeys), keyPath))
             return false;
-        m_Lines.push_back(RegKeyLine(kRootName, ansiPath));
+        m_Lines.push_back(RegKeyLine(kRootName, keyPath));
         for (const RegValueEntry& value : values)
             Append(RegValueLines(value));
         m_Lines.push_back("");
         for (const std::string& subKey : subKeys) {
-            if (!Tree(ansiPath + "\\" + subKey))
+            if (!Tree(keyPath + "\\" + subKey))
                 return false;
         }
         return true;
@@ -93,11 +92,11 @@ public:
     const std::string& Error() const { return m_Error; }
 
 private:
-    bool List(long code, const std::string& ansiPath) { return code == kRegSuccess || Fail(code, ansiPath); }
+    bool List(long code, const std::string& keyPath) { return code == kRegSuccess || Fail(code, keyPath); }
 
-    bool Fail(long code, const std::string& ansiPath)
+    bool Fail(long code, const std::string& keyPath)
     {
-        m_Error = "the key " + FromAnsi(ansiPath) + " could not be read: " + m_Registry.DescribeError(code);
+        m_Error = "the key " + keyPath + " could not be read: " + m_Registry.DescribeError(code);
         return false;
     }
 
@@ -113,7 +112,7 @@ private:
 std::optional<std::string> RegExportBytes(RegistryApi& registry, std::string& error)
 {
     Exporter exporter(registry);
-    if (!exporter.OemInformation() || !exporter.Tree(ToAnsi(kProgramKey))) {
+    if (!exporter.OemInformation() || !exporter.Tree(kProgramKey)) {
         error = exporter.Error();
         return std::nullopt;
     }

@@ -1,7 +1,6 @@
 #include "branding/RegFileFormat.h"
 
 #include "branding/Utf16.h"
-#include "platform/AnsiText.h"
 
 #include <cstdio>
 
@@ -24,9 +23,9 @@ std::string Quoted(std::string_view text)
     return out + '"';
 }
 
-std::string NamePart(const std::string& ansiName)
+std::string NamePart(const std::string& valueName)
 {
-    return ansiName.empty() ? "@" : Quoted(FromAnsi(ansiName));
+    return valueName.empty() ? "@" : Quoted(valueName);
 }
 
 bool IsStringType(std::uint32_t type) { return type == kRegSz || type == kRegExpandSz || type == kRegMultiSz; }
@@ -71,9 +70,9 @@ std::vector<std::string> HexLines(std::string head, std::string_view bytes)
 
 }  // namespace
 
-std::string RegKeyLine(std::string_view rootName, const std::string& ansiPath)
+std::string RegKeyLine(std::string_view rootName, const std::string& keyPath)
 {
-    return "[" + std::string(rootName) + "\\" + FromAnsi(ansiPath) + "]";
+    return "[" + std::string(rootName) + "\\" + keyPath + "]";
 }
 
 std::vector<std::string> RegValueLines(const RegValueEntry& entry)
@@ -83,7 +82,7 @@ std::vector<std::string> RegValueLines(const RegValueEntry& entry)
         std::string_view data = entry.data;
         if (!data.empty() && data.back() == '\0')
             data.remove_suffix(1);
-        return {head + Quoted(FromAnsi(data))};
+        return {head + Quoted(data)};
     }
     if (entry.type == kRegDword && entry.data.size() == 4) {
         std::uint32_t value = 0;
@@ -93,11 +92,11 @@ std::vector<std::string> RegValueLines(const RegValueEntry& entry)
         std::snprintf(text, sizeof text, "dword:%08x", static_cast<unsigned>(value));
         return {head + text};
     }
-    const std::string bytes = IsStringType(entry.type) ? Utf16LeBytes(Utf16FromUtf8(FromAnsi(entry.data))) : entry.data;
+    const std::string bytes = IsStringType(entry.type) ? Utf16LeBytes(Utf16FromUtf8(entry.data)) : entry.data;
     return HexLines(head + HexTypeTag(entry.type), bytes);
 }
 
-std::string RegDeletedValueLine(const std::string& ansiName) { return NamePart(ansiName) + "=-"; }
+std::string RegDeletedValueLine(const std::string& valueName) { return NamePart(valueName) + "=-"; }
 
 std::string RegFileBytes(const std::vector<std::string>& lines)
 {

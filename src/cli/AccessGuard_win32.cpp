@@ -1,7 +1,6 @@
 #include "AccessGuard_win32.h"
 
 #include "RegArgs.h"
-#include "platform/AnsiText.h"
 #include "platform/WindowsApi.h"
 
 namespace pelmora::cli {
@@ -63,7 +62,7 @@ long AccessGuardedRegistry::DeleteTree(RegRoot root, const std::string& path)
 long AccessGuardedRegistry::Checked(long result, const KeyName& key)
 {
     if (result == kRegAccessDenied)
-        throw AccessDenied(RegKeyName{key.root, FromAnsi(key.path)}.Display());
+        throw AccessDenied(RegKeyName{key.root, key.path}.Display());
     return result;
 }
 

@@ -3,7 +3,6 @@
 #include "CliArgs.h"
 #include "Commands.h"
 #include "RegFormat.h"
-#include "platform/AnsiText.h"
 
 #include <algorithm>
 
@@ -57,12 +56,12 @@ private:
         return 0;
     }
 
-    std::string Path() const { return ToAnsi(m_Request.key.path); }
-    std::string Name() const { return ToAnsi(*m_Request.valueName); }
+    std::string Path() const { return m_Request.key.path; }
+    std::string Name() const { return *m_Request.valueName; }
 
-    void PrintValue(const std::string& ansiName, std::uint32_t type, const std::string& bytes)
+    void PrintValue(const std::string& valueName, std::uint32_t type, const std::string& bytes)
     {
-        const std::string name = ansiName.empty() ? "(Default)" : FromAnsi(ansiName);
+        const std::string name = valueName.empty() ? "(Default)" : valueName;
         m_Out << "    " << name << "    " << RegTypeName(type) << "    " << FormatRegData(type, bytes)
               << '\n';
     }
@@ -103,7 +102,7 @@ int RegRun::QueryKey(RegKey key)
         PrintValue(value.name, value.type, value.data);
     m_Out << '\n';
     for (const std::string& subKey : subKeys)
-        m_Out << display << '\\' << FromAnsi(subKey) << '\n';
+        m_Out << display << '\\' << subKey << '\n';
     return 0;
 }
 

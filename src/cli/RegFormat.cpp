@@ -1,7 +1,6 @@
 #include "RegFormat.h"
 
 #include "CliArgs.h"
-#include "platform/AnsiText.h"
 #include "registry/RegistryApi.h"
 
 #include <algorithm>
@@ -56,7 +55,7 @@ std::string MultiString(const std::string& bytes)
         const std::size_t end = std::min(bytes.find('\0', start), bytes.size());
         if (!text.empty())
             text += "\\0";
-        text += FromAnsi(bytes.substr(start, end - start));
+        text += bytes.substr(start, end - start);
         start = end + 1;
     }
     return text;
@@ -115,7 +114,7 @@ std::string EncodeRegData(std::uint32_t type, const std::string& data)
             bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
         return bytes;
     }
-    return ToAnsi(data) + '\0';
+    return data + '\0';
 }
 
 std::string FormatRegData(std::uint32_t type, const std::string& bytes)
@@ -123,7 +122,7 @@ std::string FormatRegData(std::uint32_t type, const std::string& bytes)
     switch (type) {
     case kRegSz:
     case kRegExpandSz:
-        return FromAnsi(UpTo(bytes, '\0'));
+        return UpTo(bytes, '\0');
     case kRegMultiSz:
         return MultiString(bytes);
     case kRegDword:

@@ -14,7 +14,7 @@ std::uint32_t ParseRegType(const std::string& name);
 // /d of a REG_DWORD: decimal or 0x hexadecimal, 0 to 0xFFFFFFFF; empty is 0.
 std::uint32_t ParseDword(const std::string& text);
 
-// The bytes stored for /d: strings in the ANSI code page with their terminating NUL, as the
+// The bytes stored for /d: strings (UTF-8 here) with their terminating NUL, as the
 // platform's own tools write them; a REG_DWORD as four little-endian bytes.
 std::string EncodeRegData(std::uint32_t type, const std::string& data);
 

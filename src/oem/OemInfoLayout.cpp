@@ -1,6 +1,6 @@
 #include "oem/OemInfoLayout.h"
 
-#include "platform/AnsiText.h"
+#include "oem/OemInfoEncoding.h"
 
 #include <initializer_list>
 #include <utility>
@@ -24,12 +24,12 @@ std::string Lines(std::string_view manufacturer, std::string_view model, std::in
                        std::string(model) + "\r\n";
     for (const std::string& line : rest)
         text += line + "\r\n";
-    return ToAnsi(text);
+    return text;
 }
 
 }  // namespace
 
-std::string FullLayoutBytes(const SupportInfo& info)
+std::string FullLayoutText(const SupportInfo& info)
 {
     const std::string banner = Blanks(26) + std::string(18, '-') + " WEL COME" + Blanks(3) + std::string(18, '-');
     return Lines(info.Manufacturer, info.Model, {
@@ -54,14 +54,31 @@ std::string FullLayoutBytes(const SupportInfo& info)
     });
 }
 
-std::string ShortLayoutBytes(std::string_view manufacturer, std::string_view model)
+std::string ShortLayoutText(std::string_view manufacturer, std::string_view model)
 {
     return Lines(manufacturer, model, {""});
+}
+
+std::string FullLayoutBytes(const SupportInfo& info, unsigned codePage)
+{
+    return OemInfoFileBytes(FullLayoutText(info), codePage);
+}
+
+std::string ShortLayoutBytes(std::string_view manufacturer, std::string_view model, unsigned codePage)
+{
+    return OemInfoFileBytes(ShortLayoutText(manufacturer, model), codePage);
 }
 
 bool HasLineBreak(std::string_view value) { return value.find_first_of("\r\n") != std::string_view::npos; }
 
 std::optional<std::string> FieldWithLineBreak(const SupportInfo& info)
+{
+    if (auto field = FirstFieldWhere(info, HasLineBreak))
+        return field->name;
+    return std::nullopt;
+}
+
+std::optional<NamedField> FirstFieldWhere(const SupportInfo& info, bool (*test)(std::string_view value))
 {
     const std::pair<const char*, const std::string*> fields[] = {
         {"Manufacturer", &info.Manufacturer}, {"Model", &info.Model},
@@ -72,8 +89,8 @@ std::optional<std::string> FieldWithLineBreak(const SupportInfo& info)
         {"Date", &info.Date},
     };
     for (const auto& [name, value] : fields) {
-        if (HasLineBreak(*value))
-            return name;
+        if (test(*value))
+            return NamedField{name, *value};
     }
     return std::nullopt;
 }

@@ -13,19 +13,19 @@ Status RefuseLineBreak(const std::string& field)
 
 }  // namespace
 
-Status WriteFullLayout(FilePort& files, const std::string& path, const SupportInfo& info)
+Status WriteFullLayout(FilePort& files, const std::string& path, const SupportInfo& info, unsigned codePage)
 {
     if (const auto field = FieldWithLineBreak(info))
         return RefuseLineBreak(*field);
-    return files.WriteFile(path, FullLayoutBytes(info));
+    return files.WriteFile(path, FullLayoutBytes(info, codePage));
 }
 
 Status WriteShortLayout(FilePort& files, const std::string& path, const std::string& manufacturer,
-                        const std::string& model)
+                        const std::string& model, unsigned codePage)
 {
     if (const auto field = FieldWithLineBreak(manufacturer, model))
         return RefuseLineBreak(*field);
-    return files.WriteFile(path, ShortLayoutBytes(manufacturer, model));
+    return files.WriteFile(path, ShortLayoutBytes(manufacturer, model, codePage));
 }
 
 }  // namespace pelmora

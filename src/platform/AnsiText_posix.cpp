@@ -2,9 +2,13 @@
 // valid UTF-8 sequence, becomes '?'.
 #include "platform/AnsiText.h"
 
+#include "platform/UnicodeText.h"
+
 #include <iconv.h>
 
 #include <cerrno>
+#include <map>
+#include <memory>
 #include <stdexcept>
 
 namespace pelmora {
@@ -79,7 +83,76 @@ std::string ControlCharacter(std::string_view byte)
     return "?";
 }
 
+bool IsUndefined1252(std::string_view sequence)
+{
+    return sequence.size() == 2 && static_cast<unsigned char>(sequence[0]) == 0xC2 &&
+           ControlCharacter(sequence.substr(1)) != "?";
+}
+
+std::string IconvName(unsigned codePage)
+{
+    return codePage == kWesternCodePage ? "WINDOWS-1252" : "CP" + std::to_string(codePage);
+}
+
+// One converter per code page and direction, for this thread.
+Converter& ConverterFor(unsigned codePage, bool toCodePage)
+{
+    thread_local std::map<std::pair<unsigned, bool>, std::unique_ptr<Converter>> converters;
+    std::unique_ptr<Converter>& converter = converters[{codePage, toCodePage}];
+    if (!converter) {
+        const std::string name = IconvName(codePage);
+        converter = toCodePage ? std::make_unique<Converter>(name.c_str(), "UTF-8")
+                               : std::make_unique<Converter>("UTF-8", name.c_str());
+    }
+    return *converter;
+}
+
 }  // namespace
+
+unsigned SystemCodePage() { return kWesternCodePage; }
+
+bool IsUsableCodePage(unsigned codePage)
+{
+    if (codePage == kUtf8CodePage)
+        return true;
+    const iconv_t handle = iconv_open("UTF-8", IconvName(codePage).c_str());
+    if (handle == reinterpret_cast<iconv_t>(-1))
+        return false;
+    iconv_close(handle);
+    return true;
+}
+
+std::optional<std::string> EncodeCodePage(std::string_view utf8, unsigned codePage)
+{
+    if (FirstInvalidUtf8(utf8) != std::string_view::npos)
+        return std::nullopt;
+    if (codePage == kUtf8CodePage)
+        return std::string(utf8);
+    bool whole = true;
+    std::string bytes = ConverterFor(codePage, true).Run(
+        utf8, 1, Utf8SequenceLength, [&](std::string_view sequence) -> std::string {
+            if (codePage == kWesternCodePage && IsUndefined1252(sequence))
+                return std::string(1, sequence[1]);
+            whole = false;
+            return {};
+        });
+    if (!whole)
+        return std::nullopt;
+    return bytes;
+}
+
+std::string DecodeCodePage(std::string_view bytes, unsigned codePage)
+{
+    if (codePage == kUtf8CodePage)
+        return Utf8FromUtf16Le(Utf16LeFromUtf8(bytes));  // invalid bytes become U+FFFD
+    return ConverterFor(codePage, false).Run(
+        bytes, 3, [](std::string_view) -> std::size_t { return 1; },
+        [&](std::string_view byte) -> std::string {
+            if (codePage == kWesternCodePage && ControlCharacter(byte) != "?")
+                return ControlCharacter(byte);
+            return "\xEF\xBF\xBD";
+        });
+}
 
 std::string ToAnsi(std::string_view utf8)
 {

@@ -2,6 +2,7 @@
 // look-alikes); invalid UTF-8 becomes U+FFFD first and so '?' too.
 #include "platform/AnsiText.h"
 
+#include "platform/UnicodeText.h"
 #include "platform/WindowsApi.h"
 
 namespace pelmora {
@@ -49,6 +50,36 @@ std::wstring JoinSurrogatePairs(std::wstring wide)
 }
 
 }  // namespace
+
+unsigned SystemCodePage() { return GetACP(); }
+
+bool IsUsableCodePage(unsigned codePage) { return IsValidCodePage(codePage) != FALSE; }
+
+std::optional<std::string> EncodeCodePage(std::string_view utf8, unsigned codePage)
+{
+    if (FirstInvalidUtf8(utf8) != std::string_view::npos)
+        return std::nullopt;
+    if (codePage == CP_UTF8 || utf8.empty())
+        return std::string(utf8);
+    const std::wstring wide = Widen(CP_UTF8, utf8);
+    const int size = static_cast<int>(wide.size());
+    BOOL lossy = FALSE;
+    const int length =
+        WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &lossy);
+    if (length <= 0 || lossy)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, bytes.data(), length, nullptr, nullptr);
+    // A code page without a default character may still have mapped one to another: check the round trip.
+    if (Narrow(CP_UTF8, Widen(codePage, bytes)) != utf8)
+        return std::nullopt;
+    return bytes;
+}
+
+std::string DecodeCodePage(std::string_view bytes, unsigned codePage)
+{
+    return Narrow(CP_UTF8, Widen(codePage, bytes));
+}
 
 std::string ToAnsi(std::string_view utf8)
 {

@@ -1,6 +1,6 @@
 #include "platform/LocalFiles.h"
 
-#include "platform/AnsiText.h"
+#include "platform/Utf16_win32.h"
 #include "platform/WindowsApi.h"
 
 #include <algorithm>
@@ -49,7 +49,8 @@ DWORD FillAndReplace(HANDLE& file, const std::string& temporary, const std::stri
     file = INVALID_HANDLE_VALUE;
     if (!closed)
         return GetLastError();
-    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!MoveFileExW(ToUtf16(temporary).c_str(), ToUtf16(path).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return GetLastError();
     return ERROR_SUCCESS;
 }
@@ -85,23 +86,23 @@ DWORD ReadDiskFile(HANDLE file, std::size_t maxBytes, std::string& bytes)
 
 Status LocalFiles::WriteFile(const std::string& path, std::string_view bytes)
 {
-    const std::string ansiPath = ToAnsi(path);
     std::string temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; file == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
-        temporary = TemporaryName(ansiPath);
-        file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        temporary = TemporaryName(path);
+        file = CreateFileW(ToUtf16(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
         if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
             return SystemFailure(GetLastError());
     }
     if (file == INVALID_HANDLE_VALUE)
         return SystemFailure(ERROR_FILE_EXISTS);
 
-    const DWORD error = FillAndReplace(file, temporary, ansiPath, bytes);
+    const DWORD error = FillAndReplace(file, temporary, path, bytes);
     if (error != ERROR_SUCCESS) {
         if (file != INVALID_HANDLE_VALUE)
             CloseHandle(file);
-        DeleteFileA(temporary.c_str());
+        DeleteFileW(ToUtf16(temporary).c_str());
         return SystemFailure(error);
     }
     return Status::Ok();
@@ -109,7 +110,7 @@ Status LocalFiles::WriteFile(const std::string& path, std::string_view bytes)
 
 Status LocalFiles::DeleteFile(const std::string& path)
 {
-    if (DeleteFileA(ToAnsi(path).c_str()))
+    if (DeleteFileW(ToUtf16(path).c_str()))
         return Status::Ok();
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
@@ -119,18 +120,18 @@ Status LocalFiles::DeleteFile(const std::string& path)
 
 bool LocalFiles::Exists(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(ToAnsi(path).c_str());
+    const DWORD attributes = GetFileAttributesW(ToUtf16(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 Status LocalFiles::ReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes)
 {
     bytes.clear();
-    const std::string ansiPath = ToAnsi(path);
-    const DWORD attributes = GetFileAttributesA(ansiPath.c_str());
+    const std::wstring widePath = ToUtf16(path);
+    const DWORD attributes = GetFileAttributesW(widePath.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return Status::Failed("it is not a regular file");
-    HANDLE file = CreateFileA(ansiPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE file = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return SystemFailure(GetLastError());

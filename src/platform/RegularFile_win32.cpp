@@ -1,6 +1,6 @@
 #include "platform/RegularFile.h"
 
-#include "platform/AnsiText.h"
+#include "platform/Utf16_win32.h"
 #include "platform/WindowsApi.h"
 
 #include <algorithm>
@@ -11,7 +11,8 @@ RegularFileRead ReadRegularFile(const std::string& path, std::size_t limit)
 {
     RegularFileRead read;
     // A folder does not open without backup semantics; a pipe or device opens but is no disk file.
-    HANDLE file = CreateFileA(ToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const std::wstring widePath = ToUtf16(path);
+    HANDLE file = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         read.status = Status::Failed(SystemErrorText(GetLastError()));

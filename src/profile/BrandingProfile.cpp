@@ -1,7 +1,6 @@
 #include "profile/BrandingProfile.h"
 
 #include "oem/OemInfoLayout.h"
-#include "platform/AnsiText.h"
 #include "profile/ProfileFields.h"
 
 namespace pelmora {
@@ -15,11 +14,16 @@ bool WantsSupportSection(const SupportInfo& info)
     return false;
 }
 
-std::string InfoFileBytes(const SupportInfo& info, bool supportSection)
+std::string InfoFileText(const SupportInfo& info, bool supportSection)
 {
-    return supportSection ? FullLayoutBytes(info) : ShortLayoutBytes(info.Manufacturer, info.Model);
+    return supportSection ? FullLayoutText(info) : ShortLayoutText(info.Manufacturer, info.Model);
 }
 
-std::string AsStored(const std::string& text) { return FromAnsi(ToAnsi(text)); }
+std::string InfoFileBytes(const SupportInfo& info, bool supportSection, unsigned codePage)
+{
+    return supportSection ? FullLayoutBytes(info, codePage) : ShortLayoutBytes(info.Manufacturer, info.Model, codePage);
+}
+
+std::string AsStored(const std::string& text) { return text; }
 
 }  // namespace pelmora

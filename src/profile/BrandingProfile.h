@@ -20,10 +20,12 @@ struct BrandingProfile {
 // Information writes it; any support text and the editor's full layout is written.
 bool WantsSupportSection(const SupportInfo& info);
 
-// oeminfo.ini in the layout given, as the commands write it.
-std::string InfoFileBytes(const SupportInfo& info, bool supportSection);
+// oeminfo.ini in the layout given: its text, and its bytes as the commands write it for a system
+// of the ANSI code page `codePage`.
+std::string InfoFileText(const SupportInfo& info, bool supportSection);
+std::string InfoFileBytes(const SupportInfo& info, bool supportSection, unsigned codePage);
 
-// The text as the store hands it back after a command wrote it: through the ANSI code page.
+// The text as the store hands it back after a command wrote it: whole, as every store keeps it.
 std::string AsStored(const std::string& text);
 
 }  // namespace pelmora

@@ -2,6 +2,7 @@
 
 #include "branding/LogoMirror.h"
 #include "profile/ProfileFields.h"
+#include "registry/TargetCodePage.h"
 
 namespace pelmora {
 
@@ -10,12 +11,12 @@ namespace {
 // Which line shows which field: the lines that change when only that field changes.
 std::vector<std::string> LineKeys(const SupportInfo& info, bool supportSection)
 {
-    const std::vector<std::string> lines = CrLfLines(InfoFileBytes(info, supportSection));
+    const std::vector<std::string> lines = CrLfLines(InfoFileText(info, supportSection));
     std::vector<std::string> keys(lines.size());
     for (const ProfileField& field : kProfileFields) {
         SupportInfo changed = info;
         changed.*field.member += "\x01";
-        const std::vector<std::string> changedLines = CrLfLines(InfoFileBytes(changed, supportSection));
+        const std::vector<std::string> changedLines = CrLfLines(InfoFileText(changed, supportSection));
         for (std::size_t i = 0; i < lines.size() && i < changedLines.size(); ++i) {
             if (lines[i] != changedLines[i])
                 keys[i] = field.profileKey;
@@ -34,7 +35,8 @@ std::optional<ExpectedBranding> ExpectBranding(const BrandingProfile& profile, c
     for (const ProfileField& field : kProfileFields)
         expected.stored.*field.member = AsStored(profile.info.*field.member);
     const bool supportSection = WantsSupportSection(profile.info);
-    expected.infoFile = InfoFileBytes(profile.info, supportSection);
+    expected.codePage = TargetCodePage(places.windowsDir);
+    expected.infoFile = InfoFileBytes(profile.info, supportSection, expected.codePage);
     expected.infoLineKeys = LineKeys(profile.info, supportSection);
     if (logo == nullptr)
         return expected;

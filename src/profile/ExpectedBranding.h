@@ -14,7 +14,8 @@ namespace pelmora {
 // exactly as they would write them.
 struct ExpectedBranding {
     SupportInfo stored;  // each field as the store hands it back
-    std::string infoFile;
+    std::string infoFile;  // the bytes
+    unsigned codePage = 0;  // the target's ANSI code page, which infoFile and the machine's file are read in
     // For each CR LF line of infoFile, the key of the field it shows; empty for the fixed lines.
     std::vector<std::string> infoLineKeys;
     std::optional<std::string> legacyLogo;  // System/oemlogo.bmp; none: no file
@@ -28,7 +29,7 @@ std::optional<ExpectedBranding> ExpectBranding(const BrandingProfile& profile, c
                                                PicturePort& pictures, const BrandingPlaces& places,
                                                std::string& error);
 
-// The CR LF lines of a file's bytes; a last line without its CR LF is a line too.
+// The CR LF lines of a file's text; a last line without its CR LF is a line too.
 std::vector<std::string> CrLfLines(const std::string& bytes);
 
 }  // namespace pelmora

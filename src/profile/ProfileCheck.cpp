@@ -1,6 +1,6 @@
 #include "profile/ProfileCheck.h"
 
-#include "platform/AnsiText.h"
+#include "oem/OemInfoEncoding.h"
 #include "profile/ProfileFields.h"
 
 #include <algorithm>
@@ -82,8 +82,11 @@ void CompareInfoFile(const ExpectedBranding& expected, const MachineBranding& ma
     if (!CompareFileState(kInfoFileKey, DifferencePlace::InfoFile, path, expected.infoFile, file, out) ||
         *file.bytes == expected.infoFile)
         return;
-    const std::vector<std::string> want = CrLfLines(expected.infoFile);
-    const std::vector<std::string> have = CrLfLines(*file.bytes);
+    // Compared as text, whole; the bytes decide only whether the file is in the encoding it should be.
+    const std::string wantText = OemInfoFileText(expected.infoFile, expected.codePage);
+    const std::string haveText = OemInfoFileText(*file.bytes, expected.codePage);
+    const std::vector<std::string> want = CrLfLines(wantText);
+    const std::vector<std::string> have = CrLfLines(haveText);
     if (want.size() != have.size()) {
         out.Add(kInfoFileKey, DifferencePlace::InfoFile,
                 path + " has " + std::to_string(have.size()) + " lines, the profile gives " +
@@ -98,10 +101,17 @@ void CompareInfoFile(const ExpectedBranding& expected, const MachineBranding& ma
         lineDiffers = true;
         const std::string& key = expected.infoLineKeys[i];
         out.Add(key.empty() ? kInfoFileKey : key, DifferencePlace::InfoFile,
-                path + " line " + std::to_string(i + 1) + " is " + Quoted(FromAnsi(have[i])) +
-                    ", the profile gives " + Quoted(FromAnsi(want[i])));
+                path + " line " + std::to_string(i + 1) + " is " + Quoted(have[i]) +
+                    ", the profile gives " + Quoted(want[i]));
     }
-    if (!lineDiffers)
+    if (lineDiffers)
+        return;
+    if (haveText == wantText)
+        out.Add(kInfoFileKey, DifferencePlace::InfoFile,
+                path + " holds the text in another encoding than " +
+                    (expected.infoFile.starts_with("\xFF\xFE") ? std::string("UTF-16LE")
+                                                               : "code page " + std::to_string(expected.codePage)));
+    else
         out.Add(kInfoFileKey, DifferencePlace::InfoFile, path + " does not end its lines with CR LF as the profile gives");
 }
 

@@ -62,22 +62,21 @@ hive_set_value Pair(const StoredValue& value)
 
 }  // namespace
 
-bool SameName(const std::string& utf8, const std::string& ansiName)
+bool SameName(const std::string& utf8, const std::string& name)
 {
-    const auto ansi = AnsiName(utf8);
-    return ansi && FoldRegistryName(*ansi) == FoldRegistryName(ansiName);
+    return FoldRegistryName(utf8) == FoldRegistryName(name);
 }
 
-hive_node_h FindChild(hive_h* hive, hive_node_h node, const std::string& ansiName)
+hive_node_h FindChild(hive_h* hive, hive_node_h node, const std::string& name)
 {
     // ASCII letters fold to ASCII letters only, so hivex's own search finds those names.
-    if (IsAscii(ansiName)) {
-        const hive_node_h child = hivex_node_get_child(hive, node, ansiName.c_str());
-        return child && SameName(NodeName(hive, child), ansiName) ? child : 0;
+    if (IsAscii(name)) {
+        const hive_node_h child = hivex_node_get_child(hive, node, name.c_str());
+        return child && SameName(NodeName(hive, child), name) ? child : 0;
     }
     const Owned<hive_node_h> children(hivex_node_children(hive, node));
     for (const hive_node_h* child = children.get(); child && *child; ++child)
-        if (SameName(NodeName(hive, *child), ansiName))
+        if (SameName(NodeName(hive, *child), name))
             return *child;
     return 0;
 }
@@ -108,17 +107,17 @@ bool ReadValues(hive_h* hive, hive_node_h node, std::vector<StoredValue>& values
     return true;
 }
 
-bool FindValue(hive_h* hive, hive_node_h node, const std::string& ansiName, StoredValue& value)
+bool FindValue(hive_h* hive, hive_node_h node, const std::string& name, StoredValue& value)
 {
-    if (IsAscii(ansiName)) {
-        const hive_value_h handle = hivex_node_get_value(hive, node, ansiName.c_str());
-        return handle && ReadValue(hive, handle, value) && SameName(value.name, ansiName);
+    if (IsAscii(name)) {
+        const hive_value_h handle = hivex_node_get_value(hive, node, name.c_str());
+        return handle && ReadValue(hive, handle, value) && SameName(value.name, name);
     }
     std::vector<StoredValue> values;
     if (!ReadValues(hive, node, values))
         return false;
     for (StoredValue& candidate : values) {
-        if (SameName(candidate.name, ansiName)) {
+        if (SameName(candidate.name, name)) {
             value = std::move(candidate);
             return true;
         }

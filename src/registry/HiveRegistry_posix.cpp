@@ -17,10 +17,10 @@ namespace {
 
 using hivenodes::StoredValue;
 
-// The bytes RegQueryValueExA and RegEnumValueA hand out for a stored value.
-std::string AnsiData(const StoredValue& value)
+// The bytes RegQueryValueEx and RegEnumValue hand out for a stored value.
+std::string CallData(const StoredValue& value)
 {
-    return IsConvertedStringType(value.type) ? Utf16ToAnsi(value.data) : value.data;
+    return IsConvertedStringType(value.type) ? CallText(value.data) : value.data;
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ long HiveRegistry::QueryValue(RegKey key, const std::string& name, std::uint32_t
     if (!hivenodes::FindValue(m_Hive, node, name, value))
         return kRegFileNotFound;
 
-    const std::string bytes = AnsiData(value);
+    const std::string bytes = CallData(value);
     const auto needed = static_cast<std::uint32_t>(bytes.size());
     if (type)
         *type = value.type;
@@ -120,7 +120,7 @@ long HiveRegistry::CreateKey(RegRoot, const std::string& path, RegKey& key)
                 if (!child) {
                     m_Pending = true;
                     errno = 0;
-                    child = hivex_node_add_child(changed, node, HiveName(part).c_str());
+                    child = hivex_node_add_child(changed, node, part.c_str());
                     if (!child)
                         return FailChange(errno);
                 }
@@ -143,8 +143,8 @@ long HiveRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t t
         return kRegInvalidHandle;
     if (!data && size > 0)
         return kInvalidParameter;
-    const std::string_view bytes(data ? data : "", AnsiCallSize(type, data, size));
-    StoredValue value{HiveName(name), type, IsConvertedStringType(type) ? AnsiToUtf16(bytes) : std::string(bytes)};
+    const std::string_view bytes(data ? data : "", TextCallSize(type, data, size));
+    StoredValue value{name, type, IsConvertedStringType(type) ? StoredText(bytes) : std::string(bytes)};
     const std::vector<std::string> parts = opened->parts;
     return Change([&](hive_h* hive) -> long {
         const hive_node_h node = hivenodes::FindKey(hive, parts);
@@ -178,7 +178,7 @@ long HiveRegistry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
     if (!hivenodes::ReadValues(m_Hive, node, stored))
         return Read(Fail(kCorrupt, "the registry hive " + m_Options.path + " is damaged: a value cannot be read"));
     for (const StoredValue& value : stored)
-        values.push_back({ListedName(value.name), value.type, AnsiData(value)});
+        values.push_back({value.name, value.type, CallData(value)});
     return kRegSuccess;
 }
 
@@ -195,7 +195,7 @@ long HiveRegistry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
     for (const hive_node_h* child = children.get(); *child; ++child) {
         const std::unique_ptr<char, decltype(&std::free)> name(hivex_node_name(m_Hive, *child), &std::free);
         if (name)
-            names.push_back(ListedName(std::string_view(name.get(), hivex_node_name_len(m_Hive, *child))));
+            names.emplace_back(name.get(), hivex_node_name_len(m_Hive, *child));
     }
     return kRegSuccess;
 }

@@ -13,6 +13,9 @@ namespace pelmora {
 // they were created). None when there is no such file.
 std::optional<std::string> FindSoftwareHive(const std::string& windowsDir);
 
+// Any hive file of that folder (System32/config/<name>), found the same way.
+std::optional<std::string> FindImageHive(const std::string& windowsDir, const std::string& name);
+
 // The registry for the Windows folder the program works on: when it holds a SOFTWARE hive,
 // HKLM "SOFTWARE" is that hive and everything else stays in `local`; otherwise `local` itself.
 std::unique_ptr<RegistryApi> MakeImageRegistry(const std::string& windowsDir, std::unique_ptr<RegistryApi> local);

@@ -46,16 +46,21 @@ std::optional<fs::path> FindEntry(const fs::path& folder, const std::string& nam
 
 }  // namespace
 
-std::optional<std::string> FindSoftwareHive(const std::string& windowsDir)
+std::optional<std::string> FindImageHive(const std::string& windowsDir, const std::string& name)
 {
     if (windowsDir.empty())
         return std::nullopt;
     auto system32 = FindEntry(windowsDir, "System32", true);
     auto config = system32 ? FindEntry(*system32, "config", true) : std::nullopt;
-    auto software = config ? FindEntry(*config, "SOFTWARE", false) : std::nullopt;
-    if (!software)
+    auto hive = config ? FindEntry(*config, name, false) : std::nullopt;
+    if (!hive)
         return std::nullopt;
-    return software->string();
+    return hive->string();
+}
+
+std::optional<std::string> FindSoftwareHive(const std::string& windowsDir)
+{
+    return FindImageHive(windowsDir, "SOFTWARE");
 }
 
 std::unique_ptr<RegistryApi> MakeImageRegistry(const std::string& windowsDir, std::unique_ptr<RegistryApi> local)

@@ -1,6 +1,5 @@
 #include "registry/RegString.h"
 
-#include "platform/AnsiText.h"
 #include "registry/KeyCloser.h"
 
 #include <cstring>
@@ -12,10 +11,10 @@ std::string ReadRegString(RegistryApi& api, RegRoot root, const std::string& key
 {
     RegKey key = 0;
     KeyCloser closer(api, key);
-    if (api.OpenKey(root, ToAnsi(keyPath), key) != kRegSuccess)
+    if (api.OpenKey(root, keyPath, key) != kRegSuccess)
         return defaultText;
 
-    const std::string name = ToAnsi(valueName);
+    const std::string& name = valueName;
     std::uint32_t type = kRegNone;
     std::uint32_t size = 0;
     if (api.QueryValue(key, name, &type, nullptr, &size) != kRegSuccess || type != kRegSz)
@@ -31,7 +30,7 @@ std::string ReadRegString(RegistryApi& api, RegRoot root, const std::string& key
     const std::size_t nul = buffer.find('\0');
     if (nul != std::string::npos)
         buffer.resize(nul);
-    return FromAnsi(buffer);
+    return buffer;
 }
 
 Status WriteRegString(RegistryApi& api, RegRoot root, const std::string& keyPath,
@@ -39,12 +38,12 @@ Status WriteRegString(RegistryApi& api, RegRoot root, const std::string& keyPath
 {
     RegKey key = 0;
     KeyCloser closer(api, key);
-    if (const long code = api.CreateKey(root, ToAnsi(keyPath), key); code != kRegSuccess)
+    if (const long code = api.CreateKey(root, keyPath, key); code != kRegSuccess)
         return Status::Failed(api.DescribeError(code));
 
-    const std::string data = ToAnsi(text);
+    const std::string& data = text;
     // The size excludes a terminating NUL: the reader takes the whole buffer when it finds none.
-    const long code = api.SetValue(key, ToAnsi(valueName), kRegSz, data.data(),
+    const long code = api.SetValue(key, valueName, kRegSz, data.data(),
                                    static_cast<std::uint32_t>(data.size()));
     if (code != kRegSuccess)
         return Status::Failed(api.DescribeError(code));

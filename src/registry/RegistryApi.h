@@ -56,29 +56,31 @@ struct RegReadFailures {
 using RegKey = std::uintptr_t;  // an open key; 0 is no key
 
 struct RegValueEntry {
-    std::string name;  // ANSI bytes
+    std::string name;  // UTF-8
     std::uint32_t type = kRegNone;
     std::string data;  // raw bytes, as stored
 };
 
-// The registry's ANSI entry points. Key paths, value names and string data are ANSI bytes.
-// One backend forwards to advapi32, the other keeps the values in an SQLite file.
+// The registry's entry points as a system whose code page is UTF-8 has them: key paths, value
+// names and the data of text values (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) are UTF-8, sizes count
+// those bytes, so no character is lost on the way. The advapi32 backend calls the wide entry points,
+// a hive keeps UTF-16LE as Windows does, the SQLite store keeps the UTF-8 itself.
 class RegistryApi {
 public:
     virtual ~RegistryApi() = default;
 
-    // RegOpenKeyA: opens an existing key; fails, leaving `key` 0, when it is missing.
+    // RegOpenKey: opens an existing key; fails, leaving `key` 0, when it is missing.
     virtual long OpenKey(RegRoot root, const std::string& path, RegKey& key) = 0;
 
-    // RegQueryValueExA: with `data` null reports type and size; with a buffer of `*size` bytes
+    // RegQueryValueEx: with `data` null reports type and size; with a buffer of `*size` bytes
     // copies the data (kRegMoreData when it is too small) and reports the size.
     virtual long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data,
                             std::uint32_t* size) = 0;
 
-    // RegCreateKeyA: opens the key, creating it and any missing parents first.
+    // RegCreateKey: opens the key, creating it and any missing parents first.
     virtual long CreateKey(RegRoot root, const std::string& path, RegKey& key) = 0;
 
-    // RegSetValueExA: stores `size` bytes of the given type, replacing an older value. Text
+    // RegSetValueEx: stores `size` bytes of the given type, replacing an older value. Text
     // (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) whose last counted byte is not NUL must be readable
     // one byte further, as a std::string's data is: a store that keeps text as advapi32 does
     // counts a NUL found there in, as advapi32 itself does.

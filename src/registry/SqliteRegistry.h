@@ -74,6 +74,8 @@ private:
     sqlite3* Connection();
     bool OpenFile();
     bool SetUpSchema();
+    // Brings a store an older version wrote up to UTF-8 text.
+    bool UpgradeText();
     long WriteSeed();
     // Runs `body` as one change: in a transaction of its own, or inside the group being made; its
     // result decides whether the change is kept.

@@ -2,7 +2,6 @@
 // cannot be used turns into.
 #include "registry/SqliteRegistry.h"
 
-#include "platform/AnsiText.h"
 #include "registry/SqliteRegistrySql.h"
 
 #include <sqlite3.h>
@@ -120,7 +119,7 @@ bool SqliteRegistry::SetUpSchema()
         return false;
     }
     if (ours)
-        return m_Ready = true;
+        return m_Ready = UpgradeText();
     if (any) {
         Fail(sqlitestore::kBadDb, "the registry store " + m_Options.path + " holds another program's database");
         return false;
@@ -142,15 +141,49 @@ bool SqliteRegistry::SetUpSchema()
     return m_Ready;
 }
 
+bool SqliteRegistry::UpgradeText()
+{
+    int version = 0;
+    if (const int code = sqlitestore::ReadVersion(m_Db, version); code != SQLITE_OK) {
+        Fail(code);
+        return false;
+    }
+    if (version >= sqlitestore::kTextVersion)
+        return true;
+    if (m_Options.readOnly) {
+        // The file stays as the older version left it; what is read is a converted copy.
+        sqlite3* memory = nullptr;
+        int code = sqlitestore::CopyToMemory(m_Db, memory);
+        if (code == SQLITE_OK)
+            code = sqlitestore::UpgradeText(memory);
+        if (code != SQLITE_OK) {
+            sqlite3_close(memory);
+            Fail(code);
+            return false;
+        }
+        sqlite3_close(m_Db);
+        m_Db = memory;
+        return true;
+    }
+    // Another program may have converted it meanwhile: asked again inside the transaction.
+    return InOwnTransaction(m_Db, [this](sqlite3* db) -> long {
+               int version = 0;
+               int code = sqlitestore::ReadVersion(db, version);
+               if (code == SQLITE_OK && version < sqlitestore::kTextVersion)
+                   code = sqlitestore::UpgradeText(db);
+               return code == SQLITE_OK ? kRegSuccess : Fail(code);
+           }) == kRegSuccess;
+}
+
 long SqliteRegistry::WriteSeed()
 {
     if (!m_Options.seed)
         return kRegSuccess;
     for (const RegistrySeedValue& value : m_Options.seed()) {
         std::string folded;
-        int code = sqlitestore::CreateKeyPath(m_Db, value.root, ToAnsi(value.keyPath), folded);
+        int code = sqlitestore::CreateKeyPath(m_Db, value.root, value.keyPath, folded);
         if (code == SQLITE_OK)
-            code = sqlitestore::UpsertValue(m_Db, value.root, folded, ToAnsi(value.name), kRegSz, ToAnsi(value.text));
+            code = sqlitestore::UpsertValue(m_Db, value.root, folded, value.name, kRegSz, value.text);
         if (code != SQLITE_OK)
             return Fail(code);
     }

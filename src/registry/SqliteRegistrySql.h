@@ -30,7 +30,15 @@ inline constexpr const char* kSchema =
     "CREATE INDEX keys_by_parent ON keys(root, parent, path);"
     "CREATE TABLE vals(root INTEGER NOT NULL, path BLOB NOT NULL, fold BLOB NOT NULL, name BLOB NOT NULL,"
     " type INTEGER NOT NULL, data BLOB NOT NULL, PRIMARY KEY(root, path, fold));"
-    "PRAGMA user_version = 1;";
+    "PRAGMA user_version = 2;";
+
+// user_version 1 kept names and text as Windows-1252 bytes, 2 keeps them as UTF-8.
+inline constexpr int kTextVersion = 2;
+int ReadVersion(sqlite3* db, int& version);
+// Converts a version 1 store's names and text to UTF-8 (inside the caller's transaction).
+int UpgradeText(sqlite3* db);
+// A copy of the database in memory, for reading an old store that may not be changed.
+int CopyToMemory(sqlite3* file, sqlite3*& memory);
 
 // Whether this file holds the store's tables (`ours`) or any table at all (`any`).
 int ReadSchemaState(sqlite3* db, bool& ours, bool& any);

@@ -1,5 +1,7 @@
 #include "registry/Win32Registry.h"
 
+#include "platform/UnicodeText.h"
+#include "platform/Utf16_win32.h"
 #include "platform/WindowsApi.h"
 
 #include <algorithm>
@@ -28,6 +30,31 @@ std::string RootName(RegRoot root)
     case RegRoot::LocalMachine: return "HKEY_LOCAL_MACHINE";
     }
     return "the registry";
+}
+
+bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+
+// The whole stored value, through the wide entry point; the buffer grows with a value that grew.
+long ReadStored(HKEY key, const std::wstring& name, DWORD& type, std::string& bytes)
+{
+    DWORD size = 0;
+    long code = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
+    while (code == ERROR_SUCCESS) {
+        bytes.resize(size);
+        code = RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size);
+        if (code != ERROR_MORE_DATA) {
+            bytes.resize(std::min<std::size_t>(size, bytes.size()));
+            break;
+        }
+        code = ERROR_SUCCESS;
+    }
+    return code;
+}
+
+// The bytes the UTF-8 entry points hand out: text converted, everything else as stored.
+std::string CallBytes(DWORD type, const std::string& stored)
+{
+    return IsText(type) ? Utf8FromUtf16Le(stored) : stored;
 }
 
 }  // namespace
@@ -75,9 +102,9 @@ long Win32Registry::OpenKey(RegRoot root, const std::string& path, RegKey& key)
     long code;
     // Inside a group, once it has changed something, reads see its changes.
     if (m_Transaction)
-        code = m_Transaction->OpenKey(Handle(base), target.c_str(), opened);
+        code = m_Transaction->OpenKey(Handle(base), ToUtf16(target).c_str(), opened);
     else
-        code = RegOpenKeyA(Handle(base), target.c_str(), reinterpret_cast<HKEY*>(&opened));
+        code = RegOpenKeyW(Handle(base), ToUtf16(target).c_str(), reinterpret_cast<HKEY*>(&opened));
     key = code == ERROR_SUCCESS ? reinterpret_cast<RegKey>(opened) : 0;
     const std::string name = RootName(root) + (path.empty() ? "" : "\\" + path);
     if (key)
@@ -89,14 +116,27 @@ long Win32Registry::QueryValue(RegKey key, const std::string& name, std::uint32_
                                std::uint32_t* size)
 {
     DWORD storedType = 0;
-    DWORD storedSize = size ? *size : 0;
-    const long code = RegQueryValueExA(Handle(key), name.c_str(), nullptr, type ? &storedType : nullptr,
-                                       reinterpret_cast<BYTE*>(data), size ? &storedSize : nullptr);
+    std::string stored;
+    if (const long code = ReadStored(Handle(key), ToUtf16(name), storedType, stored); code != ERROR_SUCCESS)
+        return Read(code, KeyName(key));
+    const std::string bytes = CallBytes(storedType, stored);
+    const auto needed = static_cast<std::uint32_t>(bytes.size());
     if (type)
         *type = storedType;
+    const std::uint32_t room = size ? *size : 0;
     if (size)
-        *size = storedSize;
-    return Read(code, KeyName(key));
+        *size = needed;
+    if (!data)
+        return ERROR_SUCCESS;
+    if (!size)
+        return ERROR_INVALID_PARAMETER;
+    if (room < needed)
+        return ERROR_MORE_DATA;
+    std::copy(bytes.begin(), bytes.end(), data);
+    // Text without a NUL of its own gets one where there is room, not counted, as the ANSI call does.
+    if (IsText(storedType) && room > needed && (bytes.empty() || bytes.back() != '\0'))
+        data[needed] = '\0';
+    return ERROR_SUCCESS;
 }
 
 long Win32Registry::CreateKey(RegRoot root, const std::string& path, RegKey& key)
@@ -106,12 +146,12 @@ long Win32Registry::CreateKey(RegRoot root, const std::string& path, RegKey& key
     void* created = nullptr;
     long code = ERROR_SUCCESS;
     if (Win32Transaction* transaction = Transaction()) {
-        code = transaction->CreateKey(Handle(base), target.c_str(), created);
+        code = transaction->CreateKey(Handle(base), ToUtf16(target).c_str(), created);
         if (code == ERROR_CALL_NOT_IMPLEMENTED)
             m_Transaction.reset();  // the system has the entry point, but no transactions behind it
     }
     if (!m_Transaction)
-        code = RegCreateKeyA(Handle(base), target.c_str(), reinterpret_cast<HKEY*>(&created));
+        code = RegCreateKeyW(Handle(base), ToUtf16(target).c_str(), reinterpret_cast<HKEY*>(&created));
     key = code == ERROR_SUCCESS ? reinterpret_cast<RegKey>(created) : 0;
     if (key)
         m_KeyNames[key] = RootName(root) + (path.empty() ? "" : "\\" + path);
@@ -121,7 +161,13 @@ long Win32Registry::CreateKey(RegRoot root, const std::string& path, RegKey& key
 long Win32Registry::SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
                              std::uint32_t size)
 {
-    return RegSetValueExA(Handle(key), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data), size);
+    if (!IsText(type) || !data)
+        return RegSetValueExW(Handle(key), ToUtf16(name).c_str(), 0, type, reinterpret_cast<const BYTE*>(data), size);
+    // Text whose NUL follows the counted bytes is stored with it, as the ANSI call stores it.
+    const bool nulAfter = size > 0 && data[size - 1] != '\0' && data[size] == '\0';
+    const std::string wide = Utf16LeFromUtf8(std::string_view(data, size + (nulAfter ? 1 : 0)));
+    return RegSetValueExW(Handle(key), ToUtf16(name).c_str(), 0, type, reinterpret_cast<const BYTE*>(wide.data()),
+                          static_cast<DWORD>(wide.size()));
 }
 
 long Win32Registry::CloseKey(RegKey key)
@@ -135,18 +181,18 @@ long Win32Registry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
     values.clear();
     DWORD longestName = 0;
     DWORD largestData = 0;
-    const long info = RegQueryInfoKeyA(Handle(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    const long info = RegQueryInfoKeyW(Handle(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                        &longestName, &largestData, nullptr, nullptr);
     if (info != ERROR_SUCCESS)
         return Read(info, KeyName(key));
-    // Room for a NUL the ANSI query may add; a buffer still too small grows and the value is asked again.
-    std::string name(longestName + 1, '\0');
+    // A buffer still too small (the key changed meanwhile) grows and the value is asked again.
+    std::wstring name(longestName + 1, L'\0');
     std::string data(largestData + 2, '\0');
     for (DWORD index = 0;;) {
         DWORD nameSize = static_cast<DWORD>(name.size());
         DWORD dataSize = static_cast<DWORD>(data.size());
         DWORD type = 0;
-        const long code = RegEnumValueA(Handle(key), index, name.data(), &nameSize, nullptr, &type,
+        const long code = RegEnumValueW(Handle(key), index, name.data(), &nameSize, nullptr, &type,
                                         reinterpret_cast<BYTE*>(data.data()), &dataSize);
         if (code == ERROR_NO_MORE_ITEMS)
             return ERROR_SUCCESS;
@@ -157,7 +203,8 @@ long Win32Registry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
         }
         if (code != ERROR_SUCCESS)
             return Read(code, KeyName(key));
-        values.push_back({name.substr(0, nameSize), type, data.substr(0, dataSize)});
+        values.push_back({FromUtf16(std::wstring_view(name.data(), nameSize)), type,
+                          CallBytes(type, data.substr(0, dataSize))});
         ++index;
     }
 }
@@ -166,20 +213,20 @@ long Win32Registry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
 {
     names.clear();
     for (DWORD index = 0;; ++index) {
-        char name[256];  // the platform's limit for a key name, NUL included
-        DWORD nameSize = sizeof name;
-        const long code = RegEnumKeyExA(Handle(key), index, name, &nameSize, nullptr, nullptr, nullptr, nullptr);
+        wchar_t name[256];  // the platform's limit for a key name, NUL included
+        DWORD nameSize = 256;
+        const long code = RegEnumKeyExW(Handle(key), index, name, &nameSize, nullptr, nullptr, nullptr, nullptr);
         if (code == ERROR_NO_MORE_ITEMS)
             return ERROR_SUCCESS;
         if (code != ERROR_SUCCESS)
             return Read(code, KeyName(key));
-        names.emplace_back(name, nameSize);
+        names.push_back(FromUtf16(std::wstring_view(name, nameSize)));
     }
 }
 
 long Win32Registry::DeleteValue(RegKey key, const std::string& name)
 {
-    return RegDeleteValueA(Handle(key), name.c_str());
+    return RegDeleteValueW(Handle(key), ToUtf16(name).c_str());
 }
 
 long Win32Registry::DeleteTree(RegRoot root, const std::string& path)
@@ -187,12 +234,12 @@ long Win32Registry::DeleteTree(RegRoot root, const std::string& path)
     std::string target = path;
     const RegRoot base = Target(root, target);
     if (!path.empty() || base == root)
-        return RegDeleteTreeA(Handle(base), target.empty() ? nullptr : target.c_str());
+        return RegDeleteTreeW(Handle(base), target.empty() ? nullptr : ToUtf16(target).c_str());
     // A moved root is emptied, not removed, as a real root would be.
     HKEY opened = nullptr;
-    long code = RegOpenKeyA(Handle(base), target.c_str(), &opened);
+    long code = RegOpenKeyW(Handle(base), ToUtf16(target).c_str(), &opened);
     if (code == ERROR_SUCCESS) {
-        code = RegDeleteTreeA(opened, nullptr);
+        code = RegDeleteTreeW(opened, nullptr);
         RegCloseKey(opened);
     }
     return code;

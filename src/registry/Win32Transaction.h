@@ -20,10 +20,10 @@ public:
     Win32Transaction(const Win32Transaction&) = delete;
     Win32Transaction& operator=(const Win32Transaction&) = delete;
 
-    // RegCreateKeyTransactedA and RegOpenKeyTransactedA with the access RegCreateKeyA and
-    // RegOpenKeyA ask for. ERROR_CALL_NOT_IMPLEMENTED makes Available() false from then on.
-    long CreateKey(void* base, const char* path, void*& key);
-    long OpenKey(void* base, const char* path, void*& key);
+    // RegCreateKeyTransactedW and RegOpenKeyTransactedW with the access RegCreateKeyW and
+    // RegOpenKeyW ask for. ERROR_CALL_NOT_IMPLEMENTED makes Available() false from then on.
+    long CreateKey(void* base, const wchar_t* path, void*& key);
+    long OpenKey(void* base, const wchar_t* path, void*& key);
 
     long Commit();
 

@@ -10,9 +10,9 @@ namespace {
 
 using CreateTransactionFn = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES, LPGUID, DWORD, DWORD, DWORD, DWORD, LPWSTR);
 using FinishTransactionFn = BOOL(WINAPI*)(HANDLE);
-using CreateKeyTransactedFn = LONG(WINAPI*)(HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM, const LPSECURITY_ATTRIBUTES,
+using CreateKeyTransactedFn = LONG(WINAPI*)(HKEY, LPCWSTR, DWORD, LPWSTR, DWORD, REGSAM, const LPSECURITY_ATTRIBUTES,
                                             PHKEY, LPDWORD, HANDLE, PVOID);
-using OpenKeyTransactedFn = LONG(WINAPI*)(HKEY, LPCSTR, DWORD, REGSAM, PHKEY, HANDLE, PVOID);
+using OpenKeyTransactedFn = LONG(WINAPI*)(HKEY, LPCWSTR, DWORD, REGSAM, PHKEY, HANDLE, PVOID);
 
 // The entry points, looked up once; all null when one is missing.
 struct Entries {
@@ -30,7 +30,7 @@ struct Entries {
             return;
         auto find = [](HMODULE module, const char* name) { return reinterpret_cast<void*>(GetProcAddress(module, name)); };
         void* all[] = {find(ktm, "CreateTransaction"), find(ktm, "CommitTransaction"), find(ktm, "RollbackTransaction"),
-                       find(advapi, "RegCreateKeyTransactedA"), find(advapi, "RegOpenKeyTransactedA")};
+                       find(advapi, "RegCreateKeyTransactedW"), find(advapi, "RegOpenKeyTransactedW")};
         for (void* entry : all)
             if (!entry)
                 return;
@@ -84,7 +84,7 @@ Win32Transaction::~Win32Transaction()
     CloseHandle(m_Handle);
 }
 
-long Win32Transaction::CreateKey(void* base, const char* path, void*& key)
+long Win32Transaction::CreateKey(void* base, const wchar_t* path, void*& key)
 {
     HKEY created = nullptr;
     const long code = Api().createKey(static_cast<HKEY>(base), path, 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -93,7 +93,7 @@ long Win32Transaction::CreateKey(void* base, const char* path, void*& key)
     return Noted(code);
 }
 
-long Win32Transaction::OpenKey(void* base, const char* path, void*& key)
+long Win32Transaction::OpenKey(void* base, const wchar_t* path, void*& key)
 {
     HKEY opened = nullptr;
     const long code = Api().openKey(static_cast<HKEY>(base), path, 0, MAXIMUM_ALLOWED, &opened, m_Handle, nullptr);

@@ -7,9 +7,11 @@
 #include "oem/OemFileLocations.h"
 #include "oem/OemInfoLayout.h"
 #include "oem/OemInfoWriter.h"
+#include "oem/TextRefusal.h"
 #include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
+#include "registry/TargetCodePage.h"
 #include "support/SupportEditorControls.h"
 #include "support/SupportFields.h"
 
@@ -70,6 +72,10 @@ bool SupportEditorPresenter::Refused(const SupportInfo& typed)
                                      "Nothing was saved.");
         return true;
     }
+    if (const auto refusal = RefuseBrokenText(typed)) {
+        ShowStop(m_Dialogs, *refusal);
+        return true;
+    }
     return false;
 }
 
@@ -112,14 +118,15 @@ void SupportEditorPresenter::Apply()
     else
         m_Dialogs.ShowMessage("Support informations Saved", "OEM", MessageStyle::Information);
     if (places)
-        WriteFile(places->legacyInfo);
+        WriteFile(places->legacyInfo, TargetCodePage(places->windowsDir));
 }
 
-void SupportEditorPresenter::WriteFile(const std::string& infoPath)
+void SupportEditorPresenter::WriteFile(const std::string& infoPath, unsigned codePage)
 {
     // The file takes the boxes as they stand once the box above is closed.
     FailureReport failures;
-    failures.Check(WriteFullLayout(m_Services.files, infoPath, InfoFromBoxes()), infoPath + " was not written");
+    failures.Check(WriteFullLayout(m_Services.files, infoPath, InfoFromBoxes(), codePage),
+                   infoPath + " was not written");
     if (!failures.Empty())
         ShowStop(m_Dialogs, failures.Text(kNotFullySaved));
 }

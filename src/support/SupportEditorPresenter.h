@@ -25,7 +25,7 @@ public:
 private:
     SupportInfo InfoFromBoxes() const;
     bool Refused(const SupportInfo& typed);  // a stop message when Apply must not store anything
-    void WriteFile(const std::string& infoPath);  // the full layout, after the message
+    void WriteFile(const std::string& infoPath, unsigned codePage);  // the full layout, after the message
 
     ViewPort& m_View;
     DialogPort& m_Dialogs;

@@ -1,9 +1,7 @@
 #include "OemInfoFile.h"
 
-#include "platform/AnsiText.h"
+#include "oem/OemInfoEncoding.h"
 #include "platform/RegularFile.h"
-
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <cctype>
@@ -72,28 +70,11 @@ std::string Value(const Section& section, const std::string& key)
     return found != section.end() ? found->second : std::string();
 }
 
-// The file's text as UTF-8, by its byte-order mark; ANSI without one.
-std::string DecodedText(std::string_view bytes)
-{
-    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-    if (bytes.starts_with(kUtf8Mark))
-        return std::string(bytes.substr(kUtf8Mark.size()));
-    for (const auto& [mark, encoding] : {std::pair{std::string_view("\xFF\xFE"), QStringDecoder::Utf16LE},
-                                         std::pair{std::string_view("\xFE\xFF"), QStringDecoder::Utf16BE}}) {
-        if (bytes.starts_with(mark)) {
-            QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
-            const QString text = decoder.decode(QByteArrayView(bytes.data() + mark.size(), bytes.size() - mark.size()));
-            return text.toStdString();
-        }
-    }
-    return FromAnsi(bytes);
-}
-
 }  // namespace
 
-std::optional<OemInfo> ParseOemInfo(std::string_view bytes)
+std::optional<OemInfo> ParseOemInfo(std::string_view bytes, unsigned codePage)
 {
-    std::string text = DecodedText(bytes);
+    std::string text = OemInfoFileText(bytes, codePage);
     auto sections = ParseSections(text);
     auto general = sections.find("general");
     if (general == sections.end())
@@ -114,12 +95,12 @@ std::optional<OemInfo> ParseOemInfo(std::string_view bytes)
     return info;
 }
 
-std::optional<OemInfo> ReadOemInfo(const std::filesystem::path& file)
+std::optional<OemInfo> ReadOemInfo(const std::filesystem::path& file, unsigned codePage)
 {
     const RegularFileRead read = ReadRegularFile(file.string(), kOemInfoReadBytes);
     if (!read.status)
         return std::nullopt;
-    return ParseOemInfo(read.bytes);
+    return ParseOemInfo(read.bytes, codePage);
 }
 
 }  // namespace pelmora::sysprops

@@ -2,6 +2,7 @@
 
 #include "CurrentWindowsPage.h"
 #include "oem/OemFileLocations.h"
+#include "registry/TargetCodePage.h"
 #include "platform/qt/QtPictures.h"
 
 #include <QDialog>
@@ -63,7 +64,7 @@ QLabel* MakeLogo(const std::string& windowsDir, QWidget* parent)
 
 SysPropsWindow::SysPropsWindow(const std::string& windowsDir, const CurrentBranding& current, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_Info(ReadOemInfo(OemPath(windowsDir, "oeminfo.ini")))
+      m_Info(ReadOemInfo(OemPath(windowsDir, "oeminfo.ini"), TargetCodePage(windowsDir)))
 {
     setObjectName("SystemProperties");
     setWindowTitle("System Properties");

@@ -170,7 +170,7 @@ TEST_F(BrandingMirror, TheFactoryBrandingIsKeptBeforeTheFirstChange)
     ApplyOem(start, "Quillon Works", "QW 7");
     const std::string backup = machine.FactoryBackupDir();
     const std::string record = machine.FileBytes(backup + "/record.txt").value_or("");
-    EXPECT_TRUE(StartsWith(record, "Pelmora factory branding 1\n")) << record;
+    EXPECT_TRUE(StartsWith(record, "Pelmora factory branding 2\n")) << record;
     EXPECT_EQ(machine.FileBytes(backup + "/System-oemlogo.bmp"), factoryLogo);
 
     Choose(start, 10, 10);

@@ -39,7 +39,7 @@ TEST(RegFileFormat, EachValueInTheEditorsForm)
          {"\"Manufacturer\"=\"Contoso \\\"Best\\\" \\\\ Ltd\""}},
         {"a name that needs escaping", {"a\"b\\c", kRegSz, "x"}, {"\"a\\\"b\\\\c\"=\"x\""}},
         {"another program's closing NUL", {"Model", kRegSz, std::string("X1\0", 3)}, {"\"Model\"=\"X1\""}},
-        {"a code page character", {"Model", kRegSz, "M\xfc"}, {"\"Model\"=\"M\xc3\xbc\""}},
+        {"a character of any script", {"Model", kRegSz, "M\xc3\xbc \xce\xa9"}, {"\"Model\"=\"M\xc3\xbc \xce\xa9\""}},
         {"empty", {"Model", kRegSz, ""}, {"\"Model\"=\"\""}},
         {"a line break", {"S", kRegSz, "a\r\nb"}, {"\"S\"=hex(1):61,00,0d,00,0a,00,62,00"}},
         {"a NUL inside", {"S", kRegSz, std::string("a\0b", 3)}, {"\"S\"=hex(1):61,00,00,00,62,00"}},
@@ -47,7 +47,7 @@ TEST(RegFileFormat, EachValueInTheEditorsForm)
         {"a short number", {"Run", kRegDword, "\x01\x02\x03"}, {"\"Run\"=hex(4):01,02,03"}},
         {"binary", {"B", kRegBinary, "\xde\xad\xbe\xef"}, {"\"B\"=hex:de,ad,be,ef"}},
         {"empty binary", {"B", kRegBinary, ""}, {"\"B\"=hex:"}},
-        {"expandable, as UTF-16", {"E", kRegExpandSz, std::string("%W%\xe9\0", 5)},
+        {"expandable, as UTF-16", {"E", kRegExpandSz, std::string("%W%\xc3\xa9\0", 6)},
          {"\"E\"=hex(2):25,00,57,00,25,00,e9,00,00,00"}},
         {"any other type", {"Q", 11, std::string("\x01\0\0\0\0\0\0\0", 8)}, {"\"Q\"=hex(b):01,00,00,00,00,00,00,00"}},
     };

@@ -211,5 +211,16 @@ TEST(CliOnImage, AHiveWindowsLeftUnfinishedIsRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(bed.Commits(), 0);
 }
 
+TEST(CliOnImage, OemInfoIniIsInTheCodePageTheImagesSystemHiveNames)
+{
+    ImageBed bed;
+    pelmora::testing::AddSystemHive(bed.Image(), "1250");
+    const CliRun run = bed.Run({"apply-oem", "--manufacturer", "\xc5\x81\xc3\xb3" "d\xc5\xba", "--model", "QW 7"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(pelmora::testing::ReadBytes((fs::path(bed.Image().WindowsDir()) / "System" / "oeminfo.ini").string()),
+              "[GENERAL]\r\nMANUFACTURER=\xa3\xf3" "d\x9f\r\nMODEL=QW 7\r\n\r\n");
+    ExpectInHive(bed.Image().HivePath(), {{kOemInformationInHive, "Manufacturer", StoredText(u"\u0141\u00f3d\u017a")}});
+}
+
 }  // namespace
 }  // namespace pelmora::cli::testing

@@ -46,7 +46,7 @@ TEST(OemInfoLayout, FullLayoutOfOneLetterManufacturerAndModelIs539Bytes)
     SupportInfo info;
     info.Manufacturer = "A";
     info.Model = "B";
-    const std::string bytes = FullLayoutBytes(info);
+    const std::string bytes = FullLayoutBytes(info, 1252);
     EXPECT_EQ(bytes, kFullAB);
     EXPECT_EQ(bytes.size(), 539u);
     EXPECT_EQ(SplitLines(bytes).size(), 21u);
@@ -75,7 +75,7 @@ TEST(OemInfoLayout, EachFieldFollowsItsLabelDirectly)
     for (const Case& c : cases) {
         SupportInfo info;
         info.*c.field = "Maker";
-        const std::vector<std::string> lines = SplitLines(FullLayoutBytes(info));
+        const std::vector<std::string> lines = SplitLines(FullLayoutBytes(info, 1252));
         ASSERT_EQ(lines.size(), 21u);
         EXPECT_EQ(lines[c.line - 1], c.expected);
     }
@@ -94,13 +94,13 @@ TEST(OemInfoLayout, ShortLayoutBytes)
         {" ", " ", "[GENERAL]\r\nMANUFACTURER= \r\nMODEL= \r\n\r\n"},
         {"Contoso", "X1", "[GENERAL]\r\nMANUFACTURER=Contoso\r\nMODEL=X1\r\n\r\n"},
         {"a=b", "[x]", "[GENERAL]\r\nMANUFACTURER=a=b\r\nMODEL=[x]\r\n\r\n"},
-        // UTF-8 in memory, Windows-1252 in the file; what it lacks becomes '?'.
+        // UTF-8 in memory, Windows-1252 in the file when every character fits (else UTF-16LE: OemInfoEncoding).
         {"Soci\xC3\xA9t\xC3\xA9", "M\xC3\xBCnchen", "[GENERAL]\r\nMANUFACTURER=Soci\xE9t\xE9\r\nMODEL=M\xFCnchen\r\n\r\n"},
-        {"\xE2\x82\xAC", "\xCE\xA9", "[GENERAL]\r\nMANUFACTURER=\x80\r\nMODEL=?\r\n\r\n"},
+        {"\xE2\x82\xAC", "", "[GENERAL]\r\nMANUFACTURER=\x80\r\nMODEL=\r\n\r\n"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ShortLayoutBytes(c.manufacturer, c.model), c.expected) << c.manufacturer << " / " << c.model;
-    EXPECT_EQ(ShortLayoutBytes("A", "B").size(), 38u);
+        EXPECT_EQ(ShortLayoutBytes(c.manufacturer, c.model, 1252), c.expected) << c.manufacturer << " / " << c.model;
+    EXPECT_EQ(ShortLayoutBytes("A", "B", 1252).size(), 38u);
 }
 
 TEST(OemInfoLayout, NamesTheFirstFieldWithALineBreak)

@@ -159,7 +159,7 @@ TEST_F(ProfileApply, AFreshMachineGetsEachCommandOnceAndASecondRunWritesNothing)
 {
     const BrandingProfile profile = Full();
     ExpectApplied(profile, {ProfileStep::InstallLogo, ProfileStep::ApplyOem, ProfileStep::ApplySupport});
-    EXPECT_EQ(machine.FileBytes(machine.InfoPath()), FullLayoutBytes(profile.info));
+    EXPECT_EQ(machine.FileBytes(machine.InfoPath()), FullLayoutBytes(profile.info, 1252));
     EXPECT_EQ(machine.OemInformation("SupportURL"), "https://quillon.example");
     EXPECT_TRUE(machine.FileBytes(machine.MirrorLogoPath()));
 
@@ -239,7 +239,8 @@ TEST_F(ProfileApply, AHandEditOnTheMachineIsFoundAndMended)
          {"oeminfo.ini"}, {ProfileStep::ApplySupport}},
         {"file deleted", [](FakeMachine& m) { std::filesystem::remove(m.InfoPath()); }, {"oeminfo.ini"},
          {ProfileStep::ApplySupport}},
-        {"short layout", [](FakeMachine& m) { m.PutFile(m.InfoPath(), ShortLayoutBytes("Quillon Works", "QW 7")); },
+        {"short layout",
+         [](FakeMachine& m) { m.PutFile(m.InfoPath(), ShortLayoutBytes("Quillon Works", "QW 7", 1252)); },
          {"oeminfo.ini"}, {ProfileStep::ApplySupport}},
         {"other logo", [](FakeMachine& m) { m.PutFile(m.LogoPath(), "BM" + testing::FakePictures::FileBytes(10, 10)); }, {"logo"},
          {ProfileStep::InstallLogo}},
@@ -263,7 +264,7 @@ TEST_F(ProfileApply, AProfileWithoutSupportTextGetsTheGeneralSectionOnlyAndNoSup
     BrandingProfile plain = Full();
     plain.info = GeneralOnly("Quillon Works", "QW 7");
     ExpectApplied(plain, {ProfileStep::ApplySupport, ProfileStep::ApplyOem});
-    EXPECT_EQ(machine.FileBytes(machine.InfoPath()), ShortLayoutBytes("Quillon Works", "QW 7"));
+    EXPECT_EQ(machine.FileBytes(machine.InfoPath()), ShortLayoutBytes("Quillon Works", "QW 7", 1252));
     EXPECT_EQ(machine.OemInformation("SupportURL"), std::nullopt);
     EXPECT_EQ(machine.Reg(kOemKey, "TELEPHONE"), "");
 
@@ -285,7 +286,7 @@ TEST_F(ProfileApply, AProfileWithoutLogoRemovesOneInstalledWithoutItsPathStored)
     EXPECT_EQ(machine.OemInformation("Logo"), std::nullopt);
 }
 
-TEST_F(ProfileApply, TextTheCodePageCannotHoldIsComparedAsTheStoreKeepsIt)
+TEST_F(ProfileApply, TextOutsideTheCodePageIsKeptAndComparedWhole)
 {
     BrandingProfile profile = Full();
     profile.info.Owner = "Ops \xE6\xA0\xAA";  // a character outside the code page

@@ -67,6 +67,10 @@ private:
     std::string m_HivePath;
 };
 
+// Gives the image a SYSTEM hive whose current control set (the second; the first says 1252) names
+// `acp` (ASCII) as its ANSI code page.
+void AddSystemHive(const WindowsImage& image, const std::string& acp);
+
 // A registry of its own, gone with the object: an image's SOFTWARE hive for HKLM "SOFTWARE" and a
 // scratch store for the rest, as the program runs on an offline image.
 std::unique_ptr<RegistryApi> MakeScratchImageRegistry();

@@ -207,4 +207,17 @@ std::unique_ptr<RegistryApi> MakeScratchImageRegistry()
     return std::make_unique<ScratchImageRegistry>();
 }
 
+void AddSystemHive(const WindowsImage& image, const std::string& acp)
+{
+    const fs::path system = fs::path(image.HivePath()).parent_path() / "SYSTEM";
+    fs::copy_file(MinimalHivePath(), system);
+    fs::permissions(system, fs::perms::owner_read | fs::perms::owner_write);
+    const std::uint32_t current = 2;
+    const std::u16string code(acp.begin(), acp.end());
+    const std::string select(reinterpret_cast<const char*>(&current), 4);
+    AddToHive(system.string(), {{"Select", "Current", kRegDword, select},
+                                {"ControlSet001\\Control\\Nls\\CodePage", "ACP", kRegSz, StoredText(u"1252")},
+                                {"ControlSet002\\Control\\Nls\\CodePage", "ACP", kRegSz, StoredText(code)}});
+}
+
 }  // namespace pelmora::testing

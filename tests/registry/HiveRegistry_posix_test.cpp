@@ -81,7 +81,7 @@ TEST(HiveRegistry, TheRegistrationFactsAreTheImages)
 struct StoredCase {
     const char* what;
     std::uint32_t type;
-    std::string ansi;    // what the A call is given
+    std::string given;   // what the call gives back (UTF-8)
     std::string stored;  // what the hive holds afterwards
 };
 
@@ -91,10 +91,10 @@ struct CallCase {
     std::string buffer;    // what the caller's buffer holds
     std::uint32_t size;    // the byte count the call gives
     std::string stored;    // what the hive holds afterwards
-    std::string readBack;  // what RegQueryValueExA gives for it
+    std::string readBack;  // what RegQueryValueEx gives for it
 };
 
-TEST(HiveRegistry, ValuesAreStoredAsTheAnsiCallStoresThem)
+TEST(HiveRegistry, ValuesAreStoredAsWindowsStoresThem)
 {
     const CallCase cases[] = {
         {"text counted without its NUL", kRegSz, std::string("Acme\0", 5), 4, StoredText(u"Acme"),
@@ -104,9 +104,8 @@ TEST(HiveRegistry, ValuesAreStoredAsTheAnsiCallStoresThem)
         {"text followed by no NUL", kRegSz, "Acmex", 4, Utf16(u"Acme"), "Acme"},
         {"empty text", kRegSz, std::string(1, '\0'), 0, "", ""},
         {"only a NUL", kRegSz, std::string(1, '\0'), 1, StoredText(u""), std::string(1, '\0')},
-        {"code page text", kRegSz, "Caf\xe9 \x80 \x9c", 8, StoredText(u"Caf\u00e9 \u20ac \u0153"),
-         std::string("Caf\xe9 \x80 \x9c\0", 9)},
-        {"a byte the code page leaves undefined", kRegSz, "\x81", 1, StoredText(u"\u0081"), std::string("\x81\0", 2)},
+        {"text beyond any code page", kRegSz, "Caf\xc3\xa9 \xe6\x97\xa5 \xf0\x9f\x98\x80", 14,
+         StoredText(u"Caf\u00e9 \u65e5 \U0001F600"), std::string("Caf\xc3\xa9 \xe6\x97\xa5 \xf0\x9f\x98\x80\0", 15)},
         {"expandable text", kRegExpandSz, "%WINDIR%\\x", 10, StoredText(u"%WINDIR%\\x"),
          std::string("%WINDIR%\\x\0", 11)},
         {"several texts", testing::kRegMultiSz, std::string("a\0b\0\0", 5), 5, Utf16({u"a\0b\0\0", 5}),
@@ -146,14 +145,14 @@ TEST(HiveRegistry, TextWrittenWithoutItsNulReadsBackAsItWasWritten)
     EXPECT_EQ(testing::ReadFromHive(image.HivePath(), kOemInHive, "Model")->data, StoredText(u"a=b ; c"));
 }
 
-TEST(HiveRegistry, WhatWindowsStoredReadsAsTheAnsiCallReadsIt)
+TEST(HiveRegistry, WhatWindowsStoredReadsBackWhole)
 {
     const StoredCase cases[] = {
         {"with its NUL", kRegSz, std::string("Acme\0", 5), Utf16({u"Acme\0", 5})},
-        {"beyond the code page", kRegSz, std::string("??\0", 3), Utf16({u"\u65e5\u672c\0", 3})},
+        {"beyond the code page", kRegSz, std::string("\xe6\x97\xa5\xe6\x9c\xac\0", 7), Utf16({u"\u65e5\u672c\0", 3})},
         {"an odd last byte", kRegSz, "A", Utf16(u"A") + "B"},
-        {"a lone surrogate", kRegSz, "?x", Utf16({u"\xd800x", 2})},
-        {"a surrogate pair", kRegSz, "?", Utf16(u"\U0001F600")},
+        {"a lone surrogate", kRegSz, "\xef\xbf\xbdx", Utf16({u"\xd800x", 2})},
+        {"a surrogate pair", kRegSz, "\xf0\x9f\x98\x80", Utf16(u"\U0001F600")},
     };
     std::vector<HiveValue> values;
     for (const StoredCase& c : cases)
@@ -161,7 +160,7 @@ TEST(HiveRegistry, WhatWindowsStoredReadsAsTheAnsiCallReadsIt)
     const WindowsImage image(values);
     HiveRegistry hive(At(image.HivePath()));
     for (const StoredCase& c : cases)
-        EXPECT_EQ(Query(hive, kOemInHive, c.what), c.ansi) << c.what;
+        EXPECT_EQ(Query(hive, kOemInHive, c.what), c.given) << c.what;
     EXPECT_EQ(ReadRegString(hive, kMachine, kOemInHive, "with its NUL", ""), "Acme");
 
     // With room to spare, the text that has no NUL of its own gets one after it, not counted.

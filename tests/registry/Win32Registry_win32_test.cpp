@@ -5,6 +5,7 @@
 #include "registry/RegistryChanges.h"
 #include "registry/Win32Transaction.h"
 #include "testing/ScratchRegistry.h"
+#include "testing/TextTable.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,29 @@ TEST(Win32Registry, AGroupIsOneKernelTransactionWhereTheSystemHasOne)
         EXPECT_TRUE(changes.Commit());
     }
     EXPECT_EQ(ReadRegString(*api, RegRoot::LocalMachine, kKey, "Manufacture", ""), "committed");
+}
+
+// Names and text go through the wide calls: any script comes back whole, and a query reports the
+// size of the text it hands out (UTF-8, with the NUL the store keeps).
+TEST(Win32Registry, TextOfAnyScriptComesBackWhole)
+{
+    auto api = testing::MakeScratchRegistry();
+    for (const auto& row : testing::TextTable()) {
+        SCOPED_TRACE(row.what);
+        const std::string key = kKey + "\\" + row.text;
+        ASSERT_TRUE(WriteRegString(*api, RegRoot::LocalMachine, key, row.text, row.text));
+        EXPECT_EQ(ReadRegString(*api, RegRoot::LocalMachine, key, row.text, ""), row.text);
+        RegKey opened = 0;
+        ASSERT_EQ(api->OpenKey(RegRoot::LocalMachine, key, opened), kRegSuccess);
+        std::uint32_t size = 0;
+        EXPECT_EQ(api->QueryValue(opened, row.text, nullptr, nullptr, &size), kRegSuccess);
+        EXPECT_EQ(size, row.text.size() + 1);
+        std::vector<RegValueEntry> values;
+        EXPECT_EQ(api->EnumValues(opened, values), kRegSuccess);
+        ASSERT_EQ(values.size(), 1u);
+        EXPECT_EQ(values[0].name, row.text);
+        api->CloseKey(opened);
+    }
 }
 
 // The rule an image's hive copies: text given without its NUL is stored with it when the NUL

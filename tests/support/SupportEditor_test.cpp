@@ -126,7 +126,7 @@ TEST_F(SupportEditor, ApplyStoresNineValuesThenWritesTheFullLayoutOnceTheBoxIsCl
     EXPECT_EQ(fileWhileShown, "[GENERAL]\r\nMANUFACTURER=old\r\n");
     EXPECT_EQ(ownerWhileShown, "");
     const std::optional<std::string> written = machine.FileBytes(machine.InfoPath());
-    EXPECT_EQ(written, FullLayoutBytes(ab));
+    EXPECT_EQ(written, FullLayoutBytes(ab, 1252));
     EXPECT_EQ(written->size(), 539u);
     EXPECT_EQ(machine.Reg(kOemKey, "Manufacture"), "A");
     EXPECT_EQ(machine.Reg(kOemKey, "Model"), "B");

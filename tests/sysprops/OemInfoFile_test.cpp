@@ -98,6 +98,9 @@ TEST(OemInfoFile, AUtf16FileWithItsMarkIsReadInEitherByteOrder)
     EXPECT_EQ(ParseOemInfo(Utf16(text, true)), expected);
     // An odd last byte is no character.
     EXPECT_EQ(ParseOemInfo(Utf16(u"[GENERAL]\nMODEL=B\n", false) + "x"), (OemInfo{"", "B", {}}));
+    // Without a mark, the bytes are the system's code page: an image's own when it names another.
+    EXPECT_EQ(ParseOemInfo("[GENERAL]\nMANUFACTURER=\xa3\xf3" "d\x9f\n", 1250),
+              (OemInfo{"\xc5\x81\xc3\xb3" "d\xc5\xba", "", {}}));
 }
 
 // However large the file, only its first 64 KiB are read, as the platform's profile functions do.

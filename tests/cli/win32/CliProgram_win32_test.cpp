@@ -15,6 +15,7 @@
 #include "testing/ScratchLock.h"
 #include "testing/ScratchRegistry.h"
 #include "testing/TempDir.h"
+#include "testing/TextTable.h"
 
 #include <wincodec.h>
 
@@ -122,6 +123,23 @@ std::optional<std::string> MachineValue(const char* key, const char* name)
     if (result != ERROR_SUCCESS || type != REG_SZ)
         return std::nullopt;
     return std::string(data, size > 0 && data[size - 1] == '\0' ? size - 1 : size);
+}
+
+// The same through the wide call, as UTF-16.
+std::optional<std::wstring> MachineText(const char* key, const wchar_t* name)
+{
+    HKEY open = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ToUtf16(key).c_str(), 0, KEY_QUERY_VALUE, &open) != ERROR_SUCCESS)
+        return std::nullopt;
+    wchar_t data[2048] = {};
+    DWORD size = sizeof data;
+    DWORD type = 0;
+    const LONG result = RegQueryValueExW(open, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(open);
+    if (result != ERROR_SUCCESS || type != REG_SZ)
+        return std::nullopt;
+    std::wstring text(data, size / sizeof(wchar_t));
+    return text.substr(0, text.find(L'\0'));
 }
 
 std::string Ansi(const std::wstring& text)
@@ -268,24 +286,44 @@ TEST_F(CliProgram, AppliesShowsAndRemovesOnTheSystemsRegistryAndWindowsDirectory
     EXPECT_EQ(MachineValue(kOemInformationKey, "Manufacturer"), std::nullopt) << "deleted, as Windows reads it";
 }
 
-// Arguments arrive as UTF-16, the registry and the file take the ANSI code page, and the
-// redirected output is UTF-8: what the code page holds comes back whole, what it lacks as '?'.
-TEST_F(CliProgram, NonAsciiValuesRoundTrip)
+// Arguments arrive as UTF-16 and every place keeps them whole: the registry (read back by the
+// system's wide call), oeminfo.ini (read back by the system's profile function: ANSI bytes when
+// the code page holds the text, else UTF-16LE with a mark), show and reg query (UTF-8 output).
+TEST_F(CliProgram, TextOfAnyScriptRoundTrips)
 {
-    const std::wstring manufacturer = L"Gr\u00FC\u00DFe & Fr\u00E8res";
-    const std::wstring model = L"Mod\u00E8le \u0416";
-    const ProgramRun applied = Cli({L"apply-oem", L"--manufacturer", manufacturer, L"--model", model});
-    ASSERT_EQ(applied.status, 0u) << applied.err;
-    EXPECT_EQ(MachineValue(kOemKey, "Manufacture"), Ansi(manufacturer));
-    EXPECT_EQ(MachineValue(kOemKey, "Model"), Ansi(model));
-    EXPECT_EQ(SystemFile("oeminfo.ini"),
-              "[GENERAL]\r\nMANUFACTURER=" + Ansi(manufacturer) + "\r\nMODEL=" + Ansi(model) + "\r\n\r\n");
+    for (const auto& row : pelmora::testing::TextTable()) {
+        SCOPED_TRACE(row.what);
+        const std::wstring text = ToUtf16(row.text);
+        const ProgramRun applied = Cli({L"apply-oem", L"--manufacturer", text, L"--model", L"QW 7"});
+        ASSERT_EQ(applied.status, 0u) << applied.err;
+        EXPECT_EQ(MachineText(kOemKey, L"Manufacture"), text);
+        EXPECT_EQ(MachineText(kOemInformationKey, L"Manufacturer"), text);
+        const std::string bytes = SystemFile("oeminfo.ini");
+        const bool ansi = GetACP() == 1252 ? row.western : !bytes.starts_with("\xff\xfe");
+        EXPECT_EQ(bytes, ansi ? "[GENERAL]\r\nMANUFACTURER=" + Ansi(text) + "\r\nMODEL=QW 7\r\n\r\n" : bytes);
+        EXPECT_EQ(bytes.starts_with("\xff\xfe"), !ansi);
+        wchar_t read[256] = {};
+        GetPrivateProfileStringW(L"GENERAL", L"MANUFACTURER", L"", read, 256, (m_System / "oeminfo.ini").c_str());
+        EXPECT_EQ(std::wstring(read), text);
 
-    const ProgramRun shown = Cli({L"show"});
-    ASSERT_EQ(shown.status, 0u) << shown.err;
-    EXPECT_NE(shown.out.find("\nManufacture=" + FromUtf16(manufacturer) + "\n"), std::string::npos) << shown.out;
-    const ProgramRun query = Cli({L"reg", L"query", L"HKLM\\SOFTWARE\\Pelmora\\Corvexa\\OEM", L"/v", L"Manufacture"});
-    EXPECT_NE(query.out.find(FromUtf16(manufacturer)), std::string::npos) << query.out;
+        const ProgramRun shown = Cli({L"show"});
+        EXPECT_NE(shown.out.find("\nManufacture=" + row.text + "\n"), std::string::npos) << shown.out;
+        const ProgramRun query =
+            Cli({L"reg", L"query", L"HKLM\\SOFTWARE\\Pelmora\\Corvexa\\OEM", L"/v", L"Manufacture"});
+        EXPECT_NE(query.out.find(row.text), std::string::npos) << query.out;
+    }
+}
+
+// A picture whose name the ANSI code page cannot hold is loaded, installed and remembered whole.
+TEST_F(CliProgram, APictureNamedInAnyScriptIsInstalled)
+{
+    const std::filesystem::path png = m_Temp.Path() / L"\u30ed\u30b4.png";
+    ASSERT_TRUE(WritePng(png));
+    const ProgramRun logo = Cli({L"apply-logo", png.wstring()});
+    ASSERT_EQ(logo.status, 0u) << logo.err;
+    EXPECT_TRUE(SystemFileExists("oemlogo.bmp"));
+    const std::wstring stored = MachineText("SOFTWARE\\Pelmora\\Corvexa\\read", L"").value_or(L"");
+    EXPECT_NE(stored.find(L"\\\u30ed\u30b4.PNG"), std::wstring::npos) << "whole, upper-cased where the code page can";
 }
 
 TEST_F(CliProgram, UsageAndVersionWithoutTouchingAnything)
