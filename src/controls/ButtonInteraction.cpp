@@ -28,11 +28,15 @@ void Handle(StepBuilder& step, const N::Show&) { step.Draw(0); }
 void OnFocus(StepBuilder& step, bool got)
 {
     step.Fields().m_Focused = got ? -1 : 0;
+    // A key that went down while the button had no focus went to another window (a box that
+    // closes on its key-down): its key-up must not click here.
+    step.Fields().m_LastKey = 0;
     step.Draw(got ? 1 : 0);
 }
 
 void Handle(StepBuilder& step, const N::GotFocus&) { OnFocus(step, true); }
 void Handle(StepBuilder& step, const N::LostFocus&) { OnFocus(step, false); }
+void Handle(StepBuilder& step, const N::InputTaken&) { step.Fields().m_LastKey = 0; }
 
 void Handle(StepBuilder& step, const N::MouseDown& n)
 {
@@ -112,7 +116,7 @@ void Handle(StepBuilder& step, const N::AccessKeyPress&)
 bool Delivered(const ButtonState& state, const ButtonNotification& n)
 {
     if (std::holds_alternative<N::Resize>(n) || std::holds_alternative<N::Show>(n) ||
-        std::holds_alternative<N::LostFocus>(n))
+        std::holds_alternative<N::LostFocus>(n) || std::holds_alternative<N::InputTaken>(n))
         return true;
     if (std::holds_alternative<N::TimerTick>(n)) return state.hoverTimerOn;
     return state.surface.enabled;
