@@ -76,7 +76,9 @@ void Handle(StepBuilder& step, const N::DblClick&)
 
 void Handle(StepBuilder& step, const N::KeyDown& n)
 {
-    step.Fields().m_LastKey = n.keyCode;
+    // Only a key that went down while the button had the focus may click on its key-up: a window
+    // without a window manager delivers keys to the last focus widget after a box took the focus.
+    step.Fields().m_LastKey = step.Fields().m_Focused == -1 ? n.keyCode : 0;
     switch (n.keyCode) {
     case kKeySpace:
     case kKeyEnter: step.Draw(1); break;
