@@ -28,8 +28,8 @@ void Handle(StepBuilder& step, const N::Show&) { step.Draw(0); }
 void OnFocus(StepBuilder& step, bool got)
 {
     step.Fields().m_Focused = got ? -1 : 0;
-    // A key that went down while the button had no focus went to another window (a box that
-    // closes on its key-down): its key-up must not click here.
+    // A key down from before belongs to the old focus or to another window (a box that closed
+    // on its key-down): its key-up must not click here.
     step.Fields().m_LastKey = 0;
     step.Draw(got ? 1 : 0);
 }
