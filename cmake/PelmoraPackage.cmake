@@ -37,6 +37,8 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION admin)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # The completion file is installed either way; Tab only completes with the framework loaded.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS bash-completion)
 endif()
 
 include(CPack)

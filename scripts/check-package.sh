@@ -80,7 +80,12 @@ manual_pages() {
   done
 }
 check "the manual pages are gzipped roff" manual_pages
-check "desktop-file-validate" desktop-file-validate "$stage/usr/share/applications/$app.desktop"
+# Its hints too (a second main category lists the program twice in some menus): nothing said.
+desktop_entry() {
+  local said
+  said=$(desktop-file-validate "$stage/usr/share/applications/$app.desktop" 2>&1) && [ -z "$said" ] || { echo "$said"; return 1; }
+}
+check "desktop-file-validate says nothing" desktop_entry
 check "appstreamcli validate" appstreamcli validate --no-net "$stage/usr/share/metainfo/$app.metainfo.xml"
 check "appstreamcli validate-tree (metainfo, desktop entry and icon together)" appstreamcli validate-tree --no-net "$stage"
 check "the metainfo's release is $version" grep -q "<release version=\"$version\"" "$stage/usr/share/metainfo/$app.metainfo.xml"
@@ -147,6 +152,7 @@ package_fields() {
   depends=$(dpkg-deb -f "$deb" Depends) || return
   grep -q libqt6widgets6 <<< "$depends" || { echo "Depends: $depends"; return 1; }
   [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || { echo "Version: $(dpkg-deb -f "$deb" Version)"; return 1; }
+  [ "$(dpkg-deb -f "$deb" Recommends)" = bash-completion ] || { echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"; return 1; }
 }
 check "the package's dependencies come from its libraries" package_fields
 

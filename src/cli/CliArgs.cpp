@@ -38,6 +38,8 @@ const OptionSpec& FindSpec(std::span<const OptionSpec> specs, std::string_view n
 {
     const auto it = std::find_if(specs.begin(), specs.end(),
                                  [&](const OptionSpec& spec) { return spec.name == name; });
+    if (it == specs.end() && name == "windows-dir")
+        throw UsageError("--windows-dir stands before the command: pelmora-cli --windows-dir DIR COMMAND ...");
     if (it == specs.end())
         throw UsageError("unknown option --" + std::string(name));
     return *it;

@@ -21,6 +21,12 @@ void ConsoleDialogs::ShowMessage(const std::string& text, const std::string&, Me
         m_Refused = true;
 }
 
+bool ConsoleDialogs::AskYesNo(const std::string& text, const std::string&)
+{
+    m_Err << text << " No.\n";
+    return false;
+}
+
 std::string ConsoleDialogs::AskOpenFile(const OpenFileRequest&)
 {
     return m_FileToOpen;

@@ -14,6 +14,8 @@ public:
     ConsoleDialogs(std::ostream& out, std::ostream& err) : m_Out(out), m_Err(err) {}
 
     void ShowMessage(const std::string& text, const std::string& title, MessageStyle style) override;
+    // Nobody answers a console: the question goes to stderr with No, which keeps what is stored.
+    bool AskYesNo(const std::string& text, const std::string& title) override;
     std::string AskOpenFile(const OpenFileRequest& request) override;
 
     void SetFileToOpen(std::string path) { m_FileToOpen = std::move(path); }

@@ -13,6 +13,10 @@
 #include "profile/ProfileRun.h"
 #include "profile/ProfileWriter.h"
 
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
 namespace pelmora::cli {
 
 namespace {
@@ -141,6 +145,17 @@ std::string LogoCopyPath(const std::string& profilePath, const std::string& sour
     return Utf8FromPath(profile.parent_path() / name);
 }
 
+// Why the profile's folder cannot take it; none when it is a folder (the current one for a bare name).
+std::optional<std::string> FolderProblem(const std::string& profilePath)
+{
+    const std::filesystem::path folder = PathFromUtf8(profilePath).parent_path();
+    std::error_code error;
+    if (folder.empty() || std::filesystem::is_directory(folder, error))
+        return std::nullopt;
+    const std::string named = "the folder " + Utf8FromPath(folder);
+    return std::filesystem::exists(folder, error) ? named + " is not a folder" : named + " does not exist";
+}
+
 }  // namespace
 
 int ApplyProfileCommand(std::span<const std::string> args, CliContext& context)
@@ -180,6 +195,11 @@ int CheckProfileCommand(std::span<const std::string> args, CliContext& context)
 int ExportProfileCommand(std::span<const std::string> args, CliContext& context)
 {
     const std::string path = ProfileArgument(ParseOptions(args, {}));
+    // Before the logo is copied there: a missing folder is what stops both files.
+    if (const std::optional<std::string> problem = FolderProblem(path)) {
+        context.err << "The profile was not written to " << path << ": " << *problem << ".\n";
+        return 1;
+    }
     AppServices& services = context.services;
     const MachineBranding machine = ReadMachineBranding(services);
     std::optional<std::string> logoName;

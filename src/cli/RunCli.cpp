@@ -2,11 +2,14 @@
 
 #include "CliArgs.h"
 #include "Commands.h"
+#include "NearestName.h"
 #include "Usage.h"
 
 #include <cstddef>
 #include <exception>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace pelmora::cli {
 
@@ -37,22 +40,40 @@ constexpr Command kCommands[] = {
     {"keep-after-updates", KeepAfterUpdatesCommand},
 };
 
+bool AsksForHelpOrVersion(const std::vector<std::string>& args)
+{
+    return !args.empty() && (args.front() == "--help" || args.front() == "-h" || args.front() == "--version");
+}
+
+int HelpOrVersion(const std::vector<std::string>& args, std::ostream& out)
+{
+    ExpectPositionals(ParseOptions(std::span<const std::string>(args).subspan(1), {}), {});
+    args.front() == "--version" ? PrintVersion(out) : PrintUsage(out);
+    return 0;
+}
+
+std::string UnknownCommand(const std::string& name)
+{
+    std::vector<std::string_view> names;
+    for (const Command& command : kCommands)
+        names.push_back(command.name);
+    const std::string nearest = NearestName(name, names);
+    return "unknown command " + name + (nearest.empty() ? "" : "; did you mean " + nearest + "?");
+}
+
 int Dispatch(const std::vector<std::string>& args, CliContext& context)
 {
     if (args.empty())
         throw UsageError("no command given");
     const std::string& name = args.front();
     const std::span<const std::string> rest(args.begin() + 1, args.end());
-    if (name == "--help" || name == "-h" || name == "--version") {
-        ExpectPositionals(ParseOptions(rest, {}), {});
-        name == "--version" ? PrintVersion(context.out) : PrintUsage(context.out);
-        return 0;
-    }
+    if (AsksForHelpOrVersion(args))
+        return HelpOrVersion(args, context.out);
     for (const Command& command : kCommands) {
         if (command.name == name)
             return command.run(rest, context);
     }
-    throw UsageError("unknown command " + name);
+    throw UsageError(UnknownCommand(name));
 }
 
 constexpr std::string_view kWindowsDirOption = "--windows-dir";
@@ -88,11 +109,22 @@ std::optional<std::string> TakeWindowsDirOption(std::vector<std::string>& args)
     return windowsDir;
 }
 
+// The error and where help is, not the whole help: the error would scroll out of sight.
 int ReportUsageError(const UsageError& error, std::ostream& err)
 {
-    err << "pelmora-cli: " << error.what() << "\n\n";
-    PrintUsage(err);
+    err << "pelmora-cli: " << error.what() << "\nRun 'pelmora-cli --help' for the commands and their options.\n";
     return 2;
+}
+
+std::optional<int> RunWithoutServices(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (!AsksForHelpOrVersion(args))
+        return std::nullopt;
+    try {
+        return HelpOrVersion(args, out);
+    } catch (const UsageError& error) {
+        return ReportUsageError(error, err);
+    }
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, AppServices& services,

@@ -24,4 +24,8 @@ std::optional<std::string> TakeWindowsDirOption(std::vector<std::string>& args);
 // Prints a usage error as RunCli does and gives its exit status.
 int ReportUsageError(const UsageError& error, std::ostream& err);
 
+// --help and --version, answered before any service is built so they create nothing (building
+// them makes the default Windows folder); none for every other command line.
+std::optional<int> RunWithoutServices(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace pelmora::cli

@@ -1,6 +1,7 @@
 // pelmora-cli: the windows' commands and a registry console, for scripts. It never touches the
 // window system: pictures go through the platform's image library, which needs no window.
 #include "RunCli.h"
+#include "registry/StoreWarning.h"
 #include "wiring/SystemPictures.h"
 #include "wiring/SystemServices.h"
 #ifdef _WIN32
@@ -56,12 +57,16 @@ int main(int argc, char** argv)
         } catch (const cli::UsageError& error) {
             return cli::ReportUsageError(error, std::cerr);
         }
+        if (const std::optional<int> status = cli::RunWithoutServices(args, std::cout, std::cerr))
+            return *status;
         if (windowsDir) {
             if (const std::string problem = CheckWindowsDirOption(*windowsDir); !problem.empty()) {
                 std::cerr << "pelmora-cli: " << problem << '\n';
                 return 1;
             }
         }
+        // Each command reports its failures; the stores' own warning would repeat them.
+        QuietStoreWarnings();
         SystemServices system(programName, MakeSystemPictures(), windowsDir);
 #ifdef _WIN32
         XmlLiteWriter xml;

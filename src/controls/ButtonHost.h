@@ -64,6 +64,9 @@ public:
     void Resized(int width, int height);
     void Shown() { Notify(notifications::Show{}); }
     void FocusChanged(bool got);
+    // Another window takes the keys while the focus stays here (a popup menu): the key that went
+    // down last is forgotten, so its key-up, wherever it lands, does not click.
+    void InputTaken() { Notify(notifications::InputTaken{}); }
     void MouseDown(std::int16_t button, std::int16_t shift, double x, double y);
     void DoubleClick();  // the second press of a double-click, instead of its MouseDown
     // `buttons` is the set held. Only moves with no button or the left one held ask where the

@@ -28,11 +28,15 @@ void Handle(StepBuilder& step, const N::Show&) { step.Draw(0); }
 void OnFocus(StepBuilder& step, bool got)
 {
     step.Fields().m_Focused = got ? -1 : 0;
+    // A key down from before belongs to the old focus or to another window (a box that closed
+    // on its key-down): its key-up must not click here.
+    step.Fields().m_LastKey = 0;
     step.Draw(got ? 1 : 0);
 }
 
 void Handle(StepBuilder& step, const N::GotFocus&) { OnFocus(step, true); }
 void Handle(StepBuilder& step, const N::LostFocus&) { OnFocus(step, false); }
+void Handle(StepBuilder& step, const N::InputTaken&) { step.Fields().m_LastKey = 0; }
 
 void Handle(StepBuilder& step, const N::MouseDown& n)
 {
@@ -72,7 +76,9 @@ void Handle(StepBuilder& step, const N::DblClick&)
 
 void Handle(StepBuilder& step, const N::KeyDown& n)
 {
-    step.Fields().m_LastKey = n.keyCode;
+    // Only a key that went down while the button had the focus may click on its key-up: a window
+    // without a window manager delivers keys to the last focus widget after a box took the focus.
+    step.Fields().m_LastKey = step.Fields().m_Focused == -1 ? n.keyCode : 0;
     switch (n.keyCode) {
     case kKeySpace:
     case kKeyEnter: step.Draw(1); break;
@@ -112,7 +118,7 @@ void Handle(StepBuilder& step, const N::AccessKeyPress&)
 bool Delivered(const ButtonState& state, const ButtonNotification& n)
 {
     if (std::holds_alternative<N::Resize>(n) || std::holds_alternative<N::Show>(n) ||
-        std::holds_alternative<N::LostFocus>(n))
+        std::holds_alternative<N::LostFocus>(n) || std::holds_alternative<N::InputTaken>(n))
         return true;
     if (std::holds_alternative<N::TimerTick>(n)) return state.hoverTimerOn;
     return state.surface.enabled;

@@ -18,6 +18,7 @@ struct Resize {
 struct Show {};
 struct GotFocus {};
 struct LostFocus {};
+struct InputTaken {};  // another window (a box, a popup menu) takes the keys while the focus stays
 struct MouseDown {
     std::int16_t button = 0;
     std::int16_t shift = 0;
@@ -59,8 +60,9 @@ struct TimerTick {         // HoverTimer
 
 using ButtonNotification =
     std::variant<notifications::Resize, notifications::Show, notifications::GotFocus, notifications::LostFocus,
-                 notifications::MouseDown, notifications::MouseMove, notifications::MouseUp, notifications::Click,
-                 notifications::DblClick, notifications::KeyDown, notifications::KeyPress, notifications::KeyUp,
-                 notifications::AccessKeyPress, notifications::TimerTick>;
+                 notifications::InputTaken, notifications::MouseDown, notifications::MouseMove,
+                 notifications::MouseUp, notifications::Click, notifications::DblClick, notifications::KeyDown,
+                 notifications::KeyPress, notifications::KeyUp, notifications::AccessKeyPress,
+                 notifications::TimerTick>;
 
 }  // namespace pelmora

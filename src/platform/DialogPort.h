@@ -4,7 +4,7 @@
 
 namespace pelmora {
 
-// Message box styles by the platform's numbers; every box has a single OK button.
+// Message box styles by the platform's numbers; every box but a question has a single OK button.
 enum class MessageStyle { Stop = 16, Exclamation = 48, Information = 64 };
 
 struct OpenFileRequest {
@@ -21,6 +21,9 @@ public:
 
     // Returns when the user has closed the box.
     virtual void ShowMessage(const std::string& text, const std::string& title, MessageStyle style) = 0;
+
+    // A question box with Yes and No (the question icon); true for Yes.
+    virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
 
     // The chosen file name, or the empty text when the dialog was cancelled.
     virtual std::string AskOpenFile(const OpenFileRequest& request) = 0;

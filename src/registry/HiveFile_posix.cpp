@@ -124,11 +124,12 @@ int HiveFileWritable(const std::string& path)
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
         return errno;
-    if ((status.st_mode & 0222) == 0)
-        return EACCES;
+    // The mount first: there no file mode would help.
     struct statvfs fileSystem {};
     if (::statvfs(path.c_str(), &fileSystem) == 0 && (fileSystem.f_flag & ST_RDONLY))
         return EROFS;
+    if ((status.st_mode & 0222) == 0)
+        return EACCES;
     return ::access(path.c_str(), W_OK) == 0 ? 0 : errno;
 }
 

@@ -3,9 +3,9 @@
 #include "registry/HiveRegistry.h"
 
 #include "registry/HiveHeader.h"
+#include "registry/StoreWarning.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 namespace pelmora {
@@ -111,7 +111,10 @@ long HiveRegistry::RefuseWrite()
                         "shut down with fast start-up), and writing now would lose them. Start that Windows and "
                         "shut it down fully (not hibernate, fast start-up off), then try again");
     const int error = HiveFileWritable(path);
-    if (error == EACCES || error == EPERM || error == EROFS)
+    if (error == EROFS)
+        return Fail(kRegAccessDenied, "the registry hive " + path +
+                                          " cannot be written: its file system is mounted read-only");
+    if (error == EACCES || error == EPERM)
         return Fail(kRegAccessDenied, "the registry hive " + path + " is read-only");
     if (error)
         return Fail(kIoFailed, "cannot open the registry hive " + path + ": " + std::strerror(error));
@@ -223,10 +226,7 @@ long HiveRegistry::Fail(long code, std::string text)
 {
     m_LastCode = code;
     m_LastText = std::move(text);
-    if (!m_Warned) {
-        m_Warned = true;
-        std::fprintf(stderr, "pelmora: warning: %s\n", m_LastText.c_str());
-    }
+    WarnOnce(m_Warned, m_LastText);
     return code;
 }
 

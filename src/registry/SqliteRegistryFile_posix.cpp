@@ -3,12 +3,12 @@
 #include "registry/SqliteRegistry.h"
 
 #include "registry/SqliteRegistrySql.h"
+#include "registry/StoreWarning.h"
 
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +16,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace pelmora {
@@ -23,6 +24,14 @@ namespace pelmora {
 namespace {
 
 constexpr int kShortBusyTimeoutMs = 250;
+
+// A store that may not be written because its whole file system is mounted read-only, which no
+// file mode would change.
+bool OnReadOnlyMount(const std::string& path)
+{
+    struct statvfs fileSystem {};
+    return ::statvfs(path.c_str(), &fileSystem) == 0 && (fileSystem.f_flag & ST_RDONLY) != 0;
+}
 
 std::string Env(const char* name)
 {
@@ -199,6 +208,9 @@ long SqliteRegistry::Fail(int sqliteCode)
     case SQLITE_CORRUPT:
         return Fail(sqlitestore::kCorrupt, "the registry store " + path + " is damaged");
     case SQLITE_READONLY:
+        if (OnReadOnlyMount(path))
+            return Fail(kRegAccessDenied,
+                        "the registry store " + path + " cannot be written: its file system is mounted read-only");
         return Fail(kRegAccessDenied, "the registry store " + path + " is read-only");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -232,10 +244,7 @@ long SqliteRegistry::Fail(long code, std::string text)
 {
     m_LastCode = code;
     m_LastText = std::move(text);
-    if (!m_Warned) {
-        m_Warned = true;
-        std::fprintf(stderr, "pelmora: warning: %s\n", m_LastText.c_str());
-    }
+    WarnOnce(m_Warned, m_LastText);
     return code;
 }
 

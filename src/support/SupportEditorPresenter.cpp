@@ -14,6 +14,7 @@
 #include "registry/TargetCodePage.h"
 #include "support/SupportEditorControls.h"
 #include "support/SupportFields.h"
+#include "support/StoredChanges.h"
 
 #include <iterator>
 #include <optional>
@@ -23,6 +24,18 @@ namespace pelmora {
 namespace {
 
 constexpr const char* kNotFullySaved = "The support information was not fully saved.";
+
+// A value as a question box shows it: long ones cut (at a character's start) so the box fits.
+std::string Quoted(const std::string& value)
+{
+    constexpr std::size_t kShown = 200;
+    if (value.size() <= kShown)
+        return "\"" + value + "\"";
+    std::size_t end = kShown;
+    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80)
+        --end;
+    return "\"" + value.substr(0, end) + "...\"";
+}
 
 }  // namespace
 
@@ -39,6 +52,32 @@ void SupportEditorPresenter::Load()
         m_View.SetText(field.control, ReadRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey,
                                                     field.valueName, ""));
     m_UnreadAtLoad = reads.Failure();
+    m_Loaded = InfoFromBoxes();
+}
+
+std::optional<SupportInfo> SupportEditorPresenter::MergedWithStore(const SupportInfo& typed)
+{
+    const RegReadCheck reads(m_Services.registry);
+    SupportInfo stored;
+    for (const SupportField& field : kSupportFields)
+        stored.*field.member = ReadRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey, field.valueName, "");
+    if (const auto failure = reads.Failure()) {
+        ShowStop(m_Dialogs, "The support information was not saved: the stored values could not be read to see "
+                            "whether another program changed them (" + *failure + ").");
+        return std::nullopt;
+    }
+    const SupportInfo merged = MergeStoredChanges(
+        m_Loaded, stored, typed, [this](const std::string& label, const std::string& now, const std::string& mine) {
+            return m_Dialogs.AskYesNo(label + " was changed by another program while this window was open.\n\n"
+                                      "Stored now: " + Quoted(now) + "\nTyped here: " + Quoted(mine) +
+                                      "\n\nKeep what you typed here? No keeps the other program's change.",
+                                      "Pelmora");
+        });
+    // The boxes show what is stored from here on; the file is written from them.
+    for (const SupportField& field : kSupportFields)
+        if (merged.*field.member != typed.*field.member)
+            m_View.SetText(field.control, merged.*field.member);
+    return merged;
 }
 
 SupportInfo SupportEditorPresenter::InfoFromBoxes() const
@@ -81,13 +120,17 @@ bool SupportEditorPresenter::Refused(const SupportInfo& typed)
 
 void SupportEditorPresenter::Apply()
 {
-    const SupportInfo typed = InfoFromBoxes();
-    if (Refused(typed))
+    if (Refused(InfoFromBoxes()))
         return;
     // The lock spans the boxes below: no other command writes between these values and the file.
     CommandScope scope(m_Services, m_Dialogs);
     if (!scope)
         return;
+    // Another program may have changed the values since this window read them.
+    const std::optional<SupportInfo> merged = MergedWithStore(InfoFromBoxes());
+    if (!merged || Refused(*merged))
+        return;
+    const SupportInfo& typed = *merged;
     // Without a Windows directory the values are still stored, but no file is written.
     std::optional<BrandingPlaces> places;
     const OemValues mirrored = MirroredFrom(typed, FieldWindow::SupportEditor);
@@ -111,7 +154,10 @@ void SupportEditorPresenter::Apply()
     else
         failures.Check(Status::Failed("no Windows directory was found"), "oeminfo.ini was not written");
     // Committed before the message, so the store is not held while it is open.
-    failures.Check(scope.CommitValues(), "The values were not stored");
+    const Status committed = scope.CommitValues();
+    if (committed)
+        m_Loaded = typed;  // what is stored now: the next Apply compares with this
+    failures.Check(committed, "The values were not stored");
     // A failure known by now is reported instead of the success message.
     if (!failures.Empty())
         ShowStop(m_Dialogs, failures.Text(kNotFullySaved));

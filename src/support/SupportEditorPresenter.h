@@ -25,6 +25,9 @@ public:
 private:
     SupportInfo InfoFromBoxes() const;
     bool Refused(const SupportInfo& typed);  // a stop message when Apply must not store anything
+    // The boxes merged with what is stored now (StoredChanges.h), the boxes updated; none (after
+    // a stop message) when the store could not be read.
+    std::optional<SupportInfo> MergedWithStore(const SupportInfo& typed);
     void WriteFile(const std::string& infoPath, unsigned codePage);  // the full layout, after the message
 
     ViewPort& m_View;
@@ -33,6 +36,7 @@ private:
     std::string m_WindowsDir;  // looked up at Load
     // Why Load could not read the stored values: Apply would write its empty boxes over them.
     std::optional<std::string> m_UnreadAtLoad;
+    SupportInfo m_Loaded;  // the values as Load read them (as the last Apply stored them)
 };
 
 }  // namespace pelmora

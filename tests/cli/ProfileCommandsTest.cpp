@@ -209,6 +209,12 @@ TEST(CliProfile, AMachineWithoutBrandingExportsAProfileToFillIn)
     EXPECT_TRUE(written["logo"].is_null());
     EXPECT_EQ(written["manufacturer"], "");
     Expect(bed.Run({"apply-profile", profile}), 2, "apply-profile of the unfilled profile");
+
+    const std::string inMissingFolder = bed.File("missing") + "/x.json";
+    const CliRun missing = bed.Run({"export-profile", inMissingFolder});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "The profile was not written to " + inMissingFolder + ": the folder " + bed.File("missing") +
+                               " does not exist.\n");
 }
 
 TEST(CliShow, JsonHoldsTheSameFactsAsTheLines)

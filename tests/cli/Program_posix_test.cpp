@@ -74,6 +74,21 @@ TEST(CliProgram, RunsFromAScriptWithoutADisplay)
     EXPECT_EQ(program.Run({"--version"}).out, std::string("pelmora-cli ") + PELMORA_VERSION + "\n");
 }
 
+// Without a Windows directory or store named, the defaults under the home folder would be made.
+TEST(CliProgram, HelpAndVersionCreateNothing)
+{
+    pelmora::testing::TempDir home;
+    for (const char* arg : {"--version", "--help"}) {
+        const std::string line = "env -u PELMORA_WINDOWS_DIR -u PELMORA_REGISTRY HOME=" + Quoted(home.Path().string()) +
+                                 " XDG_DATA_HOME=" + Quoted(home.File("data")) + " XDG_CONFIG_HOME=" +
+                                 Quoted(home.File("config")) + " " + Quoted(PELMORA_CLI_EXE) + " " + arg +
+                                 " >/dev/null";
+        const int status = std::system(line.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << arg;
+        EXPECT_TRUE(std::filesystem::is_empty(home.Path())) << arg;
+    }
+}
+
 TEST(CliProgram, AStoreThatCannotBeReadIsReportedAndNothingIsWrittenBack)
 {
     Program program;

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace pelmora::cli::testing {
 namespace {
 
-// Command lines that do not fit: each prints the usage to stderr, exits 2 and changes nothing.
+// Command lines that do not fit: each says why and where help is on stderr, exits 2 and changes
+// nothing.
 const std::vector<std::vector<std::string>> kUsageErrors = {
     {},
     {"frobnicate"},
@@ -49,7 +52,7 @@ const std::vector<std::vector<std::string>> kUsageErrors = {
     {"export-profile"},
 };
 
-TEST(CliUsage, ErrorsPrintTheUsageAndExit2WithoutChangingAnything)
+TEST(CliUsage, ErrorsSayWhereHelpIsAndExit2WithoutChangingAnything)
 {
     CliTestBed bed;
     ASSERT_EQ(bed.Run({"reg", "add", "HKLM\\SOFTWARE\\Test", "/v", "n", "/d", "kept"}).status, 0);
@@ -64,11 +67,35 @@ TEST(CliUsage, ErrorsPrintTheUsageAndExit2WithoutChangingAnything)
         EXPECT_EQ(run.status, 2) << line;
         EXPECT_EQ(run.out, "") << line;
         EXPECT_EQ(run.err.rfind("pelmora-cli: ", 0), 0u) << line << "\n" << run.err;
-        EXPECT_NE(run.err.find("\nUsage:\n"), std::string::npos) << line;
+        // Two lines, not the whole help, so the error stays in sight.
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << line << "\n" << run.err;
+        EXPECT_TRUE(run.err.ends_with("\nRun 'pelmora-cli --help' for the commands and their options.\n")) << line;
     }
     EXPECT_EQ(bed.Show(), before);
     EXPECT_EQ(bed.Run({"reg", "query", "HKLM"}).out, keyBefore.out);
     EXPECT_EQ(bed.Run({"reg", "query", "HKLM\\SOFTWARE\\Test", "/v", "n"}).status, 0);
+}
+
+TEST(CliUsage, TheErrorLineHintsAtWhatWasMeant)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"aply-oem"}, "unknown command aply-oem; did you mean apply-oem?"},
+        {{"shwo"}, "unknown command shwo; did you mean show?"},
+        {{"export-profiles", "a.json"}, "unknown command export-profiles; did you mean export-profile?"},
+        {{"rge"}, "unknown command rge; did you mean reg?"},
+        {{"frobnicate"}, "unknown command frobnicate"},
+        {{"ls"}, "unknown command ls"},
+        {{"show", "--windows-dir", "/w"},
+         "--windows-dir stands before the command: pelmora-cli --windows-dir DIR COMMAND ..."},
+        {{"show", "--windows-dir=/w"},
+         "--windows-dir stands before the command: pelmora-cli --windows-dir DIR COMMAND ..."},
+    };
+    CliTestBed bed;
+    for (const auto& [args, error] : cases) {
+        const CliRun run = bed.Run(args);
+        EXPECT_EQ(run.status, 2) << error;
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "pelmora-cli: " + error);
+    }
 }
 
 TEST(CliUsage, HelpAndVersionGoToStdout)

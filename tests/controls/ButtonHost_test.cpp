@@ -207,6 +207,7 @@ TEST(ButtonHost, AHandlerThatDeletesTheButtonEndsTheStep)
     surface.onRaise = [&](const ButtonEventArgs& event) {
         if (event.event == deletingOn) host.reset();
     };
+    host->FocusChanged(true);
     surface.Take();
     host->KeyDown(kKeySpace, 0, 32);
     host->KeyUp(kKeySpace, 0);
@@ -228,6 +229,8 @@ TEST(ButtonHost, AHandlerThatDeletesTheButtonEndsTheStep)
 TEST(ButtonHost, KeysWithoutACodeAreKeysToo)
 {
     ShownButton b;
+    b.host.FocusChanged(true);
+    b.surface.Take();
     b.host.KeyDown(0, 0, 233);
     b.host.KeyUp(0, 0);
     EXPECT_EQ(b.surface.Take(), "Raise KeyDown(0, 0); Raise KeyPress(233); Raise KeyUp(0, 0)");
@@ -245,6 +248,8 @@ TEST(ButtonHost, KeysWithoutACodeAreKeysToo)
 TEST(ButtonHost, ACharacterTypedApartFromItsKeyIsAKeyPressOnly)
 {
     ShownButton b;
+    b.host.FocusChanged(true);
+    b.surface.Take();
     b.host.KeyDown(kKeySpace, 0, 0);
     b.host.KeyTyped(32);
     b.host.KeyUp(kKeySpace, 0);

@@ -131,10 +131,18 @@ TEST(ButtonInteractionCases, KeyboardClicks)
         {"Enter down, Space up", {N::KeyDown(13, 0), N::KeyUp(32, 0)}, 0},
         {"Space down, Enter up", {N::KeyDown(32, 0), N::KeyUp(13, 0)}, 0},
         {"auto-repeat", {N::KeyDown(32, 0), N::KeyDown(32, 0), N::KeyDown(32, 0), N::KeyUp(32, 0)}, 1},
+        // A box that closes on its key-down hands the focus back before the key-up arrives.
+        {"Enter down, focus lost to a box, Enter up", {N::KeyDown(13, 0), N::LostFocus(), N::KeyUp(13, 0)}, 0},
+        {"Enter down, box closes, focus back, Enter up",
+         {N::KeyDown(13, 0), N::LostFocus(), N::GotFocus(), N::KeyUp(13, 0)}, 0},
+        {"Space down, a popup takes the keys, Space up", {N::KeyDown(32, 0), N::InputTaken(), N::KeyUp(32, 0)}, 0},
+        {"focus back, then Enter", {N::LostFocus(), N::GotFocus(), N::KeyDown(13, 0), N::KeyUp(13, 0)}, 1},
+        {"Enter without the focus", {N::LostFocus(), N::KeyDown(13, 0), N::KeyUp(13, 0)}, 0},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.name);
         StepRun run{ButtonIn(H::Idle)};
+        run << N::GotFocus();
         for (const ButtonNotification& key : row.keys) run << key;
         EXPECT_EQ(run.Count(ButtonEvent::Click), row.clicks);
         EXPECT_EQ(run.Count(ButtonEvent::KeyUp), 1);

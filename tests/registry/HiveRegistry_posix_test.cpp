@@ -1,5 +1,6 @@
 // An offline image's SOFTWARE hive as a store: what lands in the file, read back with hivex
 // itself, and what a hive that must not or cannot be written does.
+#include "platform/ProgramName.h"
 #include "registry/HiveImage.h"
 #include "registry/HiveRegistry.h"
 #include "registry/ImageRegistry.h"
@@ -268,7 +269,7 @@ TEST(HiveRegistry, AHiveThatMustNotOrCannotBeWrittenSaysWhyAndStaysAsItWas)
             EXPECT_NE(outcome.write.error.find(words), std::string::npos) << outcome.write.error;
         EXPECT_EQ(outcome.writeInGroup.error, outcome.write.error);
         EXPECT_EQ(outcome.refusal, outcome.write.error);
-        EXPECT_EQ(outcome.warnings, "pelmora: warning: " + outcome.write.error + "\n");
+        EXPECT_EQ(outcome.warnings, RunningExecutableName("pelmora") + ": warning: " + outcome.write.error + "\n");
         EXPECT_EQ(ReadBytes(path), before);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()),
                   &c - cases + 1) << "a file was left beside the hive";

@@ -1,5 +1,6 @@
 // The SQLite store's own promises: its file, its seeding, and a file it cannot use (corrupt, locked,
 // read-only) that is reported once and never changed.
+#include "platform/ProgramName.h"
 #include "registry/MachineFacts.h"
 #include "registry/RegString.h"
 #include "registry/SqliteRegistry.h"
@@ -97,7 +98,7 @@ TEST(SqliteRegistry, AFileThatIsNoStoreIsReportedOnceAndNeverChanged)
         EXPECT_FALSE(outcome.write);
         EXPECT_NE(outcome.write.error.find(path), std::string::npos) << outcome.write.error;
         EXPECT_NE(outcome.write.error.find(c.error), std::string::npos) << outcome.write.error;
-        EXPECT_EQ(outcome.warnings, "pelmora: warning: " + outcome.write.error + "\n");
+        EXPECT_EQ(outcome.warnings, RunningExecutableName("pelmora") + ": warning: " + outcome.write.error + "\n");
         EXPECT_EQ(ReadBytes(path), c.bytes);
     }
 }
@@ -170,7 +171,7 @@ TEST_F(StoredFile, AReadOnlyStoreIsReadButNotWritten)
     const Outcome outcome = TryStore(options);
     EXPECT_EQ(outcome.read, "stored");
     EXPECT_EQ(outcome.write.error, "the registry store " + m_Path + " is read-only");
-    EXPECT_EQ(outcome.warnings, "pelmora: warning: " + outcome.write.error + "\n");
+    EXPECT_EQ(outcome.warnings, RunningExecutableName("pelmora") + ": warning: " + outcome.write.error + "\n");
     EXPECT_EQ(ReadBytes(m_Path), before);
 }
 

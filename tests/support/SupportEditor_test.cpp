@@ -110,10 +110,12 @@ TEST_F(SupportEditor, ApplyStoresNineValuesThenWritesTheFullLayoutOnceTheBoxIsCl
     machine.SetReg(kOemKey, "Manufacture", "A");
     machine.SetReg(kOemKey, "Model", "B");
     machine.PutFile(machine.InfoPath(), "[GENERAL]\r\nMANUFACTURER=old\r\n");
-    Editor editor(machine);
-    // Values stored after the editor opened are overwritten by its empty boxes.
     for (const auto& [box, name] : kBoxes | std::views::drop(2))
         machine.SetReg(kOemKey, name, "stale");
+    Editor editor(machine);
+    // Boxes emptied by the user delete what they showed.
+    for (const auto& [box, name] : kBoxes | std::views::drop(2))
+        editor.view.SetText(box, "");
 
     std::optional<std::string> fileWhileShown;
     std::string ownerWhileShown;
@@ -137,7 +139,9 @@ TEST_F(SupportEditor, ApplyStoresNineValuesThenWritesTheFullLayoutOnceTheBoxIsCl
     EXPECT_EQ(machine.FileBytes(machine.InfoPath()), written);
 }
 
-TEST_F(SupportEditor, KeepsTheManufacturerReadAtLoadWhileOpen)
+// The manufacturer is not the editor's to change: one another program stored while the window
+// was open goes into the file, instead of the one it replaced.
+TEST_F(SupportEditor, TakesTheManufacturerAnotherProgramStoredWhileOpen)
 {
     machine.SetReg(kOemKey, "Manufacture", "Old Maker");
     machine.SetReg(kOemKey, "Model", "Old Model");
@@ -145,8 +149,9 @@ TEST_F(SupportEditor, KeepsTheManufacturerReadAtLoadWhileOpen)
     machine.SetReg(kOemKey, "Manufacture", "New Maker");
     editor.view.SetText(sinf::kWebAddress, "  www.example.com=[x]");
     editor.presenter.Apply();
+    EXPECT_TRUE(editor.dialogs.questions.empty());
     const std::string file = *machine.FileBytes(machine.InfoPath());
-    EXPECT_EQ(file.rfind("[GENERAL]\r\nMANUFACTURER=Old Maker\r\nMODEL=Old Model\r\n", 0), 0u);
+    EXPECT_EQ(file.rfind("[GENERAL]\r\nMANUFACTURER=New Maker\r\nMODEL=Old Model\r\n", 0), 0u);
     EXPECT_NE(file.find("\r\nline3=>>       web site:                   www.example.com=[x]\r\n"), std::string::npos);
     EXPECT_EQ(machine.Reg(kOemKey, "Manufacture"), "New Maker") << "the editor never stores the manufacturer";
 
@@ -154,6 +159,63 @@ TEST_F(SupportEditor, KeepsTheManufacturerReadAtLoadWhileOpen)
     EXPECT_EQ(reopened.view.Text(sinf::kWebAddress), "  www.example.com=[x]");
     reopened.presenter.Apply();
     EXPECT_EQ(machine.FileBytes(machine.InfoPath())->rfind("[GENERAL]\r\nMANUFACTURER=New Maker\r\n", 0), 0u);
+}
+
+// Another program changes values while the editor is open (under the lock, at Apply, what is
+// stored is compared with what the editor loaded): nothing is lost without the user's word.
+TEST_F(SupportEditor, ApplyKeepsChangesAnotherProgramMadeWhileOpen)
+{
+    struct Case {
+        const char* name;
+        const char* otherFax;    // what the other program stores meanwhile; null: nothing
+        const char* otherOwner;
+        const char* typedOwner;  // the user's Owner box
+        bool answerYes;          // to the question, if one is asked
+        bool asked;
+        const char* fax;         // stored afterwards
+        const char* owner;
+    };
+    const Case cases[] = {
+        {"no change meanwhile", nullptr, nullptr, "mine", false, false, "fax 1", "mine"},
+        {"other field changed", "fax 2", nullptr, "mine", false, false, "fax 2", "mine"},
+        {"same change on both sides", nullptr, "mine", "mine", false, false, "fax 1", "mine"},
+        {"other change to a field left alone", nullptr, "theirs", "owner 1", false, false, "fax 1", "theirs"},
+        {"both changed it, Yes keeps mine", nullptr, "theirs", "mine", true, true, "fax 1", "mine"},
+        {"both changed it, No keeps theirs", "fax 2", "theirs", "mine", false, true, "fax 2", "theirs"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        machine.SetReg(kOemKey, "Manufacture", "A");
+        machine.SetReg(kOemKey, "Model", "B");
+        machine.SetReg(kOemKey, "FAX", "fax 1");
+        machine.SetReg(kOemKey, "OWNER", "owner 1");
+        Editor editor(machine);
+        editor.view.SetText(sinf::kOwner, c.typedOwner);
+        if (c.otherFax)
+            machine.SetReg(kOemKey, "FAX", c.otherFax);
+        if (c.otherOwner)
+            machine.SetReg(kOemKey, "OWNER", c.otherOwner);
+        editor.dialogs.AnswerYesNo(c.answerYes);
+        editor.presenter.Apply();
+
+        ASSERT_EQ(editor.dialogs.questions.size(), c.asked ? 1u : 0u);
+        if (c.asked) {
+            EXPECT_EQ(editor.dialogs.questions[0],
+                      "Owner was changed by another program while this window was open.\n\nStored now: \"theirs\"\n"
+                      "Typed here: \"mine\"\n\nKeep what you typed here? No keeps the other program's change.");
+        }
+        EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{kSaved});
+        EXPECT_EQ(machine.Reg(kOemKey, "FAX"), c.fax);
+        EXPECT_EQ(machine.Reg(kOemKey, "OWNER"), c.owner);
+        EXPECT_EQ(editor.view.Text(sinf::kOwner), c.owner) << "the box shows what was stored";
+        const std::string file = *machine.FileBytes(machine.InfoPath());
+        EXPECT_NE(file.find(std::string(c.fax) + "\r\n"), std::string::npos) << file;
+
+        // Stored is now loaded: applying again asks nothing and changes nothing.
+        editor.presenter.Apply();
+        EXPECT_EQ(editor.dialogs.questions.size(), c.asked ? 1u : 0u);
+        EXPECT_EQ(machine.Reg(kOemKey, "OWNER"), c.owner);
+    }
 }
 
 // A value not stored is known before the success message would show: the stop message takes

@@ -24,4 +24,14 @@ std::string FakeDialogs::AskOpenFile(const OpenFileRequest& request)
     return answer;
 }
 
+bool FakeDialogs::AskYesNo(const std::string& text, const std::string&)
+{
+    questions.push_back(text);
+    if (m_YesNoAnswers.empty())
+        return false;
+    const bool yes = m_YesNoAnswers.front();
+    m_YesNoAnswers.pop_front();
+    return yes;
+}
+
 }  // namespace pelmora::testing

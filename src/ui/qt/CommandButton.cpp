@@ -62,7 +62,7 @@ void CommandButton::resizeEvent(QResizeEvent*) { m_Host.Resized(width(), height(
 
 void CommandButton::showEvent(QShowEvent*) { m_Host.Shown(); }
 
-// A popup menu opening or closing leaves the focus where it was.
+// A popup menu opening or closing leaves the focus where it was, but the popup takes the keys.
 void CommandButton::focusInEvent(QFocusEvent* event)
 {
     if (event->reason() != Qt::PopupFocusReason)
@@ -73,6 +73,16 @@ void CommandButton::focusOutEvent(QFocusEvent* event)
 {
     if (event->reason() != Qt::PopupFocusReason)
         m_Host.FocusChanged(false);
+    else
+        m_Host.InputTaken();
+}
+
+// Another window took the input (a box, another program): a key held now goes down there.
+void CommandButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_Host.InputTaken();
+    QWidget::changeEvent(event);
 }
 
 void CommandButton::mousePressEvent(QMouseEvent* event)

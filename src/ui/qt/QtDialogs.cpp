@@ -40,6 +40,15 @@ void QtDialogs::ShowMessage(const std::string& text, const std::string& title, M
     box.exec();
 }
 
+bool QtDialogs::AskYesNo(const std::string& text, const std::string& title)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, m_Window);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::string QtDialogs::AskOpenFile(const OpenFileRequest& request)
 {
     QFileDialog dialog(m_Window, QString::fromStdString(request.title));

@@ -18,6 +18,7 @@ public:
     explicit QtDialogs(QWidget* window) : m_Window(window) {}
 
     void ShowMessage(const std::string& text, const std::string& title, MessageStyle style) override;
+    bool AskYesNo(const std::string& text, const std::string& title) override;
     std::string AskOpenFile(const OpenFileRequest& request) override;
 
 private:

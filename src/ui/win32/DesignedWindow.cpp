@@ -393,6 +393,13 @@ void DesignedWindow::Destroyed()
     }
 }
 
+void DesignedWindow::InputTaken()
+{
+    for (const Entry& entry : m_Entries)
+        if (entry.button)
+            entry.button->Host().InputTaken();
+}
+
 LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -420,6 +427,7 @@ LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_ACTIVATE:
         // As a dialog does: the focus returns to the control that had it, the first stop at first.
         if (LOWORD(wParam) == WA_INACTIVE) {
+            InputTaken();  // another window has the keys now
             if (HWND focus = GetFocus(); focus != nullptr && IsChild(Window(), focus))
                 m_LastFocus = focus;
         } else {
@@ -430,6 +438,11 @@ LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
                 SetFocus(target);
         }
         return 0;
+    case WM_ENTERMENULOOP:
+        // The menu takes the keys while the focus stays on its control: no button may click on
+        // the key-up of a key that chose a menu item.
+        InputTaken();
+        return Default(message, wParam, lParam);
     case WM_DPICHANGED: {
         const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
         ApplyDpi(HIWORD(wParam));

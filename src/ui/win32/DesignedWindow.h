@@ -72,6 +72,7 @@ private:
     const Entry* Find(std::string_view name) const;
     const Entry* EntryOfWindow(HWND control) const;
     bool Command(WPARAM wParam, LPARAM lParam);
+    void InputTaken();  // every button forgets the key that went down last
     LRESULT ControlColours(HDC dc, HWND control, bool editable);
     void Destroyed();
 

@@ -57,6 +57,15 @@ void Win32Dialogs::ShowMessage(const std::string& text, const std::string& title
     MessageBoxW(owner, ToUtf16(text).c_str(), ToUtf16(title).c_str(), MB_OK | static_cast<UINT>(style) | modality);
 }
 
+bool Win32Dialogs::AskYesNo(const std::string& text, const std::string& title)
+{
+    HWND owner = m_Owner ? m_Owner() : nullptr;
+    const UINT modality = owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL;
+    OtherWindowsDisabled others(owner);
+    return MessageBoxW(owner, ToUtf16(text).c_str(), ToUtf16(title).c_str(), MB_YESNO | MB_ICONQUESTION | modality) ==
+           IDYES;
+}
+
 std::string Win32Dialogs::AskOpenFile(const OpenFileRequest& request)
 {
     HWND owner = m_Owner ? m_Owner() : nullptr;

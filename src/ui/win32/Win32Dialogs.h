@@ -19,6 +19,7 @@ public:
     explicit Win32Dialogs(std::function<HWND()> owner) : m_Owner(std::move(owner)) {}
 
     void ShowMessage(const std::string& text, const std::string& title, MessageStyle style) override;
+    bool AskYesNo(const std::string& text, const std::string& title) override;
     std::string AskOpenFile(const OpenFileRequest& request) override;
 
 private:

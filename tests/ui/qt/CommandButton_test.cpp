@@ -2,6 +2,7 @@
 // input makes it raise.
 #include "CommandButton.h"
 #include "QtControls.h"
+#include "QtDialogs.h"
 #include "QtDesignStyle.h"
 #include "designs/ButtonDesign.h"
 
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -218,6 +220,36 @@ TEST(CommandButtonWidget, MouseClicksWithTheLeftButtonOnly)
     QTest::mousePress(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(30, 12));
     QTest::mouseRelease(w.button, Qt::LeftButton, Qt::NoModifier, QPoint(150, 12));
     EXPECT_EQ(clicks.count(), 1);
+}
+
+// The box a click opens closes on the key-down of its own Enter; that key's release then reaches
+// the button, which has the focus again and must not click (a new box every time).
+TEST(CommandButtonWidget, TheEnterThatClosesTheBoxItOpenedDoesNotClickAgain)
+{
+    ButtonWindow w;
+    w.button->setFocus();
+    QtDialogs dialogs(w.window.get());
+    int boxes = 0;
+    QObject::connect(w.button, &CommandButton::Click, [&] {
+        if (++boxes > 3)
+            return;
+        QTimer::singleShot(20, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyPress(box, Qt::Key_Return);
+        });
+        dialogs.ShowMessage("Saved", "OEM", MessageStyle::Information);
+    });
+    QTest::keyPress(w.button, Qt::Key_Return);
+    QTest::keyRelease(w.button, Qt::Key_Return);  // the click: the box opens, and its Enter closes it
+    ASSERT_EQ(boxes, 1);
+    w.window->activateWindow();  // as the window system does once the box is gone
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    ASSERT_TRUE(w.button->hasFocus());
+    QTest::keyRelease(w.button, Qt::Key_Return);
+    EXPECT_EQ(boxes, 1);
+
+    QTest::keyClick(w.button, Qt::Key_Return);  // a whole press of its own still clicks
+    EXPECT_EQ(boxes, 2);
 }
 
 TEST(CommandButtonWidget, SpaceAndEnterClickOncePerPressAndRelease)

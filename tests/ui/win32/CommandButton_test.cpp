@@ -3,6 +3,7 @@
 #include "CommandButton.h"
 #include "GdiTextRenderer.h"
 #include "Win32ButtonInput.h"
+#include "Win32Dialogs.h"
 #include "Win32TestSupport.h"
 #include "controls/ButtonPainter.h"
 #include "controls/RasterCanvas.h"
@@ -242,6 +243,39 @@ TEST_F(CommandButtonWindow, KeysClickThroughTheMessageLoop)
         "KeyDown(13, 0)", "KeyPress(13)", "Click", "BN_CLICKED CommandButton1", "KeyUp(13, 0)",
     };
     EXPECT_EQ(m_Events, expected);
+}
+
+// Inside the box's own loop: its Enter goes down, on which the box closes, as a person's would.
+void CALLBACK PressEnterOnTheBox(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = FindWindowW(L"#32770", L"OEM");
+    if (box != nullptr && IsWindowVisible(box) && GetFocus() != nullptr && IsChild(box, GetFocus()))
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+}
+
+// The box a click opens closes on the key-down of its own Enter; that key's release then comes
+// to the button, which has the focus again and must not click (a new box every time).
+TEST_F(CommandButtonWindow, TheEnterThatClosesTheBoxItOpenedDoesNotClickAgain)
+{
+    SetFocus(Button());
+    Pump();
+    Win32Dialogs dialogs([this] { return m_Stage.Window(); });
+    int boxes = 0;
+    m_Button->OnEvent([&](const ButtonEventArgs& event) {
+        if (event.event == ButtonEvent::Click && ++boxes <= 3)
+            dialogs.ShowMessage("Saved", "OEM", MessageStyle::Information);
+    });
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &PressEnterOnTheBox);
+    PostMessageW(Button(), WM_KEYDOWN, VK_RETURN, 1);
+    Pump();
+    PostMessageW(Button(), WM_KEYUP, VK_RETURN, 1u | 0xC0000000u);  // the click: the box opens and closes
+    Pump();
+    ASSERT_EQ(boxes, 1);
+    EXPECT_EQ(GetFocus(), Button());
+    PostMessageW(Button(), WM_KEYUP, VK_RETURN, 1u | 0xC0000000u);  // the box's Enter comes up
+    Pump(200);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(boxes, 1);
 }
 
 TEST_F(CommandButtonWindow, ArrowsMoveTheFocusThroughTheTabOrder)

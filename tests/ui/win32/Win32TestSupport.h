@@ -46,6 +46,7 @@ public:
     {
         m_Target.ShowMessage(text, title, style);
     }
+    bool AskYesNo(const std::string& text, const std::string& title) override { return m_Target.AskYesNo(text, title); }
     std::string AskOpenFile(const OpenFileRequest& request) override { return m_Target.AskOpenFile(request); }
 
 private:
