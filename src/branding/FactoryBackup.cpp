@@ -80,6 +80,9 @@ Status Failure(const std::string& what, const std::error_code& error)
 Status Publish(FilePort& files, const Gathered& gathered, const std::string& target)
 {
     const fs::path targetPath = PathFromUtf8(target);
+    // An image's ProgramData or Pelmora folder may be a link leading out of it.
+    if (const Status contained = files.CheckFolder(Utf8FromPath(targetPath.parent_path())); !contained)
+        return Status::Failed(target + " could not be created: " + contained.error);
     std::error_code error;
     fs::create_directories(targetPath.parent_path(), error);
     if (error)
