@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64 wine wine64 fonts-wine
   xvfb xauth
+  ntfs-3g attr
   librsvg2-bin icoutils scdoc desktop-file-utils appstream dpkg-dev lintian file
 )
 
