@@ -123,6 +123,18 @@ Status EnsureFactoryBackup(FilePort& files, RegistryApi& registry, const Brandin
     return Publish(files, gathered, places.factoryBackup);
 }
 
+std::optional<std::string> RefusedBrandingFolder(FilePort& files, const BrandingPlaces& places)
+{
+    for (const std::string* path : {&places.legacyLogo, &places.legacyInfo, &places.logoFile, &places.factoryBackup}) {
+        if (path->empty())
+            continue;
+        const std::string folder = Utf8FromPath(PathFromUtf8(*path).parent_path());
+        if (const Status checked = files.CheckFolder(folder); !checked)
+            return folder + " cannot be written: " + checked.error;
+    }
+    return std::nullopt;
+}
+
 bool HasFactoryBackup(const BrandingPlaces& places)
 {
     return !places.factoryBackup.empty() && Exists(places.factoryBackup);

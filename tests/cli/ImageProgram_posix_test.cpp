@@ -150,6 +150,11 @@ TEST(CliProgramOnImage, LinksOutOfTheImageAndFoldersThatAreNoWindowsDirectoryAre
              fs::remove_all(w / "System32" / "config");
              fs::create_directory_symlink(o / "config", w / "System32" / "config");
          }, "", "the link WIN/System32/config leads outside the image"},
+        {"System leads out and the image brings its own backup", [](const fs::path& w, const fs::path& o) {
+             fs::create_directories(w.parent_path() / "ProgramData" / "Pelmora" / "factory-branding");
+             fs::remove_all(w / "System");
+             fs::create_directory_symlink(o, w / "System");
+         }, "", "the link WIN/System leads outside the image"},
         {"a folder in place of the hive", [](const fs::path& w, const fs::path&) {
              fs::remove(w / "System32" / "config" / "SOFTWARE");
              fs::create_directory(w / "System32" / "config" / "SOFTWARE");
@@ -162,6 +167,7 @@ TEST(CliProgramOnImage, LinksOutOfTheImageAndFoldersThatAreNoWindowsDirectoryAre
         fs::create_directories(outside);
         std::ofstream(outside / "shadow") << "root:secret";
         c.stage(windows, outside);
+        const bool hadProgramData = fs::exists(windows.parent_path() / "ProgramData");
         const fs::path root = windows.parent_path();
         const std::string dir = c.windowsDir.empty() ? windows.string() : (root / c.windowsDir).lexically_normal().string();
         std::vector<std::string> args = {"--windows-dir", dir.back() == '/' ? dir.substr(0, dir.size() - 1) : dir};
@@ -175,7 +181,8 @@ TEST(CliProgramOnImage, LinksOutOfTheImageAndFoldersThatAreNoWindowsDirectoryAre
         EXPECT_TRUE(Has(run.err, message)) << c.what << ": " << run.err;
         EXPECT_EQ(CliTestBed::ReadBytes((outside / "shadow").string()), "root:secret") << c.what;
         EXPECT_FALSE(fs::exists(outside / "oeminfo.ini")) << c.what;
-        EXPECT_FALSE(fs::exists(root / "ProgramData")) << c.what;
+        EXPECT_EQ(fs::exists(root / "ProgramData"), hadProgramData) << c.what;
+        EXPECT_FALSE(ReadFromHive(program.Image().HivePath(), kOemInHive, "Manufacture")) << c.what;
         EXPECT_FALSE(fs::exists(program.StorePath())) << c.what << ": the host's store stays untouched";
     }
 }
