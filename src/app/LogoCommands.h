@@ -25,9 +25,9 @@ public:
 
 private:
     void Hold(std::shared_ptr<const Picture> picture, const std::string& pathBoxText);
-    // Installs the picture the path box names: none after a stop message, when oemlogo.bmp was
-    // not written; else what of the rest (its mirror for current Windows) was not saved.
-    std::optional<FailureReport> Install();
+    // Installs the picture the path box names through `files` (the command's): none after a stop
+    // message, when oemlogo.bmp was not written; else what of the rest (its mirror) was not saved.
+    std::optional<FailureReport> Install(FilePort& files);
     // The success message, or the stop message listing what was not saved instead of it.
     void ReportInstalled(const FailureReport& failures);
     bool EnsurePictureForPathBox(const std::string& pathBox, std::string& why);

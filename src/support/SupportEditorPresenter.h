@@ -25,7 +25,6 @@ public:
 private:
     SupportInfo InfoFromBoxes() const;
     bool Refused(const SupportInfo& typed);  // a stop message when Apply must not store anything
-    void WriteFile(const std::string& infoPath);  // the full layout, after the message
 
     ViewPort& m_View;
     DialogPort& m_Dialogs;
