@@ -104,7 +104,8 @@ void LogoCommands::Remove()
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""),
                    "The logo's stored path was not cleared");
     scope.Finish(failures);
-    m_View.SetPicture(form1::kCurrentLogo, nullptr);
+    if (failures.Empty())
+        m_View.SetPicture(form1::kCurrentLogo, nullptr);
     // Read back: a read that fails leaves the path box as it is rather than showing it empty.
     const RegReadCheck readBack(registry);
     const std::string stored = ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", "");
@@ -120,6 +121,12 @@ void LogoCommands::Remove()
         return;
     }
     m_Dialogs.ShowMessage("This will removing oemlogo", "Pelmora", MessageStyle::Exclamation);
+}
+
+void LogoCommands::ShowLogoAt(const std::string& logoPath)
+{
+    std::string why;
+    m_View.SetPicture(form1::kCurrentLogo, m_Services.pictures.Load(logoPath, why));
 }
 
 void LogoCommands::Hold(std::shared_ptr<const Picture> picture, const std::string& pathBoxText)
@@ -175,6 +182,7 @@ std::optional<FailureReport> LogoCommands::Install(FilePort& files)
         return std::nullopt;
     }
 
+    m_InstalledAt = locations->LogoPath;
     if (auto installed = m_Services.pictures.Load(locations->LogoPath, why))
         m_View.SetPicture(form1::kCurrentLogo, std::move(installed));
     FailureReport failures;
@@ -185,6 +193,7 @@ std::optional<FailureReport> LogoCommands::Install(FilePort& files)
 void LogoCommands::ReportInstalled(const FailureReport& failures)
 {
     if (!failures.Empty()) {
+        ShowLogoAt(m_InstalledAt);
         ShowStop(m_Dialogs, failures.Text("The logo was not fully saved."));
         return;
     }

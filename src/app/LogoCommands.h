@@ -30,6 +30,9 @@ private:
     std::optional<FailureReport> Install(FilePort& files);
     // The success message, or the stop message listing what was not saved instead of it.
     void ReportInstalled(const FailureReport& failures);
+    // Current Logo shows the file at `logoPath` again (none when there is none), once a command
+    // that failed has put it back.
+    void ShowLogoAt(const std::string& logoPath);
     bool EnsurePictureForPathBox(const std::string& pathBox, std::string& why);
 
     ViewPort& m_View;
@@ -40,6 +43,7 @@ private:
     std::shared_ptr<const Picture> m_Held;  // the selection holder Image3
     std::string m_HeldFor;                  // the path box text the held picture was loaded for
     std::string m_DialogFileName;           // cdlg's file name: shared by both choose commands
+    std::string m_InstalledAt;              // where the last Install wrote oemlogo.bmp
 };
 
 }  // namespace pelmora
