@@ -1,18 +1,13 @@
 #include "oem/KeptFiles.h"
 
+#include "oem/FailureReport.h"
+
 namespace pelmora {
 
 namespace {
 
 // Larger than any branding file a command writes; a bigger one is not kept, so not replaced.
 constexpr std::size_t kKeptFileLimit = 64u << 20;
-
-std::string Reason(std::string text)
-{
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
-        text.pop_back();
-    return text.empty() ? "unknown error" : text;
-}
 
 }  // namespace
 
@@ -27,7 +22,7 @@ KeptFiles::Kept* KeptFiles::Keep(const std::string& path, Status& refused)
         std::string bytes;
         if (const Status read = m_Real.ReadFile(path, kKeptFileLimit, bytes); !read) {
             refused = Status::Failed("its old content could not be kept to put back on failure (" +
-                                     Reason(read.error) + ")");
+                                     Why(read) + ")");
             return nullptr;
         }
         kept.bytes = std::move(bytes);
@@ -69,7 +64,7 @@ std::vector<std::string> KeptFiles::PutBack()
             continue;
         const Status back = kept->bytes ? m_Real.WriteFile(kept->path, *kept->bytes) : m_Real.DeleteFile(kept->path);
         if (!back)
-            failed.push_back(kept->path + " could not be put back: " + Reason(back.error) + ".");
+            failed.push_back(kept->path + " could not be put back: " + Why(back) + ".");
     }
     m_Kept.clear();
     return failed;
