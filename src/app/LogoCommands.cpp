@@ -45,7 +45,7 @@ void LogoCommands::ApplySelected()
     CommandScope scope(m_Services, m_Dialogs);
     if (!scope)
         return;
-    std::optional<FailureReport> failures = Install();
+    std::optional<FailureReport> failures = Install(scope.Files());
     if (!failures)
         return;
     // Stored and committed with the Logo value before the message, so a path that was not stored
@@ -53,7 +53,7 @@ void LogoCommands::ApplySelected()
     failures->Check(
         WriteRegString(m_Services.registry, RegRoot::LocalMachine, kReadKey, "", m_View.Text(form1::kPathBox)),
         "The logo's path was not stored");
-    failures->Check(scope.CommitValues(), "The values were not stored");
+    scope.Finish(*failures);
     ReportInstalled(*failures);
 }
 
@@ -62,8 +62,8 @@ void LogoCommands::Apply()
     CommandScope scope(m_Services, m_Dialogs);
     if (!scope)
         return;
-    if (std::optional<FailureReport> failures = Install()) {
-        failures->Check(scope.CommitValues(), "The values were not stored");
+    if (std::optional<FailureReport> failures = Install(scope.Files())) {
+        scope.Finish(*failures);
         ReportInstalled(*failures);
     }
 }
@@ -92,7 +92,7 @@ void LogoCommands::Remove()
         return;
     }
 
-    const Status deleted = m_Services.files.DeleteFile(locations->LogoPath);
+    const Status deleted = scope.Files().DeleteFile(locations->LogoPath);
     if (!deleted) {
         ShowStop(m_Dialogs, "The logo was not removed: " + locations->LogoPath + " could not be deleted: " +
                                 Why(deleted) + ".");
@@ -100,11 +100,12 @@ void LogoCommands::Remove()
     }
     RegistryApi& registry = m_Services.registry;
     FailureReport failures;
-    CheckAll(failures, RemoveLogoMirror(m_Services.files, registry, places));
+    CheckAll(failures, RemoveLogoMirror(scope.Files(), registry, places));
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kReadKey, "", ""),
                    "The logo's stored path was not cleared");
-    failures.Check(scope.CommitValues(), "The values were not cleared");
-    m_View.SetPicture(form1::kCurrentLogo, nullptr);
+    scope.Finish(failures);
+    if (failures.Empty())
+        m_View.SetPicture(form1::kCurrentLogo, nullptr);
     // Read back: a read that fails leaves the path box as it is rather than showing it empty.
     const RegReadCheck readBack(registry);
     const std::string stored = ReadRegString(registry, RegRoot::LocalMachine, kReadKey, "", "");
@@ -120,6 +121,12 @@ void LogoCommands::Remove()
         return;
     }
     m_Dialogs.ShowMessage("This will removing oemlogo", "Pelmora", MessageStyle::Exclamation);
+}
+
+void LogoCommands::ShowLogoAt(const std::string& logoPath)
+{
+    std::string why;
+    m_View.SetPicture(form1::kCurrentLogo, m_Services.pictures.Load(logoPath, why));
 }
 
 void LogoCommands::Hold(std::shared_ptr<const Picture> picture, const std::string& pathBoxText)
@@ -140,7 +147,7 @@ bool LogoCommands::EnsurePictureForPathBox(const std::string& pathBox, std::stri
     return true;
 }
 
-std::optional<FailureReport> LogoCommands::Install()
+std::optional<FailureReport> LogoCommands::Install(FilePort& files)
 {
     const std::string pathBox = m_View.Text(form1::kPathBox);
     if (pathBox.empty()) {
@@ -168,23 +175,25 @@ std::optional<FailureReport> LogoCommands::Install()
         ShowStop(m_Dialogs, *refusal);
         return std::nullopt;
     }
-    const Status written = m_Services.files.WriteFile(locations->LogoPath, *bmp);
+    const Status written = files.WriteFile(locations->LogoPath, *bmp);
     if (!written) {
         ShowStop(m_Dialogs, "The logo was not saved: " + locations->LogoPath + " could not be written: " +
                                 Why(written) + ".");
         return std::nullopt;
     }
 
+    m_InstalledAt = locations->LogoPath;
     if (auto installed = m_Services.pictures.Load(locations->LogoPath, why))
         m_View.SetPicture(form1::kCurrentLogo, std::move(installed));
     FailureReport failures;
-    CheckAll(failures, InstallLogoMirror(m_Services.files, m_Services.pictures, m_Services.registry, places, *m_Held));
+    CheckAll(failures, InstallLogoMirror(files, m_Services.pictures, m_Services.registry, places, *m_Held));
     return failures;
 }
 
 void LogoCommands::ReportInstalled(const FailureReport& failures)
 {
     if (!failures.Empty()) {
+        ShowLogoAt(m_InstalledAt);
         ShowStop(m_Dialogs, failures.Text("The logo was not fully saved."));
         return;
     }

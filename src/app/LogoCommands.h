@@ -25,11 +25,14 @@ public:
 
 private:
     void Hold(std::shared_ptr<const Picture> picture, const std::string& pathBoxText);
-    // Installs the picture the path box names: none after a stop message, when oemlogo.bmp was
-    // not written; else what of the rest (its mirror for current Windows) was not saved.
-    std::optional<FailureReport> Install();
+    // Installs the picture the path box names through `files` (the command's): none after a stop
+    // message, when oemlogo.bmp was not written; else what of the rest (its mirror) was not saved.
+    std::optional<FailureReport> Install(FilePort& files);
     // The success message, or the stop message listing what was not saved instead of it.
     void ReportInstalled(const FailureReport& failures);
+    // Current Logo shows the file at `logoPath` again (none when there is none), once a command
+    // that failed has put it back.
+    void ShowLogoAt(const std::string& logoPath);
     bool EnsurePictureForPathBox(const std::string& pathBox, std::string& why);
 
     ViewPort& m_View;
@@ -40,6 +43,7 @@ private:
     std::shared_ptr<const Picture> m_Held;  // the selection holder Image3
     std::string m_HeldFor;                  // the path box text the held picture was loaded for
     std::string m_DialogFileName;           // cdlg's file name: shared by both choose commands
+    std::string m_InstalledAt;              // where the last Install wrote oemlogo.bmp
 };
 
 }  // namespace pelmora

@@ -74,10 +74,10 @@ void OemCommands::Apply()
     failures.Check(WriteRegString(registry, RegRoot::LocalMachine, kOemKey, "Model", model),
                    "The value Model was not stored");
     CheckAll(failures, MirrorOemValues(registry, places, mirrored));
-    failures.Check(scope.CommitValues(), "The values were not stored");
-    failures.Check(WriteShortLayout(m_Services.files, locations->InfoPath, manufacturer, model,
+    failures.Check(WriteShortLayout(scope.Files(), locations->InfoPath, manufacturer, model,
                                     TargetCodePage(locations->WindowsDir)),
                    locations->InfoPath + " was not written");
+    scope.Finish(failures);
     if (!failures.Empty()) {
         ShowStop(m_Dialogs, failures.Text("The OEM information was not fully saved."));
         return;
@@ -113,7 +113,7 @@ void OemCommands::Remove()
     // A notice, not a question: the removal goes on once it is closed.
     m_Dialogs.ShowMessage("this will remove all Oem informations", "Pelmora", MessageStyle::Stop);
 
-    const Status deleted = m_Services.files.DeleteFile(locations->InfoPath);
+    const Status deleted = scope.Files().DeleteFile(locations->InfoPath);
     if (!deleted) {
         ShowStop(m_Dialogs, "The OEM information was not removed: " + locations->InfoPath +
                                 " could not be deleted: " + Why(deleted) + ".");
@@ -132,7 +132,7 @@ void OemCommands::Remove()
                            std::string("The value ") + field.storedName + " was not cleared");
     }
     CheckAll(failures, MirrorOemValues(registry, places, ClearedByRemoval()));
-    failures.Check(scope.CommitValues(), "The values were not cleared");
+    scope.Finish(failures);
 
     // Read back: a read that fails leaves the boxes as they are rather than showing them empty.
     const RegReadCheck readBack(registry);
@@ -144,7 +144,7 @@ void OemCommands::Remove()
         m_View.SetText(form1::kModel, model);
     }
     if (!failures.Empty())
-        ShowStop(m_Dialogs, failures.Text("The OEM information file was removed, but not every stored value was cleared."));
+        ShowStop(m_Dialogs, failures.Text("The OEM information was not removed."));
     else if (unread)
         ShowStop(m_Dialogs, "The OEM information was removed, but the stored manufacturer and model could not be read "
                             "back: " + Why(*unread) + ".");

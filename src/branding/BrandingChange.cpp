@@ -32,6 +32,8 @@ std::optional<std::string> RefuseBrandingChange(FilePort& files, RegistryApi& re
         if (auto refusal = RefuseTooLong(mirrored))
             return refusal;
     }
+    if (const auto folder = RefusedBrandingFolder(files, places))
+        return "Nothing was changed: " + Reason(*folder) + ".";
     if (const Status kept = EnsureFactoryBackup(files, registry, places); !kept)
         return "Nothing was changed: the factory branding could not be saved first: " + Reason(kept.error) + ".";
     return std::nullopt;

@@ -79,6 +79,9 @@ Status Failure(const std::string& what, const std::error_code& error)
 Status Publish(FilePort& files, const Gathered& gathered, const std::string& target)
 {
     const fs::path targetPath = PathFromUtf8(target);
+    // An image's ProgramData or Pelmora folder may be a link leading out of it.
+    if (const Status contained = files.CheckFolder(Utf8FromPath(targetPath.parent_path())); !contained)
+        return Status::Failed(target + " could not be created: " + contained.error);
     std::error_code error;
     fs::create_directories(targetPath.parent_path(), error);
     if (error)
@@ -117,6 +120,18 @@ Status EnsureFactoryBackup(FilePort& files, RegistryApi& registry, const Brandin
     if (Status gatheredStatus = Gather(files, registry, places, gathered); !gatheredStatus)
         return gatheredStatus;
     return Publish(files, gathered, places.factoryBackup);
+}
+
+std::optional<std::string> RefusedBrandingFolder(FilePort& files, const BrandingPlaces& places)
+{
+    for (const std::string* path : {&places.legacyLogo, &places.legacyInfo, &places.logoFile, &places.factoryBackup}) {
+        if (path->empty())
+            continue;
+        const std::string folder = Utf8FromPath(PathFromUtf8(*path).parent_path());
+        if (const Status checked = files.CheckFolder(folder); !checked)
+            return folder + " cannot be written: " + checked.error;
+    }
+    return std::nullopt;
 }
 
 bool HasFactoryBackup(const BrandingPlaces& places)

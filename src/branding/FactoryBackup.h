@@ -23,6 +23,11 @@ Status EnsureFactoryBackup(FilePort& files, RegistryApi& registry, const Brandin
 
 bool HasFactoryBackup(const BrandingPlaces& places);
 
+// The first folder of the places a command writes (the two legacy files, the System32 logo, the
+// factory backup) that `files` refuses (see FilePort::CheckFolder), as the reason; none when all
+// may be written. Asked before the first change, so one refused folder changes nothing.
+std::optional<std::string> RefusedBrandingFolder(FilePort& files, const BrandingPlaces& places);
+
 struct FactoryRestore {
     // No backup, or one that cannot be read: nothing was changed.
     std::optional<std::string> refusal;

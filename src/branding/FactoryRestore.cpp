@@ -141,6 +141,10 @@ FactoryRestore RestoreFactoryBranding(FilePort& files, RegistryApi& registry, co
         *restore.refusal += " Nothing was changed.";
         return restore;
     }
+    if (const auto folder = RefusedBrandingFolder(files, places)) {
+        restore.refusal = *folder + ". Nothing was changed.";
+        return restore;
+    }
     Loaded loaded;
     if ((restore.refusal = Load(files, places, loaded)))
         return restore;

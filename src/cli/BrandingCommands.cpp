@@ -123,14 +123,14 @@ int RestoreFactoryCommand(std::span<const std::string> args, CliContext& context
     const OemFileLocations locations = OemFileLocations::From(windowsDir);
     const BrandingPlaces places =
         LocateBranding(services.programData, windowsDir, locations.LogoPath, locations.InfoPath);
-    const FactoryRestore restore = RestoreFactoryBranding(services.files, services.registry, places);
+    const FactoryRestore restore = RestoreFactoryBranding(scope.Files(), services.registry, places);
     if (restore.refusal) {
         context.err << *restore.refusal << '\n';
         return 1;
     }
     FailureReport failures;
     CheckAll(failures, restore.steps);
-    failures.Check(scope.CommitValues(), "The values were not put back");
+    scope.Finish(failures);
     if (!failures.Empty()) {
         context.err << failures.Text("The factory branding was not fully put back.") << '\n';
         return 1;

@@ -20,7 +20,8 @@ bool TakeCommandLock(AppServices& services, DialogPort& dialogs)
 
 }  // namespace
 
-CommandScope::CommandScope(AppServices& services, DialogPort& dialogs) : m_Lock(services.commandLock)
+CommandScope::CommandScope(AppServices& services, DialogPort& dialogs)
+    : m_Lock(services.commandLock), m_Files(services.files)
 {
     if (!m_Lock.Held()) {
         if (!TakeCommandLock(services, dialogs))
@@ -32,15 +33,39 @@ CommandScope::CommandScope(AppServices& services, DialogPort& dialogs) : m_Lock(
 
 CommandScope::~CommandScope()
 {
-    // The changes go (or were committed) before another command may begin its own.
+    // The changes go (or were committed) before another command may begin its own; so do the
+    // files of a command that stopped before committing.
     m_Changes.reset();
+    m_Files.PutBack();
     if (m_OwnsLock)
         m_Lock.Release();
 }
 
 Status CommandScope::CommitValues()
 {
-    return m_Changes ? m_Changes->Commit() : Status::Failed("the command did not begin");
+    if (!m_Changes)
+        return Status::Failed("the command did not begin");
+    Status committed = m_Changes->Commit();
+    if (committed)
+        m_Files.Forget();
+    return committed;
+}
+
+void CommandScope::Finish(FailureReport& failures)
+{
+    if (failures.Empty()) {
+        failures.Check(CommitValues(), "The values were not stored");
+        if (failures.Empty())
+            return;
+    }
+    m_Changes.reset();
+    std::vector<std::string> notBack = m_Files.PutBack();
+    if (notBack.empty()) {
+        failures.Conclude(kNothingChanged);
+        return;
+    }
+    for (const std::string& line : notBack)
+        failures.Conclude(line);
 }
 
 CommandLockHold::CommandLockHold(AppServices& services, DialogPort& dialogs)

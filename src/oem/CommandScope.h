@@ -1,6 +1,8 @@
 #pragma once
 
 #include "oem/AppServices.h"
+#include "oem/FailureReport.h"
+#include "oem/KeptFiles.h"
 #include "platform/DialogPort.h"
 #include "platform/Status.h"
 #include "registry/RegistryChanges.h"
@@ -9,11 +11,16 @@
 
 namespace pelmora {
 
+// The last line of a command's failure report once everything it changed was put back.
+inline constexpr const char* kNothingChanged = "Nothing was changed: the stored values and the files are as they were.";
+
 // Opened by each command that changes the stored values or the OEM files, before its first
 // change: one such command at a time among every Pelmora program on this store (the command
 // lock, held until the scope ends), and the values it stores in one transaction (committed by
-// CommitValues, dropped when the scope ends without it). When the lock cannot be had in its
-// bounded wait, a stop message names its holder and the command must change nothing.
+// CommitValues or Finish, dropped when the scope ends without either). The files it writes go
+// through Files(), which keeps each one's old content: a scope that ends without committing puts
+// them back, so a command that stops midway leaves nothing of itself. When the lock cannot be
+// had in its bounded wait, a stop message names its holder and the command must change nothing.
 class CommandScope {
 public:
     // Inside a CommandLockHold the lock is that hold's: taken there, and released there.
@@ -25,13 +32,23 @@ public:
     // False when the command must not go on (its refusal has been shown).
     explicit operator bool() const { return m_Changes.has_value(); }
 
-    // Commits the values stored since the scope opened; the lock stays until the scope ends, so
-    // files written after this still agree with them.
+    // The files as this command must write them (see KeptFiles).
+    FilePort& Files() { return m_Files; }
+
+    // Commits the values stored since the scope opened and keeps the files written so far; the
+    // lock stays until the scope ends, so files written after this still agree with them.
     Status CommitValues();
+
+    // Ends the command whole or not at all, once every write is done: when `failures` is empty the
+    // values are committed (last, so a failed file is never left beside new values); otherwise, or
+    // when the commit fails, the values are dropped and every file written is put back. What
+    // failed here, and that nothing was kept, is added to `failures`.
+    void Finish(FailureReport& failures);
 
 private:
     NamedLock& m_Lock;
     bool m_OwnsLock = false;
+    KeptFiles m_Files;
     std::optional<RegistryChanges> m_Changes;
 };
 

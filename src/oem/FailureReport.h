@@ -26,6 +26,9 @@ public:
     // Notes `what` (e.g. "the value Model was not stored") when `status` failed.
     void Check(const Status& status, const std::string& what);
 
+    // Adds a line as it is, after the failures (what became of the command's other changes).
+    void Conclude(const std::string& line) { m_Lines.push_back(line); }
+
     bool Empty() const { return m_Lines.empty(); }
 
     // The heading, then one line per failure with the system's reason.

@@ -27,6 +27,14 @@ public:
     // empty) for a missing file, anything that is not a regular file (a folder, a device, a pipe)
     // and a file larger than `maxBytes`.
     virtual Status ReadFile(const std::string& path, std::size_t maxBytes, std::string& bytes) = 0;
+
+    // Refuses a folder that files may not be put under (one whose existing parts lead out of the
+    // image worked on), before it or anything in it is created. Any folder will do by default.
+    virtual Status CheckFolder(const std::string& folder)
+    {
+        static_cast<void>(folder);
+        return Status::Ok();
+    }
 };
 
 }  // namespace pelmora

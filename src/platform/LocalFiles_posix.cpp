@@ -1,5 +1,7 @@
 #include "platform/LocalFiles.h"
 
+#include "platform/KeptAttributes.h"
+
 #include <atomic>
 #include <cstdint>
 #include <cerrno>
@@ -109,14 +111,23 @@ int WriteAll(int fd, std::string_view bytes)
     return 0;
 }
 
-// Gives the temporary file the mode of the file it replaces and its bytes, on disk.
+// Gives the temporary file its bytes and what the file it replaces keeps (its mode; on an NTFS
+// mount its security, attributes and streams), on disk. A link in the file's place is replaced,
+// so nothing is taken from where it leads.
 int Fill(int fd, const std::string& path, std::string_view bytes)
 {
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
+    const bool replaces = ::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A file system that keeps no modes of its own (an NTFS or WIM mount) refuses this, which
+    // changes nothing.
+    if (replaces && ::fchmod(fd, old.st_mode & 07777) != 0 && errno != EPERM && errno != EOPNOTSUPP)
         return errno;
     if (const int error = WriteAll(fd, bytes); error != 0)
         return error;
+    if (replaces) {
+        if (const int error = KeepAttributes(path, fd); error != 0)
+            return error;
+    }
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 

@@ -1,5 +1,7 @@
 #include "registry/HiveFile.h"
 
+#include "platform/KeptAttributes.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -59,19 +61,20 @@ private:
     int m_Error;
 };
 
-// Gives the new file the old one's mode and owner, and flushes it.
-int Finish(const std::string& temp, const struct stat& old, bool flush)
+// Gives the new file the old one's mode and owner (on an NTFS mount its security descriptor,
+// attributes and streams), and flushes it.
+int Finish(const std::string& temp, const std::string& path, const struct stat& old, bool flush)
 {
     const int fd = ::open(temp.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return errno;
-    int error = 0;
     // A file system that keeps no modes or owners of its own (an NTFS mount may fix them for the
     // whole mount) refuses these, which changes nothing; only root may give a file away.
     (void)::fchmod(fd, old.st_mode & 07777);
     if (::geteuid() == 0)
         (void)::fchown(fd, old.st_uid, old.st_gid);
-    if (flush && ::fsync(fd) != 0)
+    int error = KeepAttributes(path, fd);
+    if (!error && flush && ::fsync(fd) != 0)
         error = errno;
     if (::close(fd) != 0 && !error)
         error = errno;
@@ -183,7 +186,7 @@ int CommitHiveFile(hive_h* hive, const std::string& path, bool flush, const Hive
         return errno ? errno : EIO;
     if (stopped(HiveCommitStep::TempWritten))
         return ECANCELED;
-    if (const int error = Finish(temp.Path(), old, flush))
+    if (const int error = Finish(temp.Path(), path, old, flush))
         return error;
     if (const int error = ReadHiveFileIdentity(temp.Path(), committed))
         return error;

@@ -149,32 +149,22 @@ void SupportEditorPresenter::Apply()
                                       typed.*field->member),
                        std::string("The value ") + field->valueName + " was not stored");
     }
-    if (places)
+    if (places) {
         CheckAll(failures, MirrorOemValues(m_Services.registry, *places, mirrored));
-    else
-        failures.Check(Status::Failed("no Windows directory was found"), "oeminfo.ini was not written");
-    // Committed before the message, so the store is not held while it is open.
-    const Status committed = scope.CommitValues();
-    if (committed)
+        failures.Check(WriteFullLayout(scope.Files(), places->legacyInfo, typed, TargetCodePage(places->windowsDir)),
+                       places->legacyInfo + " was not written");
+    }
+    // Committed (or everything put back) before the message, so the store is not held while it
+    // is open and a file that failed leaves no values without it.
+    scope.Finish(failures);
+    if (failures.Empty())
         m_Loaded = typed;  // what is stored now: the next Apply compares with this
-    failures.Check(committed, "The values were not stored");
-    // A failure known by now is reported instead of the success message.
+    if (!places)
+        failures.Check(Status::Failed("no Windows directory was found"), "oeminfo.ini was not written");
     if (!failures.Empty())
         ShowStop(m_Dialogs, failures.Text(kNotFullySaved));
     else
         m_Dialogs.ShowMessage("Support informations Saved", "OEM", MessageStyle::Information);
-    if (places)
-        WriteFile(places->legacyInfo, TargetCodePage(places->windowsDir));
-}
-
-void SupportEditorPresenter::WriteFile(const std::string& infoPath, unsigned codePage)
-{
-    // The file takes the boxes as they stand once the box above is closed.
-    FailureReport failures;
-    failures.Check(WriteFullLayout(m_Services.files, infoPath, InfoFromBoxes(), codePage),
-                   infoPath + " was not written");
-    if (!failures.Empty())
-        ShowStop(m_Dialogs, failures.Text(kNotFullySaved));
 }
 
 void SupportEditorPresenter::Close() { m_View.Unload(); }

@@ -28,7 +28,6 @@ private:
     // The boxes merged with what is stored now (StoredChanges.h), the boxes updated; none (after
     // a stop message) when the store could not be read.
     std::optional<SupportInfo> MergedWithStore(const SupportInfo& typed);
-    void WriteFile(const std::string& infoPath, unsigned codePage);  // the full layout, after the message
 
     ViewPort& m_View;
     DialogPort& m_Dialogs;

@@ -1,6 +1,7 @@
 #include "SysPropsWindow.h"
 
 #include "CurrentWindowsPage.h"
+#include "ImageSystemName.h"
 #include "oem/OemFileLocations.h"
 #include "registry/TargetCodePage.h"
 #include "platform/qt/QtPictures.h"
@@ -14,7 +15,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSysInfo>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -101,7 +101,7 @@ QWidget* SysPropsWindow::BuildGeneralPage(const std::string& windowsDir)
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     right->addWidget(MakeLabel("System:", "SystemHeading", page));
-    auto* system = MakeLabel(QSysInfo::prettyProductName(), "SystemName", page);
+    auto* system = MakeLabel(FromUtf8(SystemNameOf(windowsDir)), "SystemName", page);
     system->setIndent(16);
     right->addWidget(system);
     right->addSpacing(16);

@@ -11,6 +11,8 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 int main(int argc, char** argv)
 {
@@ -50,6 +52,12 @@ int main(int argc, char** argv)
 #else
         windowsDir = pelmora::ChooseWindowsDir().path;  // only looks: creates no folder
 #endif
+    }
+    // A folder that is not there would show an empty page as if it were an installation.
+    std::error_code error;
+    if ((option || !options.Arguments().isEmpty()) && !std::filesystem::is_directory(windowsDir, error)) {
+        std::fprintf(stderr, "pelmora-sysprops: %s is not a folder\n", windowsDir.c_str());
+        return 1;
     }
     auto* window = new pelmora::sysprops::SysPropsWindow(windowsDir, pelmora::sysprops::ReadCurrentBranding(windowsDir));
     window->show();

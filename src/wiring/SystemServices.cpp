@@ -2,6 +2,10 @@
 
 #include "platform/SystemWindowsDirectory.h"
 #include "registry/SystemRegistry.h"
+#ifndef _WIN32
+#include "platform/ContainedFiles.h"
+#include "wiring/WindowsImageCheck.h"
+#endif
 
 #include <filesystem>
 #include <system_error>
@@ -20,6 +24,20 @@ std::unique_ptr<WindowsDirectorySource> ChosenWindowsDirectory(const std::option
     return MakeSystemWindowsDirectory();
 }
 
+// A Windows directory given on the command line is an image: its files are kept within it.
+std::unique_ptr<FilePort> ImageFiles(FilePort& files, const std::optional<std::string>& windowsDir)
+{
+#ifdef _WIN32
+    static_cast<void>(files);
+    static_cast<void>(windowsDir);
+    return nullptr;
+#else
+    if (!windowsDir)
+        return nullptr;
+    return std::make_unique<ContainedFiles>(files, ImageRootOf(*windowsDir));
+#endif
+}
+
 }  // namespace
 
 SystemServices::SystemServices(std::string executableName, std::unique_ptr<PicturePort> pictures,
@@ -27,8 +45,9 @@ SystemServices::SystemServices(std::string executableName, std::unique_ptr<Pictu
     : m_WindowsDirectory(ChosenWindowsDirectory(windowsDir)),
       m_Registry(MakeSystemRegistry(FindWindowsDir(*m_WindowsDirectory))),
       m_Pictures(std::move(pictures)),
+      m_ImageFiles(ImageFiles(m_Files, windowsDir)),
       m_CommandLock(CommandLockName(), kCommandLockWait),
-      m_Services{*m_Registry, m_Files, *m_Pictures, *m_WindowsDirectory, m_Processes, m_ProgramData,
+      m_Services{*m_Registry, m_ImageFiles ? *m_ImageFiles : m_Files, *m_Pictures, *m_WindowsDirectory, m_Processes, m_ProgramData,
                  std::move(executableName), m_CommandLock}
 {
 }
@@ -44,7 +63,7 @@ std::string CheckWindowsDirOption(const std::string& windowsDir)
     std::error_code error;
     if (!std::filesystem::is_directory(windowsDir, error))
         return "--windows-dir " + windowsDir + " is not a folder";
-    return {};
+    return WindowsImageProblem(windowsDir);
 #endif
 }
 

@@ -26,6 +26,7 @@ private:
     std::unique_ptr<RegistryApi> m_Registry;
     std::unique_ptr<PicturePort> m_Pictures;
     LocalFiles m_Files;
+    std::unique_ptr<FilePort> m_ImageFiles;  // m_Files kept within the image given, if one is
     LocalProcesses m_Processes;
     SystemProgramData m_ProgramData;
     NamedLock m_CommandLock;
@@ -33,8 +34,9 @@ private:
 };
 
 // What is wrong with a Windows directory given on the command line (--windows-dir), for the
-// message; empty when it can be used. It must be an existing folder, and is taken off Windows
-// only: there the system's own Windows folder and registry belong together.
+// message; empty when it can be used. It must be an existing folder that is a Windows directory
+// (see WindowsImageProblem), and is taken off Windows only: there the system's own Windows folder
+// and registry belong together.
 std::string CheckWindowsDirOption(const std::string& windowsDir);
 
 }  // namespace pelmora

@@ -166,7 +166,8 @@ TEST_F(LogoCommands, APathNotStoredIsReportedInsteadOfTheSuccessMessage)
     EXPECT_EQ(start.dialogs.messages[0].style, MessageStyle::Stop);
     const std::string& text = start.dialogs.messages[0].text;
     EXPECT_EQ(text.rfind("The logo was not fully saved.\nThe logo's path was not stored: ", 0), 0u) << text;
-    EXPECT_EQ(machine.FileBytes(machine.LogoPath()), InstalledBytes(180, 115));
+    EXPECT_FALSE(machine.FileBytes(machine.LogoPath())) << "the installed logo is taken back";
+    EXPECT_EQ(Held(start, form1::kCurrentLogo), nullptr) << "Current Logo shows no logo that is not there";
 }
 
 TEST_F(LogoCommands, ApplyLogoInstallsWithoutStoringThePath)

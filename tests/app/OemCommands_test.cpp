@@ -1,5 +1,6 @@
 #include "app/MainWindowControls.h"
 #include "app/MainWindowStart.h"
+#include "oem/CommandScope.h"
 #include "registry/RegistryPaths.h"
 
 #include <gtest/gtest.h>
@@ -101,9 +102,10 @@ TEST_F(OemCommands, ApplyReportsWhatWasNotSaved)
         start.presenter.ApplyOemInformation();
         EXPECT_EQ(start.dialogs.messages,
                   std::vector<ShownMessage>{Stop("The OEM information was not fully saved.\n" + machine.InfoPath() +
-                                                 " was not written: Read-only file system.")});
+                                                 " was not written: Read-only file system.\n" + kNothingChanged)});
         EXPECT_EQ(machine.FileBytes(machine.InfoPath()), "old file");
-        EXPECT_EQ(machine.Reg(kOemKey, "Manufacture"), "Contoso");
+        EXPECT_EQ(machine.Reg(kOemKey, "Manufacture"), machine.AfterFailure("", "Contoso"))
+            << "no values beside a file that was not written";
         machine.files.Heal();
     }
     {
@@ -116,8 +118,9 @@ TEST_F(OemCommands, ApplyReportsWhatWasNotSaved)
         EXPECT_EQ(message.style, MessageStyle::Stop);
         EXPECT_EQ(message.text.rfind("The OEM information was not fully saved.\nThe value Model was not stored: ", 0), 0u)
             << message.text;
-        EXPECT_EQ(machine.FileBytes(machine.InfoPath()), ShortLayout("Fabrikam", "Y2"));
-        EXPECT_EQ(machine.Reg(kOemKey, "Model"), "X1");
+        EXPECT_NE(message.text.find("\n" + std::string(kNothingChanged)), std::string::npos) << message.text;
+        EXPECT_EQ(machine.FileBytes(machine.InfoPath()), "old file") << "the file written is put back";
+        EXPECT_EQ(machine.Reg(kOemKey, "Manufacture"), machine.AfterFailure("", "Fabrikam"));
     }
 }
 
@@ -171,6 +174,7 @@ TEST_F(OemCommands, AFileThatCannotBeDeletedClearsNothing)
 TEST_F(OemCommands, ValuesThatCannotBeClearedAreReportedAndShownAgain)
 {
     StoreEveryValue();
+    machine.PutFile(machine.InfoPath(), "file");
     Start start(machine);
     machine.registry.FailWritesOf("Manufacture");
     machine.registry.FailWritesOf("FAX");
@@ -178,11 +182,12 @@ TEST_F(OemCommands, ValuesThatCannotBeClearedAreReportedAndShownAgain)
     ASSERT_EQ(start.dialogs.messages.size(), 2u);
     const ShownMessage& message = start.dialogs.messages[1];
     EXPECT_EQ(message.style, MessageStyle::Stop);
-    EXPECT_EQ(message.text.rfind("The OEM information file was removed, but not every stored value was cleared.\n"
+    EXPECT_EQ(message.text.rfind("The OEM information was not removed.\n"
                                  "The value Manufacture was not cleared: ", 0), 0u) << message.text;
     EXPECT_NE(message.text.find("\nThe value FAX was not cleared: "), std::string::npos) << message.text;
     EXPECT_EQ(start.view.Text(form1::kManufacturer), "old Manufacture");
-    EXPECT_EQ(start.view.Text(form1::kModel), "");
+    EXPECT_EQ(start.view.Text(form1::kModel), machine.AfterFailure("old Model", "")) << "nothing was cleared";
+    EXPECT_EQ(machine.FileBytes(machine.InfoPath()), "file") << "the deleted file is put back";
 }
 
 TEST(OemCommandsWithoutWindowsDirectory, ApplyAndRemoveRefuse)

@@ -41,7 +41,7 @@ CliTestBed::CliTestBed(SystemFolder system)
       m_ProgramData(m_Temp->File("ProgramData")),
       m_LockName(pelmora::testing::ScratchLockName(*m_Temp)),
       m_CommandLock(m_LockName, pelmora::testing::kScratchLockWait),
-      m_Services{m_Faulty, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli",
+      m_Services{m_Faulty, m_FaultyFiles, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli",
                  m_CommandLock}
 {
 }
@@ -56,7 +56,7 @@ CliTestBed::CliTestBed(const CliTestBed& machine, AnotherProgram)
       m_ProgramData(m_Temp->File("ProgramData")),
       m_LockName(machine.m_LockName),
       m_CommandLock(m_LockName, pelmora::testing::kScratchLockWait),
-      m_Services{m_Faulty, m_Files, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli",
+      m_Services{m_Faulty, m_FaultyFiles, m_Pictures, m_WindowsDirectory, m_Processes, m_ProgramData, "pelmora-cli",
                  m_CommandLock}
 {
 }

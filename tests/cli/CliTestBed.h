@@ -4,6 +4,7 @@
 #include "platform/LocalFiles.h"
 #include "platform/qt/QtPictures.h"
 #include "platform/qt/QtXmlWriter.h"
+#include "testing/FakeFaultyFiles.h"
 #include "testing/FakeFaultyRegistry.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeProgramData.h"
@@ -43,6 +44,7 @@ public:
     std::map<std::string, std::string> Show();
 
     pelmora::testing::FaultyRegistry& Registry() { return m_Faulty; }
+    pelmora::testing::FaultyFiles& Files() { return m_FaultyFiles; }
 
     std::string WindowsDir() const;
     std::string LogoPath() const;
@@ -59,6 +61,7 @@ private:
     std::unique_ptr<RegistryApi> m_Connection;                 // another program's own, or none
     pelmora::testing::FaultyRegistry m_Faulty;
     LocalFiles m_Files;
+    pelmora::testing::FaultyFiles m_FaultyFiles{m_Files};
     QtPictures m_Pictures;
     std::string m_WindowsDirPath;
     pelmora::testing::FakeWindowsDirectory m_WindowsDirectory;

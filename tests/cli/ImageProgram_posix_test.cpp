@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include <sys/wait.h>
 
@@ -122,6 +124,67 @@ TEST(CliProgramOnImage, AWindowsDirectoryThatCannotBeUsedIsRefused)
         EXPECT_TRUE(Has(run.err, c.message)) << run.err;
     }
     EXPECT_FALSE(fs::exists(program.StorePath()));
+}
+
+TEST(CliProgramOnImage, LinksOutOfTheImageAndFoldersThatAreNoWindowsDirectoryAreRefused)
+{
+    const std::vector<std::string> apply = {"apply-oem", "--manufacturer", "Contoso", "--model", "X1"};
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path& windows, const fs::path& outside)> stage;
+        std::string windowsDir;  // below the image's temporary folder; empty: its Windows folder
+        std::string message;     // with OUT for the folder outside, WIN for the Windows folder
+    };
+    const Case cases[] = {
+        {"the mount root", [](const fs::path&, const fs::path&) {}, ".",
+         "is not a Windows directory: it holds neither System32 nor System; did you mean WIN?"},
+        {"System leads out", [](const fs::path& w, const fs::path& o) {
+             fs::remove_all(w / "System");
+             fs::create_directory_symlink(o, w / "System");
+         }, "", "the link WIN/System leads outside the image"},
+        {"oeminfo.ini leads to a host file", [](const fs::path& w, const fs::path& o) {
+             fs::create_symlink(o / "shadow", w / "System" / "oeminfo.ini");
+         }, "", "the link WIN/System/oeminfo.ini leads outside the image"},
+        {"config leads out", [](const fs::path& w, const fs::path& o) {
+             fs::copy(w / "System32" / "config", o / "config", fs::copy_options::recursive);
+             fs::remove_all(w / "System32" / "config");
+             fs::create_directory_symlink(o / "config", w / "System32" / "config");
+         }, "", "the link WIN/System32/config leads outside the image"},
+        {"System leads out and the image brings its own backup", [](const fs::path& w, const fs::path& o) {
+             fs::create_directories(w.parent_path() / "ProgramData" / "Pelmora" / "factory-branding");
+             fs::remove_all(w / "System");
+             fs::create_directory_symlink(o, w / "System");
+         }, "", "the link WIN/System leads outside the image"},
+        {"a folder in place of the hive", [](const fs::path& w, const fs::path&) {
+             fs::remove(w / "System32" / "config" / "SOFTWARE");
+             fs::create_directory(w / "System32" / "config" / "SOFTWARE");
+         }, "", "SOFTWARE is not a regular file but a folder"},
+    };
+    for (const Case& c : cases) {
+        ImageProgram program;
+        const fs::path windows = program.Image().WindowsDir();
+        const fs::path outside = program.Image().temp.File("outside");
+        fs::create_directories(outside);
+        std::ofstream(outside / "shadow") << "root:secret";
+        c.stage(windows, outside);
+        const bool hadProgramData = fs::exists(windows.parent_path() / "ProgramData");
+        const fs::path root = windows.parent_path();
+        const std::string dir = c.windowsDir.empty() ? windows.string() : (root / c.windowsDir).lexically_normal().string();
+        std::vector<std::string> args = {"--windows-dir", dir.back() == '/' ? dir.substr(0, dir.size() - 1) : dir};
+        args.insert(args.end(), apply.begin(), apply.end());
+        const CliRun run = program.Run(args);
+        std::string message = c.message;
+        for (const auto& [from, to] : {std::pair{std::string("WIN"), windows.string()}, {"OUT", outside.string()}})
+            for (auto at = message.find(from); at != std::string::npos; at = message.find(from, at + to.size()))
+                message.replace(at, from.size(), to);
+        EXPECT_EQ(run.status, 1) << c.what;
+        EXPECT_TRUE(Has(run.err, message)) << c.what << ": " << run.err;
+        EXPECT_EQ(CliTestBed::ReadBytes((outside / "shadow").string()), "root:secret") << c.what;
+        EXPECT_FALSE(fs::exists(outside / "oeminfo.ini")) << c.what;
+        EXPECT_EQ(fs::exists(root / "ProgramData"), hadProgramData) << c.what;
+        EXPECT_FALSE(ReadFromHive(program.Image().HivePath(), kOemInHive, "Manufacture")) << c.what;
+        EXPECT_FALSE(fs::exists(program.StorePath())) << c.what << ": the host's store stays untouched";
+    }
 }
 
 TEST(CliProgramOnImage, TwoProgramsOnOneImageLoseNoValue)

@@ -1,5 +1,6 @@
 #include "support/SupportEditorPresenter.h"
 
+#include "oem/CommandScope.h"
 #include "oem/OemInfoLayout.h"
 #include "registry/RegString.h"
 #include "registry/RegistryPaths.h"
@@ -102,7 +103,9 @@ TEST_F(SupportEditor, ALineBreakInAnyFieldIsRefusedBeforeAnythingIsStored)
     EXPECT_FALSE(machine.FileBytes(machine.InfoPath()));
 }
 
-TEST_F(SupportEditor, ApplyStoresNineValuesThenWritesTheFullLayoutOnceTheBoxIsClosed)
+// The file is written before the message says the information was saved, so it is never
+// reported saved without it.
+TEST_F(SupportEditor, ApplyStoresNineValuesAndWritesTheFullLayoutBeforeTheBox)
 {
     SupportInfo ab;
     ab.Manufacturer = "A";
@@ -125,7 +128,7 @@ TEST_F(SupportEditor, ApplyStoresNineValuesThenWritesTheFullLayoutOnceTheBoxIsCl
     };
     editor.presenter.Apply();
     EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{kSaved});
-    EXPECT_EQ(fileWhileShown, "[GENERAL]\r\nMANUFACTURER=old\r\n");
+    EXPECT_EQ(fileWhileShown, FullLayoutBytes(ab));
     EXPECT_EQ(ownerWhileShown, "");
     const std::optional<std::string> written = machine.FileBytes(machine.InfoPath());
     EXPECT_EQ(written, FullLayoutBytes(ab, 1252));
@@ -218,47 +221,48 @@ TEST_F(SupportEditor, ApplyKeepsChangesAnotherProgramMadeWhileOpen)
     }
 }
 
-// A value not stored is known before the success message would show: the stop message takes
-// its place. The file is written once that box is closed, and its failure is reported after it.
-TEST_F(SupportEditor, WhatWasNotSavedIsReportedInsteadOfTheSavedBoxOrAfterIt)
+// Whatever failed, the stop message takes the success message's place and nothing of the
+// command stays: the values are not stored, the file is left or put back as it was.
+TEST_F(SupportEditor, WhatWasNotSavedIsReportedInsteadOfTheSavedBoxAndNothingStays)
 {
-    const std::string valueFailed = "The support information was not fully saved.\nThe value FAX was not stored: ";
-    const std::string fileFailed = "The support information was not fully saved.\n" + machine.InfoPath() +
-                                   " was not written: No space left on device.";
+    const std::string heading = "The support information was not fully saved.\n";
+    const std::string valueFailed = "The value FAX was not stored: ";
+    const std::string fileFailed = machine.InfoPath() + " was not written: No space left on device.\n";
     struct Case {
         const char* name;
         bool failValue;
         bool failFile;
-        std::vector<std::string> expected;  // each message's start; "" for the success box
+        std::vector<std::string> expected;  // the lines the one stop message holds, in order
     };
     const Case cases[] = {
-        {"a value", true, false, {valueFailed}},
-        {"the file", false, true, {"", fileFailed}},
-        {"both", true, true, {valueFailed, fileFailed}},
+        {"a value", true, false, {heading, valueFailed, kNothingChanged}},
+        {"the file", false, true, {heading, fileFailed, kNothingChanged}},
+        {"both", true, true, {heading, valueFailed, fileFailed, kNothingChanged}},
     };
     machine.SetReg(kOemKey, "Manufacture", "A");
     machine.SetReg(kOemKey, "Model", "B");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         machine.PutFile(machine.InfoPath(), "old bytes");
+        machine.SetReg(kOemKey, "FAX", "");
         Editor editor(machine);
         if (c.failValue)
             machine.registry.FailWritesOf("FAX");
         if (c.failFile)
             machine.files.FailWrites(machine.InfoPath(), "No space left on device");
+        editor.view.SetText(sinf::kFax, "typed");
         editor.presenter.Apply();
-        ASSERT_EQ(editor.dialogs.messages.size(), c.expected.size());
-        for (std::size_t i = 0; i < c.expected.size(); ++i) {
-            const ShownMessage& shown = editor.dialogs.messages[i];
-            if (c.expected[i].empty()) {
-                EXPECT_EQ(shown, kSaved);
-                continue;
-            }
-            EXPECT_EQ(shown.style, MessageStyle::Stop);
-            EXPECT_EQ(shown.title, "Pelmora");
-            EXPECT_EQ(shown.text.rfind(c.expected[i], 0), 0u) << shown.text;
+        ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+        const ShownMessage& shown = editor.dialogs.messages[0];
+        EXPECT_EQ(shown.style, MessageStyle::Stop);
+        EXPECT_EQ(shown.title, "Pelmora");
+        std::size_t at = 0;
+        for (const std::string& line : c.expected) {
+            at = shown.text.find(line, at);
+            ASSERT_NE(at, std::string::npos) << line << " in " << shown.text;
         }
-        EXPECT_EQ(machine.FileBytes(machine.InfoPath()) == "old bytes", c.failFile);
+        EXPECT_EQ(machine.FileBytes(machine.InfoPath()), "old bytes");
+        EXPECT_EQ(machine.Reg(kOemKey, "FAX"), machine.AfterFailure("", c.failValue ? "" : "typed"));
         machine.registry.Heal();
         machine.files.Heal();
     }
@@ -399,8 +403,9 @@ TEST_F(SupportEditor, AMirrorValueNotStoredIsReportedInsteadOfTheSavedBox)
                                                     0),
               0u)
         << editor.dialogs.messages[0].text;
-    EXPECT_EQ(machine.Reg(kOemKey, "TELEPHONE"), "+1 555 0100");
-    EXPECT_TRUE(machine.FileBytes(machine.InfoPath())) << "the file is still written once the box is closed";
+    EXPECT_EQ(machine.Reg(kOemKey, "TELEPHONE"), machine.AfterFailure("", "+1 555 0100"))
+        << "nothing of the command stays";
+    EXPECT_FALSE(machine.FileBytes(machine.InfoPath()));
 }
 
 }  // namespace

@@ -175,7 +175,7 @@ TEST(SysPropsStart, WithoutADisplaySaysSoInOneLine)
               "pelmora-sysprops: no display available (set DISPLAY or QT_QPA_PLATFORM)\n");
 }
 
-TEST(SysPropsStart, VersionNeedsNoDisplayAndASecondDirectoryIsRefused)
+TEST(SysPropsStart, VersionNeedsNoDisplayAndASecondOrMissingDirectoryIsRefused)
 {
     using pelmora::testing::RunProgram;
     const auto version = RunProgram(PELMORA_SYSPROPS, {"--version"}, false);
@@ -185,6 +185,10 @@ TEST(SysPropsStart, VersionNeedsNoDisplayAndASecondDirectoryIsRefused)
     const auto two = RunProgram(PELMORA_SYSPROPS, {"/one", "/two"}, true);
     EXPECT_EQ(two.status, 2);
     EXPECT_EQ(two.err, "pelmora-sysprops: unexpected argument /two\n(pelmora-sysprops --help shows the options)\n");
+
+    const auto missing = RunProgram(PELMORA_SYSPROPS, {"--windows-dir", "/nowhere/Windows"}, true);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "pelmora-sysprops: /nowhere/Windows is not a folder\n");
 
     const auto both = RunProgram(PELMORA_SYSPROPS, {"--windows-dir", "/one", "/two"}, true);
     EXPECT_EQ(both.status, 2);

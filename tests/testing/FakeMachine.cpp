@@ -81,6 +81,17 @@ void FakeMachine::SetReg(const char* key, const char* name, const std::string& t
     WriteRegString(*realRegistry, RegRoot::LocalMachine, key, name, text);
 }
 
+bool FakeMachine::DropsAbandonedValues()
+{
+    const char* key = "Software\\PelmoraAbandonProbe";
+    realRegistry->BeginChanges();
+    WriteRegString(*realRegistry, RegRoot::CurrentUser, key, "probe", "written");
+    realRegistry->AbandonChanges();
+    const bool dropped = ReadRegString(*realRegistry, RegRoot::CurrentUser, key, "probe", "").empty();
+    realRegistry->DeleteTree(RegRoot::CurrentUser, key);
+    return dropped;
+}
+
 std::optional<std::string> FakeMachine::OemInformation(const char* name)
 {
     const char* key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";

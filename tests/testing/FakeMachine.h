@@ -42,6 +42,14 @@ public:
     void SetReg(const char* key, const char* name, const std::string& text);
     // A value of the OEMInformation key: its text, none when it does not exist.
     std::optional<std::string> OemInformation(const char* name);
+    // Whether the store drops an abandoned group of changes: every store but the Windows registry
+    // without kernel transactions (Wine), where each change is committed on its own.
+    bool DropsAbandonedValues();
+    // What a value holds after a failed command that had stored `written` over `before`.
+    std::string AfterFailure(const std::string& before, const std::string& written)
+    {
+        return DropsAbandonedValues() ? before : written;
+    }
 
     TempDir temp;
     std::unique_ptr<RegistryApi> realRegistry;
