@@ -128,7 +128,7 @@ TEST_F(SupportEditor, ApplyStoresNineValuesAndWritesTheFullLayoutBeforeTheBox)
     };
     editor.presenter.Apply();
     EXPECT_EQ(editor.dialogs.messages, std::vector<ShownMessage>{kSaved});
-    EXPECT_EQ(fileWhileShown, FullLayoutBytes(ab));
+    EXPECT_EQ(fileWhileShown, FullLayoutBytes(ab, 1252));
     EXPECT_EQ(ownerWhileShown, "");
     const std::optional<std::string> written = machine.FileBytes(machine.InfoPath());
     EXPECT_EQ(written, FullLayoutBytes(ab, 1252));
