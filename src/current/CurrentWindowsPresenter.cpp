@@ -97,9 +97,10 @@ void CurrentWindowsPresenter::Apply()
     }
     if (places)
         CheckAll(failures, MirrorOemValues(m_Services.registry, *places, mirrored));
-    else
+    // Whole or not at all; without a Windows directory the program's own values are still kept.
+    scope.Finish(failures);
+    if (!places)
         failures.Check(Status::Failed("no Windows directory was found"), "The OEMInformation values were not set");
-    failures.Check(scope.CommitValues(), "The values were not stored");
     if (!failures.Empty())
         ShowStop(m_Dialogs, failures.Text(kNotFullySaved));
     else
