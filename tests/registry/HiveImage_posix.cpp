@@ -89,7 +89,7 @@ std::string Utf16(std::u16string_view text)
 
 std::string MinimalHivePath()
 {
-    return (fs::path(__FILE__).parent_path() / "data" / "minimal").string();
+    return (fs::path(PELMORA_TEST_DATA_DIR) / "registry" / "data" / "minimal").string();
 }
 
 void AddToHive(const std::string& hivePath, const std::vector<HiveValue>& values)
