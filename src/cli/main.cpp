@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     try {
         std::optional<std::string> windowsDir;
         try {
-            windowsDir = cli::TakeWindowsDirOption(args);
+            windowsDir = cli::TakeGlobalOptions(args).Value("windows-dir");
         } catch (const cli::UsageError& error) {
             return cli::ReportUsageError(error, std::cerr);
         }
