@@ -78,7 +78,7 @@ std::vector<std::string> StepArguments(ProfileStep step, const BrandingProfile& 
     case ProfileStep::InstallLogo:
         return {*profile.logo};
     case ProfileStep::ApplyOem:
-        return {"--manufacturer=" + profile.info.Manufacturer, "--model=" + profile.info.Model};
+        return FieldOptions(FieldWindow::Main, profile);
     case ProfileStep::ApplySupport:
         return FieldOptions(FieldWindow::SupportEditor, profile);
     case ProfileStep::ApplyWindows:
