@@ -192,6 +192,44 @@ TEST_P(RegistryRoundTrip, QueryReportsTheSizeNeeded)
     EXPECT_EQ(m_Api->CloseKey(key), kRegSuccess);
 }
 
+struct BufferCase {
+    const char* what;
+    std::uint32_t type;
+    std::string given;     // what the writer's buffer holds; `size` of it is counted
+    std::uint32_t size;
+    std::uint32_t room;    // the reader's buffer, which starts as all 'x'
+    std::string buffer;    // the reader's buffer afterwards
+    std::uint32_t needed;  // the size the query reports
+};
+
+// Every store hands data out as advapi32's ANSI query does: text without a NUL of its own gets one
+// where the buffer has room, not counted; nothing is written beyond the data otherwise.
+TEST_P(RegistryRoundTrip, QueryFillsTheBufferAsTheAnsiCallDoes)
+{
+    const BufferCase cases[] = {
+        {"text with room for a NUL", kRegSz, "Acmex", 4, 6, std::string("Acme\0x", 6), 4},
+        {"text filling the buffer", kRegSz, "Acmex", 4, 4, "Acmexx", 4},
+        {"text with its own NUL", kRegSz, std::string("Acme\0", 5), 5, 7, std::string("Acme\0xx", 7), 5},
+        {"expandable text", kRegExpandSz, "%W%x", 3, 5, std::string("%W%\0x", 5), 3},
+        {"empty text", kRegSz, "x", 0, 2, std::string("\0x", 2), 0},
+        {"binary", kRegBinary, "Acmex", 4, 6, "Acmexx", 4},
+    };
+    RegKey key = 0;
+    ASSERT_EQ(m_Api->CreateKey(kMachine, kKey, key), kRegSuccess);
+    for (const BufferCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(m_Api->SetValue(key, c.what, c.type, c.given.data(), c.size), kRegSuccess);
+        std::string buffer(c.buffer.size(), 'x');
+        std::uint32_t size = c.room;
+        EXPECT_EQ(m_Api->QueryValue(key, c.what, nullptr, buffer.data(), &size), kRegSuccess);
+        EXPECT_EQ(buffer, c.buffer);
+        EXPECT_EQ(size, c.needed);
+    }
+    char buffer[4];
+    EXPECT_EQ(m_Api->QueryValue(key, "binary", nullptr, buffer, nullptr), kRegInvalidParameter);
+    m_Api->CloseKey(key);
+}
+
 TEST_P(RegistryRoundTrip, ListsAndDeletes)
 {
     ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\PelmoraTest\\List\\One", "a", "1"));
