@@ -14,7 +14,7 @@ if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/PelmoraPackage.cmake)
   return()
 endif()
-if(PELMORA_CORE_ONLY)
+if(NOT PELMORA_WITH_QT)
   return()
 endif()
 

@@ -51,12 +51,13 @@ int main(int argc, char** argv)
     std::vector<std::string> args(all.empty() ? all.end() : all.begin() + 1, all.end());
     const std::string programName = all.empty() ? "pelmora-cli" : std::filesystem::path(all.front()).stem().string();
     try {
-        std::optional<std::string> windowsDir;
+        cli::ParsedArgs global;
         try {
-            windowsDir = cli::TakeWindowsDirOption(args);
+            global = cli::TakeGlobalOptions(args);
         } catch (const cli::UsageError& error) {
             return cli::ReportUsageError(error, std::cerr);
         }
+        const std::optional<std::string> windowsDir = global.Value("windows-dir");
         if (const std::optional<int> status = cli::RunWithoutServices(args, std::cout, std::cerr))
             return *status;
         if (windowsDir) {
