@@ -26,7 +26,7 @@ check() {  # check NAME COMMAND...: runs the command, output shown only when it 
 }
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+libexecdir=$(sed -n 's/^CMAKE_INSTALL_LIBEXECDIR:PATH=//p' "$build/CMakeCache.txt")
 app=io.github.pelmora.Pelmora
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -43,7 +43,7 @@ fi
 # Every file, as the package installs it below /usr.
 expected=(
   bin/pelmora bin/pelmora-cli bin/pelmora-sysprops
-  "$libdir/pelmora/pelmora-media.so"
+  "$libexecdir/pelmora/pelmora-media.so"
   "share/applications/$app.desktop"
   "share/metainfo/$app.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$app.svg"
