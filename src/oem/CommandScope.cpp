@@ -1,17 +1,34 @@
 #include "oem/CommandScope.h"
 
 #include "oem/FailureReport.h"
+#include "oem/LeftCommand.h"
 
 namespace pelmora {
 
 namespace {
+
+// A command killed midway is settled before this one reads anything; one that cannot be settled
+// keeps the lock from every command until it is (the lock is let go here).
+bool SettleBeforeCommand(AppServices& services, DialogPort& dialogs)
+{
+    const std::optional<LeftCommandOutcome> left = SettleLeftCommand(services);
+    if (!left)
+        return true;
+    if (left->settled) {
+        dialogs.ShowMessage(left->message, kStopTitle, MessageStyle::Information);
+        return true;
+    }
+    services.commandLock.Release();
+    ShowStop(dialogs, "Nothing was changed: " + left->message);
+    return false;
+}
 
 // Takes the command lock for this program; false once the refusal has been shown.
 bool TakeCommandLock(AppServices& services, DialogPort& dialogs)
 {
     const std::optional<LockRefusal> refusal = services.commandLock.Acquire(services.executableName);
     if (!refusal)
-        return true;
+        return SettleBeforeCommand(services, dialogs);
     ShowStop(dialogs, refusal->busy ? "Nothing was changed: another command is changing the OEM information (" +
                                           refusal->why + "). Try again when it has finished."
                                     : "Nothing was changed: " + refusal->why + ".");
@@ -21,7 +38,12 @@ bool TakeCommandLock(AppServices& services, DialogPort& dialogs)
 }  // namespace
 
 CommandScope::CommandScope(AppServices& services, DialogPort& dialogs)
-    : m_Lock(services.commandLock), m_Files(services.files)
+    : m_Lock(services.commandLock),
+      m_Registry(services.registry),
+      m_Journal(services.files, CommandJournalPath(services), services.executableName),
+      m_Files(services.files, [this](const std::string& path, const std::optional<std::string>& bytes) {
+          return m_Journal.BeforeFileChange(path, bytes);
+      })
 {
     if (!m_Lock.Held()) {
         if (!TakeCommandLock(services, dialogs))
@@ -29,14 +51,17 @@ CommandScope::CommandScope(AppServices& services, DialogPort& dialogs)
         m_OwnsLock = true;
     }
     m_Changes.emplace(services.registry);
+    m_Journal.Open(services.registry);
 }
 
 CommandScope::~CommandScope()
 {
     // The changes go (or were committed) before another command may begin its own; so do the
-    // files of a command that stopped before committing.
+    // files of a command that stopped before committing. A file that could not be put back
+    // leaves the journal for the next command to try again.
     m_Changes.reset();
-    m_Files.PutBack();
+    if (m_Files.PutBack().empty())
+        m_Journal.Close();
     if (m_OwnsLock)
         m_Lock.Release();
 }
@@ -45,9 +70,14 @@ Status CommandScope::CommitValues()
 {
     if (!m_Changes)
         return Status::Failed("the command did not begin");
+    if (Status noted = m_Journal.BeforeCommit(m_Registry); !noted)
+        return Status::Failed("the command's journal could not be written before them (" + Why(noted) + ")");
     Status committed = m_Changes->Commit();
-    if (committed)
+    if (committed) {
         m_Files.Forget();
+        m_Journal.Close();
+        m_Journal.Open(m_Registry);
+    }
     return committed;
 }
 
@@ -61,6 +91,7 @@ void CommandScope::Finish(FailureReport& failures)
     m_Changes.reset();
     std::vector<std::string> notBack = m_Files.PutBack();
     if (notBack.empty()) {
+        m_Journal.Close();
         failures.Conclude(kNothingChanged);
         return;
     }

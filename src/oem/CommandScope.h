@@ -2,6 +2,7 @@
 
 #include "oem/AppServices.h"
 #include "oem/FailureReport.h"
+#include "oem/JournalFile.h"
 #include "oem/KeptFiles.h"
 #include "platform/DialogPort.h"
 #include "platform/Status.h"
@@ -19,8 +20,10 @@ inline constexpr const char* kNothingChanged = "Nothing was changed: the stored 
 // lock, held until the scope ends), and the values it stores in one transaction (committed by
 // CommitValues or Finish, dropped when the scope ends without either). The files it writes go
 // through Files(), which keeps each one's old content: a scope that ends without committing puts
-// them back, so a command that stops midway leaves nothing of itself. When the lock cannot be
-// had in its bounded wait, a stop message names its holder and the command must change nothing.
+// them back, so a command that stops midway leaves nothing of itself. A command killed midway
+// leaves its journal (see RunningJournal), which the next one settles once it has the lock. When
+// the lock cannot be had in its bounded wait, a stop message names its holder and the command
+// must change nothing.
 class CommandScope {
 public:
     // Inside a CommandLockHold the lock is that hold's: taken there, and released there.
@@ -47,7 +50,9 @@ public:
 
 private:
     NamedLock& m_Lock;
+    RegistryApi& m_Registry;
     bool m_OwnsLock = false;
+    RunningJournal m_Journal;
     KeptFiles m_Files;
     std::optional<RegistryChanges> m_Changes;
 };
