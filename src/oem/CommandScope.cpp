@@ -35,6 +35,9 @@ bool TakeCommandLock(AppServices& services, DialogPort& dialogs)
     return false;
 }
 
+// The innermost scope open on this thread, which a scope opened under the same lock joins.
+thread_local CommandScope* t_OpenScope = nullptr;
+
 }  // namespace
 
 CommandScope::CommandScope(AppServices& services, DialogPort& dialogs)
@@ -45,6 +48,10 @@ CommandScope::CommandScope(AppServices& services, DialogPort& dialogs)
           return m_Journal.BeforeFileChange(path, bytes);
       })
 {
+    if (t_OpenScope && &t_OpenScope->m_Lock == &m_Lock) {
+        m_Outer = t_OpenScope;
+        return;
+    }
     if (!m_Lock.Held()) {
         if (!TakeCommandLock(services, dialogs))
             return;
@@ -52,10 +59,16 @@ CommandScope::CommandScope(AppServices& services, DialogPort& dialogs)
     }
     m_Changes.emplace(services.registry);
     m_Journal.Open(services.registry);
+    m_Enclosing = t_OpenScope;
+    t_OpenScope = this;
 }
 
 CommandScope::~CommandScope()
 {
+    if (m_Outer)
+        return;
+    if (t_OpenScope == this)
+        t_OpenScope = m_Enclosing;
     // The changes go (or were committed) before another command may begin its own; so do the
     // files of a command that stopped before committing. A file that could not be put back
     // leaves the journal for the next command to try again.
@@ -68,6 +81,8 @@ CommandScope::~CommandScope()
 
 Status CommandScope::CommitValues()
 {
+    if (m_Outer)
+        return Status::Ok();  // the outer command commits them with its own
     if (!m_Changes)
         return Status::Failed("the command did not begin");
     if (Status noted = m_Journal.BeforeCommit(m_Registry); !noted)
@@ -88,6 +103,15 @@ void CommandScope::Finish(FailureReport& failures)
         if (failures.Empty())
             return;
     }
+    if (m_Outer) {
+        m_Outer->Abandon(failures);
+        return;
+    }
+    Abandon(failures);
+}
+
+void CommandScope::Abandon(FailureReport& failures)
+{
     m_Changes.reset();
     std::vector<std::string> notBack = m_Files.PutBack();
     if (notBack.empty()) {
@@ -100,13 +124,17 @@ void CommandScope::Finish(FailureReport& failures)
 }
 
 CommandLockHold::CommandLockHold(AppServices& services, DialogPort& dialogs)
-    : m_Lock(services.commandLock), m_Held(TakeCommandLock(services, dialogs))
+    : m_Lock(services.commandLock),
+      // Held already by the command this one runs inside, which lets it go.
+      m_OwnsLock(!m_Lock.Held()),
+      m_Held(!m_OwnsLock || TakeCommandLock(services, dialogs))
 {
+    m_OwnsLock = m_OwnsLock && m_Held;
 }
 
 CommandLockHold::~CommandLockHold()
 {
-    if (m_Held)
+    if (m_OwnsLock)
         m_Lock.Release();
 }
 

@@ -87,6 +87,7 @@ TEST(KilledCommands, TheNextCommandFinishesOrTakesBackACommandKilledAtAnyChange)
         {"apply-oem", "--manufacturer", "New", "--model", "N2"},
         {"remove-oem"},
         {"restore-factory"},
+        {"apply-profile", "brand.json"},
     };
     for (const std::vector<std::string>& command : commands) {
         std::optional<Branding> before, after;
@@ -95,9 +96,11 @@ TEST(KilledCommands, TheNextCommandFinishesOrTakesBackACommandKilledAtAnyChange)
             CliTestBed bed(SystemFolder::Current);
             Brand(bed);
             Picture(bed, "other.png", qRgb(10, 200, 30));
+            std::ofstream(bed.File("brand.json")) << R"({"manufacturer": "Brand", "model": "B1", "fax": "999",)"
+                                                  << R"( "logo": "other.png"})";
             std::vector<std::string> args = command;
-            if (args.size() == 2 && args[1] == "other.png")
-                args[1] = bed.File("other.png");
+            if (args.size() == 2)
+                args[1] = bed.File(args[1]);
             if (!before)
                 before = Snapshot(bed);
             if (!after) {
