@@ -40,6 +40,8 @@ const OptionSpec& FindSpec(std::span<const OptionSpec> specs, std::string_view n
                                  [&](const OptionSpec& spec) { return spec.name == name; });
     if (it == specs.end() && name == "windows-dir")
         throw UsageError("--windows-dir stands before the command: pelmora-cli --windows-dir DIR COMMAND ...");
+    if (it == specs.end() && name == "image")
+        throw UsageError("--image stands before the command: pelmora-cli --image FILE.wim[:INDEX] COMMAND ...");
     if (it == specs.end())
         throw UsageError("unknown option --" + std::string(name));
     return *it;

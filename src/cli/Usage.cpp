@@ -9,7 +9,7 @@ namespace pelmora::cli {
 namespace {
 
 constexpr const char* kUsage = R"(Usage:
-  pelmora-cli [--windows-dir DIR] COMMAND ...
+  pelmora-cli [--windows-dir DIR | --image FILE.wim[:INDEX]] COMMAND ...
   pelmora-cli show [--json]
   pelmora-cli apply-oem --manufacturer TEXT --model TEXT
   pelmora-cli remove-oem
@@ -77,6 +77,11 @@ $PELMORA_WINDOWS_DIR), for example a mounted Windows installation's. When DIR ho
 System32/config/SOFTWARE (in any letter case), HKLM\SOFTWARE is that installation's own
 registry hive: its values are read from it, and each command's changes are saved into it at once.
 A hive that Windows left with unsaved changes (hibernated, fast start-up) is not written.
+
+--image FILE.wim[:INDEX], before the command, works on that image of a WIM file (INDEX may be
+left out when the file holds one image): it is mounted for the command, and what the command
+changes is saved into the file in one update only when it succeeds. Solid (ESD) and read-only
+WIM files are only read.
 
 Options may also be given as --name=value; "--" ends the options.
 

@@ -1,5 +1,6 @@
 // pelmora-cli: the windows' commands and a registry console, for scripts. It never touches the
 // window system: pictures go through the platform's image library, which needs no window.
+#include "ImageOption.h"
 #include "RunCli.h"
 #include "registry/StoreWarning.h"
 #include "wiring/SystemPictures.h"
@@ -8,6 +9,7 @@
 #include "platform/XmlLiteWriter.h"
 #else
 #include "platform/qt/QtXmlWriter.h"
+#include "wiring/WimImage.h"
 #endif
 
 #ifdef _WIN32
@@ -38,6 +40,23 @@ std::vector<std::string> Arguments(int argc, char** argv)
 #endif
 }
 
+#ifndef _WIN32
+// The command on an image of a WIM file, mounted for it; what it changes lands in one update.
+int RunOnImage(const std::string& image, const std::vector<std::string>& args, const std::string& programName)
+{
+    using namespace pelmora;
+    const WimAccess access = cli::CommandOnlyReads(args) ? WimAccess::Read : WimAccess::Write;
+    return RunOnWimImage(image, access, "pelmora-cli", std::cerr,
+                         [&](const std::string& windowsDir, const std::string& imageName, bool& changed) {
+                             SystemServices system(programName, MakeSystemPictures(), windowsDir, imageName);
+                             QtXmlWriter xml;
+                             const int status = cli::RunCli(args, std::cout, std::cerr, system.Services(), xml);
+                             changed = system.ImageFilesChanged();
+                             return status;
+                         });
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -51,14 +70,24 @@ int main(int argc, char** argv)
     std::vector<std::string> args(all.empty() ? all.end() : all.begin() + 1, all.end());
     const std::string programName = all.empty() ? "pelmora-cli" : std::filesystem::path(all.front()).stem().string();
     try {
-        std::optional<std::string> windowsDir;
+        cli::TargetOptions target;
         try {
-            windowsDir = cli::TakeWindowsDirOption(args);
+            target = cli::TakeTargetOptions(args);
         } catch (const cli::UsageError& error) {
             return cli::ReportUsageError(error, std::cerr);
         }
+        const std::optional<std::string>& windowsDir = target.windowsDir;
         if (const std::optional<int> status = cli::RunWithoutServices(args, std::cout, std::cerr))
             return *status;
+        if (target.image) {
+#ifdef _WIN32
+            std::cerr << "pelmora-cli: --image is taken off Windows only\n";
+            return 1;
+#else
+            QuietStoreWarnings();
+            return RunOnImage(*target.image, args, programName);
+#endif
+        }
         if (windowsDir) {
             if (const std::string problem = CheckWindowsDirOption(*windowsDir); !problem.empty()) {
                 std::cerr << "pelmora-cli: " << problem << '\n';
