@@ -85,11 +85,13 @@ void QuietStandardStreams()
         code = wimlib_mount_image(wim, static_cast<int>(index), root.c_str(), flags, work.c_str());
         wimlib_free(wim);
     }
-    if (code != 0)
-        (void)!::write(reportFd, &code, sizeof code);
-    ::close(reportFd);
+    // A parent that is gone left the staging folder to this process; one that waits hears why the
+    // mount failed (a write to a gone reader must not end this process first).
+    ::signal(SIGPIPE, SIG_IGN);
     if (::getppid() != parent)
         RemoveStagingFolder(staging, root, work);
+    else if (code != 0)
+        (void)!::write(reportFd, &code, sizeof code);
     ::_exit(code == 0 ? 0 : 1);
 }
 
