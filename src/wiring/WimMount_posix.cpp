@@ -137,7 +137,7 @@ void WimMount::WaitUntilMounted(int reportFd)
     const auto deadline = std::chrono::steady_clock::now() + kMountWait;
     for (;;) {
         pollfd wait{reportFd, POLLIN, 0};
-        if (::poll(&wait, 1, 10) > 0) {
+        if (::poll(&wait, 1, 2) > 0) {
             int code = 0;
             if (::read(reportFd, &code, sizeof code) == static_cast<ssize_t>(sizeof code))
                 throw std::runtime_error(wimlib_get_error_string(static_cast<wimlib_error_code>(code)));

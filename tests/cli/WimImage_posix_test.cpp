@@ -100,7 +100,8 @@ std::string Quoted(const std::string& text)
     return quoted + "'";
 }
 
-// A WIM captured from a Windows image with the test hive, a store and a staging place of its own.
+// A WIM captured from a Windows image with the test hive (with an integrity table, which wimverify
+// checks), a store and a staging place of its own.
 class WimLab {
 public:
     WimLab() : m_Image({{"Microsoft\\Windows NT\\CurrentVersion", "ProductName", kRegSz, StoredText(u"Windows 10 Pro")}})
@@ -109,7 +110,7 @@ public:
         fs::create_directories(windows / "System");
         std::ofstream(windows / "System" / "oeminfo.ini") << "[General]\r\nManufacturer=Factory\r\n";
         fs::create_directories(Staging());
-        EXPECT_EQ(Shell("wimcapture " + Quoted(windows.parent_path().string()) + " " + Quoted(Wim()) + " Pro >/dev/null"), 0);
+        EXPECT_EQ(Shell("wimcapture " + Quoted(windows.parent_path().string()) + " " + Quoted(Wim()) + " Pro --check >/dev/null"), 0);
     }
 
     std::string Wim() const { return m_Temp.File("install.wim"); }
@@ -172,6 +173,7 @@ TEST(CliProgramOnWim, BrandsAndRestoresInOneUpdateEachAndShowNamesTheImage)
     EXPECT_EQ(Manufacturer(lab), "<none>");
     EXPECT_NE(CliTestBed::ReadBytes(lab.Extract("/Windows/System/oeminfo.ini")).find("Factory"), std::string::npos);
     EXPECT_TRUE(Verified(lab.Wim()));
+    EXPECT_EQ(Shell("wiminfo " + Quoted(lab.Wim()) + " | grep -q 'Integrity info'"), 0) << "the integrity table was dropped";
     EXPECT_FALSE(lab.StagingLeft());
 }
 
