@@ -1,14 +1,13 @@
 // pelmora-cli: the windows' commands and a registry console, for scripts. It never touches the
-// window system: pictures go through the platform's image library, which needs no window.
+// window system: pictures go through the platform's image library, which needs no window, and
+// off Windows that library is loaded only by the commands that read or write a picture.
 #include "ImageOption.h"
 #include "RunCli.h"
 #include "registry/StoreWarning.h"
 #include "wiring/SystemPictures.h"
 #include "wiring/SystemServices.h"
-#ifdef _WIN32
-#include "platform/XmlLiteWriter.h"
-#else
-#include "platform/qt/QtXmlWriter.h"
+#include "wiring/SystemXmlWriter.h"
+#ifndef _WIN32
 #include "wiring/WimImage.h"
 #endif
 
@@ -49,8 +48,8 @@ int RunOnImage(const std::string& image, const std::vector<std::string>& args, c
     return RunOnWimImage(image, access, "pelmora-cli", std::cerr,
                          [&](const std::string& windowsDir, const std::string& imageName, bool& changed) {
                              SystemServices system(programName, MakeSystemPictures(), windowsDir, imageName);
-                             QtXmlWriter xml;
-                             const int status = cli::RunCli(args, std::cout, std::cerr, system.Services(), xml);
+                             const std::unique_ptr<XmlWriterPort> xml = MakeSystemXmlWriter();
+                             const int status = cli::RunCli(args, std::cout, std::cerr, system.Services(), *xml);
                              changed = system.ImageFilesChanged();
                              return status;
                          });
@@ -70,22 +69,27 @@ int main(int argc, char** argv)
     std::vector<std::string> args(all.empty() ? all.end() : all.begin() + 1, all.end());
     const std::string programName = all.empty() ? "pelmora-cli" : std::filesystem::path(all.front()).stem().string();
     try {
-        cli::TargetOptions target;
+        cli::ParsedArgs global;
         try {
-            target = cli::TakeTargetOptions(args);
+            global = cli::TakeGlobalOptions(args);
         } catch (const cli::UsageError& error) {
             return cli::ReportUsageError(error, std::cerr);
         }
-        const std::optional<std::string>& windowsDir = target.windowsDir;
+        const std::optional<std::string> windowsDir = global.Value("windows-dir");
+        const std::optional<std::string> image = global.Value("image");
+        // Two installations would leave it open which one is branded.
+        if (windowsDir && image)
+            return cli::ReportUsageError(cli::UsageError("--windows-dir and --image name two installations; give one of them"),
+                                         std::cerr);
         if (const std::optional<int> status = cli::RunWithoutServices(args, std::cout, std::cerr))
             return *status;
-        if (target.image) {
+        if (image) {
 #ifdef _WIN32
             std::cerr << "pelmora-cli: --image is taken off Windows only\n";
             return 1;
 #else
             QuietStoreWarnings();
-            return RunOnImage(*target.image, args, programName);
+            return RunOnImage(*image, args, programName);
 #endif
         }
         if (windowsDir) {
@@ -97,14 +101,13 @@ int main(int argc, char** argv)
         // Each command reports its failures; the stores' own warning would repeat them.
         QuietStoreWarnings();
         SystemServices system(programName, MakeSystemPictures(), windowsDir);
+        const std::unique_ptr<XmlWriterPort> xml = MakeSystemXmlWriter();
 #ifdef _WIN32
-        XmlLiteWriter xml;
         // Run as invoked: a write refused for want of rights ends the command with one line.
         cli::AccessGuardedServices guarded(system.Services());
-        return cli::RunCli(args, std::cout, std::cerr, guarded.Services(), xml);
+        return cli::RunCli(args, std::cout, std::cerr, guarded.Services(), *xml);
 #else
-        QtXmlWriter xml;
-        return cli::RunCli(args, std::cout, std::cerr, system.Services(), xml);
+        return cli::RunCli(args, std::cout, std::cerr, system.Services(), *xml);
 #endif
     } catch (const std::exception& error) {
         std::cerr << "pelmora-cli: " << error.what() << '\n';
