@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 wine wine64 fonts-wine
   msitools wixl osslsigncode openssl
   xvfb xauth
-  ntfs-3g attr
+  ntfs-3g attr libwim-dev wimtools fuse3
   librsvg2-bin icoutils scdoc desktop-file-utils appstream dpkg-dev lintian file
 )
 

@@ -111,6 +111,11 @@ constexpr GlobalOption kGlobalOptions[] = {
      "System32/config/SOFTWARE (in any letter case), HKLM\\SOFTWARE is that installation's own\n"
      "registry hive: its values are read from it, and each command's changes are saved into it at once.\n"
      "A hive that Windows left with unsaved changes (hibernated, fast start-up) is not written."},
+    {"image", "FILE.wim[:INDEX]", "WIM file",
+     "--image FILE.wim[:INDEX], before the command, works on that image of a WIM file (INDEX may be\n"
+     "left out when the file holds one image): it is mounted for the command, and what the command\n"
+     "changes is saved into the file in one update only when it succeeds. Solid (ESD) and read-only\n"
+     "WIM files are only read."},
 };
 
 }  // namespace

@@ -28,6 +28,9 @@ ShowFacts GatherShowFacts(AppServices& services)
     auto flag = [&](std::string name, bool value) {
         shown.facts.push_back({std::move(name), value ? "yes" : "no", value});
     };
+    // A WIM image is mounted for the command only: its file and index say which one was read.
+    if (const std::string image = services.windowsDirectory.ImageName(); !image.empty())
+        text("Image", image);
     text("WindowsDir", locations.WindowsDir);
     text("LogoPath", locations.LogoPath);
     text("InfoPath", locations.InfoPath);

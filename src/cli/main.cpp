@@ -1,11 +1,15 @@
 // pelmora-cli: the windows' commands and a registry console, for scripts. It never touches the
 // window system: pictures go through the platform's image library, which needs no window, and
 // off Windows that library is loaded only by the commands that read or write a picture.
+#include "ImageOption.h"
 #include "RunCli.h"
 #include "registry/StoreWarning.h"
 #include "wiring/SystemPictures.h"
 #include "wiring/SystemServices.h"
 #include "wiring/SystemXmlWriter.h"
+#ifndef _WIN32
+#include "wiring/WimImage.h"
+#endif
 
 #ifdef _WIN32
 #include "AccessGuard_win32.h"
@@ -35,6 +39,23 @@ std::vector<std::string> Arguments(int argc, char** argv)
 #endif
 }
 
+#ifndef _WIN32
+// The command on an image of a WIM file, mounted for it; what it changes lands in one update.
+int RunOnImage(const std::string& image, const std::vector<std::string>& args, const std::string& programName)
+{
+    using namespace pelmora;
+    const WimAccess access = cli::CommandOnlyReads(args) ? WimAccess::Read : WimAccess::Write;
+    return RunOnWimImage(image, access, "pelmora-cli", std::cerr,
+                         [&](const std::string& windowsDir, const std::string& imageName, bool& changed) {
+                             SystemServices system(programName, MakeSystemPictures(), windowsDir, imageName);
+                             const std::unique_ptr<XmlWriterPort> xml = MakeSystemXmlWriter();
+                             const int status = cli::RunCli(args, std::cout, std::cerr, system.Services(), *xml);
+                             changed = system.ImageFilesChanged();
+                             return status;
+                         });
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -55,8 +76,22 @@ int main(int argc, char** argv)
             return cli::ReportUsageError(error, std::cerr);
         }
         const std::optional<std::string> windowsDir = global.Value("windows-dir");
+        const std::optional<std::string> image = global.Value("image");
+        // Two installations would leave it open which one is branded.
+        if (windowsDir && image)
+            return cli::ReportUsageError(cli::UsageError("--windows-dir and --image name two installations; give one of them"),
+                                         std::cerr);
         if (const std::optional<int> status = cli::RunWithoutServices(args, std::cout, std::cerr))
             return *status;
+        if (image) {
+#ifdef _WIN32
+            std::cerr << "pelmora-cli: --image is taken off Windows only\n";
+            return 1;
+#else
+            QuietStoreWarnings();
+            return RunOnImage(*image, args, programName);
+#endif
+        }
         if (windowsDir) {
             if (const std::string problem = CheckWindowsDirOption(*windowsDir); !problem.empty()) {
                 std::cerr << "pelmora-cli: " << problem << '\n';

@@ -13,8 +13,10 @@ namespace pelmora {
 // processes that no longer run are removed from the folder.
 class LocalFiles : public FilePort {
 public:
-    // Named: always a named temporary, as on file systems without unnamed files.
-    enum class Temporaries { Unnamed, Named };
+    // Named: always a named temporary, as on file systems without unnamed files. None: an
+    // existing regular file is rewritten in place, where the file system's own commit makes a
+    // command whole (a mounted WIM image) and a file renamed over it would lose its security.
+    enum class Temporaries { Unnamed, Named, None };
 
     explicit LocalFiles(Temporaries temporaries = Temporaries::Unnamed) : m_Temporaries(temporaries) {}
 

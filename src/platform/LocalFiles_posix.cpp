@@ -229,12 +229,38 @@ int WriteNamed(const std::string& path, std::string_view bytes)
     return error;
 }
 
+// The file itself, truncated and written; one that is not there (or a link in its place, which is
+// replaced, never followed) gets a named temporary instead.
+int WriteInPlace(const std::string& path, std::string_view bytes)
+{
+    int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT || errno == ELOOP ? WriteNamed(path, bytes) : errno;
+    struct stat info {};
+    int error = ::fstat(fd, &info) == 0 ? 0 : errno;
+    if (error == 0 && !S_ISREG(info.st_mode))
+        error = EISDIR;
+    if (error == 0 && ::ftruncate(fd, 0) != 0)
+        error = errno;
+    if (error == 0)
+        error = WriteAll(fd, bytes);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (const int closed = CloseChecked(fd); error == 0)
+        error = closed;
+    return error;
+}
+
 }  // namespace
 
 Status LocalFiles::WriteFile(const std::string& path, std::string_view bytes)
 {
     const std::string folder = FolderOf(path);
     RemoveDeadWritersTemporaries(folder);
+    if (m_Temporaries == Temporaries::None) {
+        const int error = WriteInPlace(path, bytes);
+        return error == 0 ? Status::Ok() : SystemFailure(error);
+    }
     int error = m_Temporaries == Temporaries::Unnamed ? WriteUnnamed(path, bytes) : kNoUnnamedFiles;
     if (error == kNoUnnamedFiles)
         error = WriteNamed(path, bytes);

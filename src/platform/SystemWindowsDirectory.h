@@ -11,11 +11,16 @@ namespace pelmora {
 // a platform that reports none (0).
 class FixedWindowsDirectory : public WindowsDirectorySource {
 public:
-    explicit FixedWindowsDirectory(std::string path) : m_Path(std::move(path)) {}
+    explicit FixedWindowsDirectory(std::string path, std::string imageName = {})
+        : m_Path(std::move(path)), m_ImageName(std::move(imageName))
+    {
+    }
     unsigned GetWindowsDirectory(char* buffer, unsigned size) override;
+    std::string ImageName() const override { return m_ImageName; }
 
 private:
     std::string m_Path;
+    std::string m_ImageName;
 };
 
 // The platform's Windows directory. On Windows, GetWindowsDirectoryA. Elsewhere

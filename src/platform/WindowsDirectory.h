@@ -11,6 +11,9 @@ class WindowsDirectorySource {
 public:
     virtual ~WindowsDirectorySource() = default;
     virtual unsigned GetWindowsDirectory(char* buffer, unsigned size) = 0;
+    // The WIM image the directory was mounted from ("FILE:INDEX"), for what a program reports;
+    // empty for any other directory.
+    virtual std::string ImageName() const { return {}; }
 };
 
 // The two-call lookup: ask for the size, then for the text in a buffer of exactly that size.

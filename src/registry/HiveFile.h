@@ -64,4 +64,10 @@ using HiveCommitProbe = std::function<bool(HiveCommitStep)>;
 int CommitHiveFile(hive_h* hive, const std::string& path, bool flush, const HiveCommitProbe& probe,
                    HiveFileIdentity& committed);
 
+// Writes the hive over `path` itself, for a file system whose own commit makes a command's
+// changes whole (a mounted WIM image), where a file renamed over it would lose its security
+// descriptor. 0, or the errno of the failure; the file is then unusable until that commit is
+// dropped.
+int RewriteHiveFile(hive_h* hive, const std::string& path, HiveFileIdentity& committed);
+
 }  // namespace pelmora

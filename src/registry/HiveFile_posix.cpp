@@ -200,4 +200,16 @@ int CommitHiveFile(hive_h* hive, const std::string& path, bool flush, const Hive
     return 0;
 }
 
+int RewriteHiveFile(hive_h* hive, const std::string& path, HiveFileIdentity& committed)
+{
+    struct stat old {};
+    if (::lstat(path.c_str(), &old) != 0)
+        return errno;
+    if (!S_ISREG(old.st_mode))
+        return EINVAL;
+    if (hivex_commit(hive, path.c_str(), 0) != 0)
+        return errno ? errno : EIO;
+    return ReadHiveFileIdentity(path, committed);
+}
+
 }  // namespace pelmora

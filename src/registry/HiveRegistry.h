@@ -18,6 +18,8 @@ struct HiveRegistryOptions {
     int lockTimeoutMs = 10000;
     // Off only for throw-away hives: a crash may then lose the last commits.
     bool syncToDisk = true;
+    // Rewrite the file itself instead of renaming a new one over it (see RewriteHiveFile).
+    bool inPlace = false;
     // Tests only: asked at each step of a commit; a false answer fails the commit there.
     HiveCommitProbe commitProbe;
 };

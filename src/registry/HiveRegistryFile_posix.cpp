@@ -204,7 +204,10 @@ long HiveRegistry::Commit()
 {
     const std::string& path = m_Options.path;
     HiveFileIdentity committed;
-    if (const int error = CommitHiveFile(m_Hive, path, m_Options.syncToDisk, m_Options.commitProbe, committed)) {
+    const int error = m_Options.inPlace
+                          ? RewriteHiveFile(m_Hive, path, committed)
+                          : CommitHiveFile(m_Hive, path, m_Options.syncToDisk, m_Options.commitProbe, committed);
+    if (error) {
         DropHive();  // the file kept its old bytes: so does this program's view of it
         if (error == ENOSPC || error == EDQUOT)
             return m_Failures.Fail(kRegDiskFull, "the disk of the registry hive " + path + " is full");

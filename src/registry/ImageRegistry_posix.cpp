@@ -63,13 +63,15 @@ std::optional<std::string> FindSoftwareHive(const std::string& windowsDir)
     return FindImageHive(windowsDir, "SOFTWARE");
 }
 
-std::unique_ptr<RegistryApi> MakeImageRegistry(const std::string& windowsDir, std::unique_ptr<RegistryApi> local)
+std::unique_ptr<RegistryApi> MakeImageRegistry(const std::string& windowsDir, std::unique_ptr<RegistryApi> local,
+                                               HiveWrites writes)
 {
     const auto hive = FindSoftwareHive(windowsDir);
     if (!hive)
         return local;
     HiveRegistryOptions options;
     options.path = *hive;
+    options.inPlace = writes == HiveWrites::InPlace;
     return std::make_unique<RoutedRegistry>(std::make_unique<HiveRegistry>(std::move(options)), std::move(local));
 }
 

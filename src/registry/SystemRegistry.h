@@ -1,5 +1,6 @@
 #pragma once
 
+#include "registry/ImageRegistry.h"
 #include "registry/RegistryApi.h"
 
 #include <memory>
@@ -23,7 +24,8 @@ std::unique_ptr<RegistryApi> OpenSystemRegistryForReading();
 // installation's SOFTWARE hive, HKLM "SOFTWARE" is that hive and the rest stays in the store (see
 // MakeImageRegistry); for reading, a store that does not exist then reads as empty. On Windows
 // the system's registry.
-std::unique_ptr<RegistryApi> MakeSystemRegistry(const std::string& windowsDir);
+std::unique_ptr<RegistryApi> MakeSystemRegistry(const std::string& windowsDir,
+                                                HiveWrites writes = HiveWrites::Renamed);
 std::unique_ptr<RegistryApi> OpenSystemRegistryForReading(const std::string& windowsDir);
 
 }  // namespace pelmora

@@ -34,9 +34,9 @@ std::unique_ptr<RegistryApi> OpenSystemRegistryForReading()
     return std::make_unique<SqliteRegistry>(std::move(options));
 }
 
-std::unique_ptr<RegistryApi> MakeSystemRegistry(const std::string& windowsDir)
+std::unique_ptr<RegistryApi> MakeSystemRegistry(const std::string& windowsDir, HiveWrites writes)
 {
-    return MakeImageRegistry(windowsDir, MakeSystemRegistry());
+    return MakeImageRegistry(windowsDir, MakeSystemRegistry(), writes);
 }
 
 std::unique_ptr<RegistryApi> OpenSystemRegistryForReading(const std::string& windowsDir)

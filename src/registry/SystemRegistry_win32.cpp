@@ -18,7 +18,7 @@ std::string CommandLockName()
 std::unique_ptr<RegistryApi> OpenSystemRegistryForReading() { return std::make_unique<Win32Registry>(); }
 
 // An installation's hive is read off Windows only; here the Windows folder is the system's own.
-std::unique_ptr<RegistryApi> MakeSystemRegistry(const std::string&) { return MakeSystemRegistry(); }
+std::unique_ptr<RegistryApi> MakeSystemRegistry(const std::string&, HiveWrites) { return MakeSystemRegistry(); }
 
 std::unique_ptr<RegistryApi> OpenSystemRegistryForReading(const std::string&) { return OpenSystemRegistryForReading(); }
 

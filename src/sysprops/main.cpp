@@ -10,33 +10,47 @@
 
 #include <QApplication>
 
+#ifndef _WIN32
+#include "wiring/WimImage.h"
+#endif
+
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
 #include <system_error>
 
-int main(int argc, char** argv)
+namespace {
+
+// --image's value, looked for before the toolkit starts: the image is mounted by a child process,
+// which is best started while this one has no threads.
+std::optional<std::string> ImageArgument(int argc, char** argv)
 {
-    pelmora::ProgramOptions options("pelmora-sysprops",
-                                    "Shows the OEM logo and information found in DIRECTORY/System, as System Properties\n"
-                                    "would; without DIRECTORY, those of the Windows directory pelmora itself uses. A\n"
-                                    "second page shows what current Windows shows from the registry: the one of\n"
-                                    "the installation when DIRECTORY holds System32/config/SOFTWARE.");
-    options.AddArgument("DIRECTORY", "A Windows directory.", "[DIRECTORY]");
-    options.AddValueOption("windows-dir", "The same as DIRECTORY.", "DIR");
-    if (const auto status = options.AnswerWithoutDisplay(argc, argv))
-        return *status;
-    if (!pelmora::DisplayAvailable(argc, argv)) {
-        std::fputs("pelmora-sysprops: no display available (set DISPLAY or QT_QPA_PLATFORM)\n", stderr);
-        return 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            break;
+        if (std::strcmp(argv[i], "--image") == 0 && i + 1 < argc)
+            return std::string(argv[i + 1]);
+        if (std::strncmp(argv[i], "--image=", 8) == 0)
+            return std::string(argv[i] + 8);
     }
+    return std::nullopt;
+}
+
+// The window on `imageDir` when a WIM image was mounted there, else on the folder the command line names.
+int RunViewer(int argc, char** argv, pelmora::ProgramOptions& options, const std::string& imageDir)
+{
     pelmora::ProvideRuntimeFolder();  // before Qt looks for one
     QApplication app(argc, argv);
     if (const auto status = options.Answer(QApplication::arguments()))
         return *status;
-    std::string windowsDir;
+    std::string windowsDir = imageDir;
     const auto option = options.Value("windows-dir");
-    if (option && !options.Arguments().isEmpty()) {
-        std::fputs("pelmora-sysprops: give the Windows directory once, as DIRECTORY or --windows-dir\n"
+    const int given = (option ? 1 : 0) + (options.Arguments().isEmpty() ? 0 : 1) + (imageDir.empty() ? 0 : 1);
+    if (given > 1) {
+        std::fputs("pelmora-sysprops: give the Windows directory once, as DIRECTORY, --windows-dir or --image\n"
                    "(pelmora-sysprops --help shows the options)\n",
                    stderr);
         return 2;
@@ -45,7 +59,7 @@ int main(int argc, char** argv)
         windowsDir = option->toStdString();
     } else if (!options.Arguments().isEmpty()) {
         windowsDir = options.Arguments().constFirst().toStdString();
-    } else {
+    } else if (imageDir.empty()) {
 #ifdef _WIN32
         auto source = pelmora::MakeSystemWindowsDirectory();
         windowsDir = pelmora::FindWindowsDir(*source);
@@ -62,4 +76,38 @@ int main(int argc, char** argv)
     auto* window = new pelmora::sysprops::SysPropsWindow(windowsDir, pelmora::sysprops::ReadCurrentBranding(windowsDir));
     window->show();
     return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    pelmora::ProgramOptions options("pelmora-sysprops",
+                                    "Shows the OEM logo and information found in DIRECTORY/System, as System Properties\n"
+                                    "would; without DIRECTORY, those of the Windows directory pelmora itself uses. A\n"
+                                    "second page shows what current Windows shows from the registry: the one of\n"
+                                    "the installation when DIRECTORY holds System32/config/SOFTWARE.");
+    options.AddArgument("DIRECTORY", "A Windows directory.", "[DIRECTORY]");
+    options.AddValueOption("windows-dir", "The same as DIRECTORY.", "DIR");
+    options.AddValueOption("image", "An image of a WIM file, shown as it is there (INDEX may be left out when the "
+                                     "file holds one image).", "FILE.wim[:INDEX]");
+    if (const auto status = options.AnswerWithoutDisplay(argc, argv))
+        return *status;
+    if (!pelmora::DisplayAvailable(argc, argv)) {
+        std::fputs("pelmora-sysprops: no display available (set DISPLAY or QT_QPA_PLATFORM)\n", stderr);
+        return 1;
+    }
+    const auto image = ImageArgument(argc, argv);
+    if (!image)
+        return RunViewer(argc, argv, options, {});
+#ifdef _WIN32
+    std::fputs("pelmora-sysprops: --image is taken off Windows only\n", stderr);
+    return 1;
+#else
+    // Mounted read-only for as long as the window is open: the viewer never writes.
+    return pelmora::RunOnWimImage(*image, pelmora::WimAccess::Read, "pelmora-sysprops", std::cerr,
+                                  [&](const std::string& windowsDir, const std::string&, bool&) {
+                                      return RunViewer(argc, argv, options, windowsDir);
+                                  });
+#endif
 }

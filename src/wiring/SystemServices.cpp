@@ -17,10 +17,11 @@ namespace {
 // Long enough for another command's writes, short enough for a window that waits on it.
 constexpr std::chrono::milliseconds kCommandLockWait{5000};
 
-std::unique_ptr<WindowsDirectorySource> ChosenWindowsDirectory(const std::optional<std::string>& windowsDir)
+std::unique_ptr<WindowsDirectorySource> ChosenWindowsDirectory(const std::optional<std::string>& windowsDir,
+                                                               const std::string& wimImage)
 {
     if (windowsDir)
-        return std::make_unique<FixedWindowsDirectory>(*windowsDir);
+        return std::make_unique<FixedWindowsDirectory>(*windowsDir, wimImage);
     return MakeSystemWindowsDirectory();
 }
 
@@ -41,15 +42,25 @@ std::unique_ptr<FilePort> ImageFiles(FilePort& files, const std::optional<std::s
 }  // namespace
 
 SystemServices::SystemServices(std::string executableName, std::unique_ptr<PicturePort> pictures,
-                               const std::optional<std::string>& windowsDir)
-    : m_WindowsDirectory(ChosenWindowsDirectory(windowsDir)),
-      m_Registry(MakeSystemRegistry(FindWindowsDir(*m_WindowsDirectory))),
+                               const std::optional<std::string>& windowsDir, const std::string& wimImage)
+    : m_WindowsDirectory(ChosenWindowsDirectory(windowsDir, wimImage)),
+      m_Registry(MakeSystemRegistry(FindWindowsDir(*m_WindowsDirectory),
+                                    wimImage.empty() ? HiveWrites::Renamed : HiveWrites::InPlace)),
       m_Pictures(std::move(pictures)),
+      m_Files(wimImage.empty() ? LocalFiles::Temporaries::Unnamed : LocalFiles::Temporaries::None),
       m_ImageFiles(ImageFiles(m_Files, windowsDir)),
+      m_NotedFiles(m_ImageFiles && !wimImage.empty() ? std::make_unique<NotedFiles>(*m_ImageFiles) : nullptr),
       m_CommandLock(CommandLockName(), kCommandLockWait),
-      m_Services{*m_Registry, m_ImageFiles ? *m_ImageFiles : m_Files, *m_Pictures, *m_WindowsDirectory, m_Processes, m_ProgramData,
+      m_Services{*m_Registry, FilesInUse(), *m_Pictures, *m_WindowsDirectory, m_Processes, m_ProgramData,
                  std::move(executableName), m_CommandLock}
 {
+}
+
+FilePort& SystemServices::FilesInUse()
+{
+    if (m_NotedFiles)
+        return *m_NotedFiles;
+    return m_ImageFiles ? *m_ImageFiles : m_Files;
 }
 
 std::string CheckWindowsDirOption(const std::string& windowsDir)

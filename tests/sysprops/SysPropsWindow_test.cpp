@@ -192,7 +192,7 @@ TEST(SysPropsStart, VersionNeedsNoDisplayAndASecondOrMissingDirectoryIsRefused)
 
     const auto both = RunProgram(PELMORA_SYSPROPS, {"--windows-dir", "/one", "/two"}, true);
     EXPECT_EQ(both.status, 2);
-    EXPECT_EQ(both.err, "pelmora-sysprops: give the Windows directory once, as DIRECTORY or --windows-dir\n"
+    EXPECT_EQ(both.err, "pelmora-sysprops: give the Windows directory once, as DIRECTORY, --windows-dir or --image\n"
                         "(pelmora-sysprops --help shows the options)\n");
 }
 

@@ -1,0 +1,204 @@
+#include "wiring/WimMount.h"
+
+#include <wimlib.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+#include <thread>
+
+#include <csignal>
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace pelmora {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A large image's metadata takes a while to read before the mount answers.
+constexpr auto kMountWait = std::chrono::seconds(120);
+
+std::string MakeStagingFolder()
+{
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/pelmora-wim-XXXXXX";
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot make a staging folder in " + fs::path(pattern).parent_path().string() + ": " +
+                                 std::strerror(errno));
+    return pattern;
+}
+
+bool IsMountPoint(const std::string& folder, const std::string& parent)
+{
+    struct stat inner {};
+    struct stat outer {};
+    return ::stat(folder.c_str(), &inner) == 0 && ::stat(parent.c_str(), &outer) == 0 && inner.st_dev != outer.st_dev;
+}
+
+// Only folders that are no mount: a recursive removal must never reach into the image.
+void RemoveStagingFolder(const std::string& staging, const std::string& root, const std::string& work)
+{
+    if (IsMountPoint(root, staging))
+        return;
+    ::rmdir(root.c_str());
+    std::error_code error;
+    fs::remove_all(work, error);
+    ::rmdir(staging.c_str());
+}
+
+void QuietStandardStreams()
+{
+    const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    if (null < 0)
+        return;
+    ::dup2(null, STDIN_FILENO);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO);
+    ::close(null);
+}
+
+// The child: mounts the image and serves it until it is unmounted (wimlib's debug mode keeps FUSE
+// in the foreground; a daemon would outlive a killed parent). The parent's death ends the FUSE
+// loop, which unmounts without committing.
+[[noreturn]] void ServeImage(const std::string& file, unsigned long index, bool readWrite, const std::string& root,
+                             const std::string& work, const std::string& staging, pid_t parent, int reportFd)
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() != parent)
+        ::_exit(1);
+    QuietStandardStreams();
+    WIMStruct* wim = nullptr;
+    int code = wimlib_open_wim(file.c_str(), readWrite ? WIMLIB_OPEN_FLAG_WRITE_ACCESS : 0, &wim);
+    if (code == 0) {
+        const int flags = WIMLIB_MOUNT_FLAG_DEBUG | (readWrite ? WIMLIB_MOUNT_FLAG_READWRITE : 0);
+        code = wimlib_mount_image(wim, static_cast<int>(index), root.c_str(), flags, work.c_str());
+        wimlib_free(wim);
+    }
+    // A parent that is gone left the staging folder to this process; one that waits hears why the
+    // mount failed (a write to a gone reader must not end this process first).
+    ::signal(SIGPIPE, SIG_IGN);
+    if (::getppid() != parent)
+        RemoveStagingFolder(staging, root, work);
+    else if (code != 0)
+        (void)!::write(reportFd, &code, sizeof code);
+    ::_exit(code == 0 ? 0 : 1);
+}
+
+}  // namespace
+
+WimMount::WimMount(const std::string& file, unsigned long index, bool readWrite)
+    : m_Staging(MakeStagingFolder()), m_Root(m_Staging + "/image"), m_Work(m_Staging + "/work")
+{
+    int report[2] = {-1, -1};
+    if (::mkdir(m_Root.c_str(), 0700) != 0 || ::mkdir(m_Work.c_str(), 0700) != 0 || ::pipe2(report, O_CLOEXEC) != 0) {
+        const int error = errno;
+        RemoveStaging();
+        throw std::runtime_error(std::string("cannot prepare the staging folder: ") + std::strerror(error));
+    }
+    const pid_t parent = ::getpid();
+    m_Child = ::fork();
+    if (m_Child == 0) {
+        ::close(report[0]);
+        ServeImage(file, index, readWrite, m_Root, m_Work, m_Staging, parent, report[1]);
+    }
+    ::close(report[1]);
+    try {
+        if (m_Child < 0)
+            throw std::runtime_error(std::string("cannot start the mount: ") + std::strerror(errno));
+        WaitUntilMounted(report[0]);
+    } catch (...) {
+        ::close(report[0]);
+        EndChild();
+        RemoveStaging();
+        throw;
+    }
+    ::close(report[0]);
+}
+
+WimMount::~WimMount()
+{
+    if (m_Child > 0 || m_Mounted)
+        Unmount(false, false);
+}
+
+void WimMount::WaitUntilMounted(int reportFd)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kMountWait;
+    for (;;) {
+        pollfd wait{reportFd, POLLIN, 0};
+        if (::poll(&wait, 1, 2) > 0) {
+            int code = 0;
+            if (::read(reportFd, &code, sizeof code) == static_cast<ssize_t>(sizeof code))
+                throw std::runtime_error(wimlib_get_error_string(static_cast<wimlib_error_code>(code)));
+            throw std::runtime_error("the mount ended before it served the image");
+        }
+        if (IsMountPoint(m_Root, m_Staging)) {
+            m_Mounted = true;
+            return;
+        }
+        if (std::chrono::steady_clock::now() > deadline)
+            throw std::runtime_error("the mount did not answer in time");
+    }
+}
+
+bool WimMount::FilesWritten() const
+{
+    // wimlib's own staging folder, in ours, holds every file opened for writing.
+    std::error_code error;
+    for (const auto& folder : fs::directory_iterator(m_Work, error)) {
+        if (!fs::is_empty(folder.path(), error))
+            return true;
+    }
+    return false;
+}
+
+std::string WimMount::Unmount(bool commit, bool integrity)
+{
+    std::string problem;
+    if (m_Mounted) {
+        int flags = commit ? WIMLIB_UNMOUNT_FLAG_COMMIT : 0;
+        if (commit && integrity)
+            flags |= WIMLIB_UNMOUNT_FLAG_CHECK_INTEGRITY;
+        if (const int code = wimlib_unmount_image(m_Root.c_str(), flags); code != 0) {
+            problem = wimlib_get_error_string(static_cast<wimlib_error_code>(code));
+            // Whatever held the mount, the changes must not land.
+            wimlib_unmount_image(m_Root.c_str(), WIMLIB_UNMOUNT_FLAG_FORCE);
+        }
+        m_Mounted = IsMountPoint(m_Root, m_Staging);
+    }
+    EndChild();
+    RemoveStaging();
+    return problem;
+}
+
+void WimMount::EndChild()
+{
+    if (m_Child <= 0)
+        return;
+    // Unmounted, the child ends by itself; otherwise its FUSE loop ends on this, uncommitted.
+    if (m_Mounted)
+        ::kill(m_Child, SIGTERM);
+    int status = 0;
+    while (::waitpid(m_Child, &status, 0) < 0 && errno == EINTR) {
+    }
+    m_Child = -1;
+    m_Mounted = IsMountPoint(m_Root, m_Staging);
+}
+
+void WimMount::RemoveStaging()
+{
+    RemoveStagingFolder(m_Staging, m_Root, m_Work);
+}
+
+}  // namespace pelmora
