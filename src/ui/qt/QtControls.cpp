@@ -1,15 +1,13 @@
 #include "QtControls.h"
 
-#include "CommandButton.h"
+#include "QtCommandButton.h"
 #include "QtDesignStyle.h"
+#include "QtPictureBox.h"
 #include "designs/ButtonDesign.h"
 #include "designs/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 #include <limits>
 
@@ -80,7 +78,7 @@ QWidget* MakeTextBox(const ControlDesign& design, const designs::WindowDesign& w
 
 QWidget* MakePicture(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent)
 {
-    auto* picture = new PictureWidget(design, parent);
+    auto* picture = new PictureBox(design, parent);
     ApplyCommonLook(*picture, design, window, QPalette::WindowText, QPalette::Window);
     if (!design.picture.empty())
         picture->SetImage(DesignImage(design.picture));
@@ -88,44 +86,6 @@ QWidget* MakePicture(const ControlDesign& design, const designs::WindowDesign& w
 }
 
 }  // namespace
-
-PictureWidget::PictureWidget(const ControlDesign& design, QWidget* parent)
-    : QWidget(parent),
-      m_Sunken(design.kind == ControlKind::PictureBox &&
-               design.borderStyle.value_or(designs::BorderStyle::FixedSingle) != designs::BorderStyle::None),
-      m_Opaque(design.kind == ControlKind::PictureBox || design.backColor.has_value()),
-      m_Back(design.backColor ? ToQColor(*design.backColor) : palette().color(QPalette::Window))
-{
-}
-
-void PictureWidget::SetImage(QImage image)
-{
-    m_Image = std::move(image);
-    update();
-}
-
-void PictureWidget::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    QRect inside = rect();
-    if (m_Opaque)
-        painter.fillRect(inside, m_Back);
-    if (m_Sunken) {
-        QStyleOptionFrame frame;
-        frame.initFrom(this);
-        frame.rect = inside;
-        frame.lineWidth = 2;
-        frame.midLineWidth = 0;
-        frame.state |= QStyle::State_Sunken;
-        frame.frameShape = QFrame::StyledPanel;
-        style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
-        inside.adjust(2, 2, -2, -2);
-    }
-    if (!m_Image.isNull()) {
-        painter.setClipRect(inside);
-        painter.drawImage(inside.topLeft(), m_Image);
-    }
-}
 
 void PlaceControl(QWidget& widget, const ControlDesign& design)
 {

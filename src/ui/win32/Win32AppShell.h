@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PresentedWindow.h"
+#include "Win32PresentedWindow.h"
 #include "oem/AppServices.h"
 #include "app/AppShell.h"
 

@@ -1,5 +1,5 @@
 // pelmora.exe: the OEM logo and support information tool, native on Windows.
-#include "DesignedWindow.h"
+#include "Win32DesignedWindow.h"
 #include "FirstPaintStamp.h"
 #include "Win32AppShell.h"
 #include "Win32MessageLoop.h"

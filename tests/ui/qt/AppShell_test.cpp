@@ -1,5 +1,6 @@
 #include "QtAppShell.h"
 #include "QtControls.h"
+#include "QtPictureBox.h"
 #include "QtTestSupport.h"
 #include "about/AboutWindowControls.h"
 #include "app/MainWindowControls.h"
@@ -120,7 +121,7 @@ TEST_F(AppShellTest, StartUpFillsTheMainWindowFromTheStore)
     EXPECT_EQ(main->Text(form1::kManufacturer), "Quillon Works");
     EXPECT_EQ(main->Text(form1::kVisits), "1");
     EXPECT_EQ(main->Text(form1::kWindowsDir), m_WindowsDir);
-    auto* preview = dynamic_cast<PictureWidget*>(main->Control(form1::kCurrentLogo));
+    auto* preview = dynamic_cast<PictureBox*>(main->Control(form1::kCurrentLogo));
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->Image().size(), QSize(180, 115));
     EXPECT_EQ(preview->Image().pixelColor(90, 57), QColor(Qt::darkCyan));
@@ -202,7 +203,7 @@ TEST_F(AppShellTest, SelectAndInstallALogoThroughTheDialogs)
     QImage installed(QString::fromStdString(SystemFile("oemlogo.bmp")));
     EXPECT_EQ(installed.size(), QSize(40, 30));  // at its own size
     EXPECT_EQ(ReadBytes(SystemFile("oemlogo.bmp")).substr(0, 2), "BM");
-    EXPECT_EQ(dynamic_cast<PictureWidget*>(main->Control(form1::kCurrentLogo))->Image().size(), QSize(40, 30));
+    EXPECT_EQ(dynamic_cast<PictureBox*>(main->Control(form1::kCurrentLogo))->Image().size(), QSize(40, 30));
 
     // The dialog starts with the name it returned last; cancelled, nothing changes.
     FileDialogAnswerer cancel(QString{});

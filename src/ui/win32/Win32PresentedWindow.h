@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesignedWindow.h"
+#include "Win32DesignedWindow.h"
 #include "platform/DialogPort.h"
 
 #include <functional>

@@ -1,4 +1,4 @@
-#include "CommandButtonInput.h"
+#include "QtButtonInput.h"
 
 #include "platform/AnsiText.h"
 

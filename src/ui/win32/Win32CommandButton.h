@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseWindow.h"
+#include "Win32BaseWindow.h"
 #include "controls/ButtonHost.h"
 #include "controls/GdiCanvas_win32.h"
 

@@ -1,4 +1,4 @@
-#include "CommandButton.h"
+#include "Win32CommandButton.h"
 
 #include "Win32ButtonInput.h"
 #include "platform/Utf16_win32.h"

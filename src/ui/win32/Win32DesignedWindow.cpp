@@ -1,4 +1,4 @@
-#include "DesignedWindow.h"
+#include "Win32DesignedWindow.h"
 
 #include "Win32Controls.h"
 #include "Win32DesignStyle.h"
