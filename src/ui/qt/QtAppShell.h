@@ -1,10 +1,9 @@
 #pragma once
 
-#include "QtDesignedWindow.h"
+#include "QtPresentedWindow.h"
 #include "app/AppShell.h"
+#include "frontend/WindowTable.h"
 #include "oem/AppServices.h"
-
-#include <QPointer>
 
 #include <functional>
 
@@ -21,25 +20,26 @@ public:
     QtAppShell& operator=(const QtAppShell&) = delete;
 
     // Builds Form1, runs its load, shows it.
-    DesignedWindow* OpenMainWindow();
+    DesignedWindow* OpenMainWindow() { return Open(ProgramWindow::Main); }
 
-    void OpenSupportEditor() override;
-    void OpenAbout() override;
-    void OpenCurrentWindows() override;
+    void OpenSupportEditor() override { Open(ProgramWindow::SupportEditor); }
+    void OpenAbout() override { Open(ProgramWindow::About); }
+    void OpenCurrentWindows() override { Open(ProgramWindow::CurrentWindows); }
     void ExitProgram() override;
 
-    DesignedWindow* MainWindow() const { return m_Main; }
-    DesignedWindow* SupportEditor() const { return m_Editor; }
-    DesignedWindow* About() const { return m_About; }
-    DesignedWindow* CurrentWindows() const { return m_Current; }
+    // Null when the window is not open.
+    DesignedWindow* MainWindow() const { return Shown(ProgramWindow::Main); }
+    DesignedWindow* SupportEditor() const { return Shown(ProgramWindow::SupportEditor); }
+    DesignedWindow* About() const { return Shown(ProgramWindow::About); }
+    DesignedWindow* CurrentWindows() const { return Shown(ProgramWindow::CurrentWindows); }
 
 private:
+    DesignedWindow* Open(ProgramWindow window);
+    DesignedWindow* Shown(ProgramWindow window) const;
+
     AppServices& m_Services;
     std::function<void()> m_EndProgram;
-    QPointer<DesignedWindow> m_Main;
-    QPointer<DesignedWindow> m_Editor;
-    QPointer<DesignedWindow> m_About;
-    QPointer<DesignedWindow> m_Current;
+    WindowTable<HeldWindow> m_Windows;
 };
 
 }  // namespace pelmora::qt
