@@ -1,6 +1,7 @@
 #include "QtPictureBox.h"
 
 #include "QtDesignStyle.h"
+#include "designs/ControlLook.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -9,13 +10,11 @@
 namespace pelmora::qt {
 
 using designs::ControlDesign;
-using designs::ControlKind;
 
 PictureBox::PictureBox(const ControlDesign& design, QWidget* parent)
     : QWidget(parent),
-      m_Sunken(design.kind == ControlKind::PictureBox &&
-               design.borderStyle.value_or(designs::BorderStyle::FixedSingle) != designs::BorderStyle::None),
-      m_Opaque(design.kind == ControlKind::PictureBox || design.backColor.has_value()),
+      m_Sunken(designs::Sunken(design)),
+      m_Opaque(designs::Opaque(design)),
       m_Back(design.backColor ? ToQColor(*design.backColor) : palette().color(QPalette::Window))
 {
 }
