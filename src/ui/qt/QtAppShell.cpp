@@ -13,11 +13,15 @@ QtAppShell::QtAppShell(AppServices& services, std::function<void()> endProgram)
 
 QtAppShell::~QtAppShell() { m_Windows.Clear(); }
 
-DesignedWindow* QtAppShell::Open(ProgramWindow window)
+void QtAppShell::Open(ProgramWindow window)
 {
-    return m_Windows
-        .Open(window, [&] { return std::make_unique<HeldWindow>(new PresentedWindow(window, *this, m_Services)); })
-        .Window();
+    m_Windows.Open(window, [&] { return std::make_unique<HeldWindow>(new PresentedWindow(window, *this, m_Services)); });
+}
+
+DesignedWindow* QtAppShell::OpenMainWindow()
+{
+    Open(ProgramWindow::Main);
+    return Shown(ProgramWindow::Main);
 }
 
 DesignedWindow* QtAppShell::Shown(ProgramWindow window) const

@@ -44,7 +44,7 @@ void Win32AppShell::Open(ProgramWindow window)
 DesignedWindow* Win32AppShell::OpenMainWindow()
 {
     Open(ProgramWindow::Main);
-    return MainWindow();
+    return Shown(ProgramWindow::Main);
 }
 
 void Win32AppShell::ExitProgram()

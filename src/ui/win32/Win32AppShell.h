@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Win32PresentedWindow.h"
-#include "app/AppShell.h"
+#include "frontend/WindowShell.h"
 #include "frontend/WindowTable.h"
 #include "oem/AppServices.h"
 
@@ -13,33 +13,23 @@ namespace pelmora::win32 {
 // instance each, owned by a hidden window of the shell only to keep them off the taskbar (the
 // main window does not own them: closing it leaves them open). The program ends when its last
 // window has closed, or at once on Exit.
-class Win32AppShell final : public AppShell {
+class Win32AppShell final : public WindowShell {
 public:
     // `makeDialogs` gives each window its dialogs (the system's by default); `endProgram` ends
     // the message loop (PostQuitMessage by default).
     explicit Win32AppShell(AppServices& services, PresentedWindow::DialogsFactory makeDialogs = {},
                            std::function<void()> endProgram = {});
     ~Win32AppShell() override;
-    Win32AppShell(const Win32AppShell&) = delete;
-    Win32AppShell& operator=(const Win32AppShell&) = delete;
 
     // Builds Form1, runs its load, shows it; null when its window could not be created.
     DesignedWindow* OpenMainWindow();
-
-    void OpenSupportEditor() override { Open(ProgramWindow::SupportEditor); }
-    void OpenAbout() override { Open(ProgramWindow::About); }
-    void OpenCurrentWindows() override { Open(ProgramWindow::CurrentWindows); }
     void ExitProgram() override;
 
     // Null when the window is not open.
-    DesignedWindow* MainWindow() const { return Shown(ProgramWindow::Main); }
-    DesignedWindow* SupportEditor() const { return Shown(ProgramWindow::SupportEditor); }
-    DesignedWindow* About() const { return Shown(ProgramWindow::About); }
-    DesignedWindow* CurrentWindows() const { return Shown(ProgramWindow::CurrentWindows); }
+    DesignedWindow* Shown(ProgramWindow window) const;
 
 private:
-    void Open(ProgramWindow window);
-    DesignedWindow* Shown(ProgramWindow window) const;
+    void Open(ProgramWindow window) override;
     void WindowGone();
     HWND TaskbarOwner();
 

@@ -39,7 +39,7 @@ int RunProgram(const std::function<void(HWND mainWindow)>& afterEachMessage)
         }
         return RunMessageLoop([&] {
             if (afterEachMessage) {
-                DesignedWindow* main = shell.MainWindow();
+                DesignedWindow* main = shell.Shown(ProgramWindow::Main);
                 afterEachMessage(main != nullptr ? main->Window() : nullptr);
             }
         });
