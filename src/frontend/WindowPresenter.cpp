@@ -30,6 +30,14 @@ struct CommandsOf final : WindowPresenter::Commands {
     Presenter presenter;
 };
 
+// A menu item without a caption offers nothing to choose: the design gives it no command.
+bool OffersNoCommand(ProgramWindow window, std::string_view controlName)
+{
+    const designs::WindowDesign design = DesignOf(window);
+    const designs::ControlDesign* control = design.Find(controlName);
+    return control != nullptr && control->kind == designs::ControlKind::MenuItem && control->text.empty();
+}
+
 std::unique_ptr<WindowPresenter::Commands> MakeCommands(ProgramWindow window, ViewPort& view, DialogPort& dialogs,
                                                         AppShell& shell, AppServices& services)
 {
@@ -48,7 +56,7 @@ std::unique_ptr<WindowPresenter::Commands> MakeCommands(ProgramWindow window, Vi
 
 WindowPresenter::WindowPresenter(ProgramWindow window, ViewPort& view, DialogPort& dialogs, AppShell& shell,
                                  AppServices& services)
-    : m_Commands(MakeCommands(window, view, dialogs, shell, services)), m_Dialogs(dialogs)
+    : m_Window(window), m_Commands(MakeCommands(window, view, dialogs, shell, services)), m_Dialogs(dialogs)
 {
 }
 
@@ -58,7 +66,7 @@ void WindowPresenter::Load() { m_Commands->Load(); }
 
 void WindowPresenter::RunCommand(std::string_view controlName)
 {
-    if (!m_Commands->Run(controlName))
+    if (!m_Commands->Run(controlName) && !OffersNoCommand(m_Window, controlName))
         m_Dialogs.ShowMessage(std::string(controlName) + " does nothing: this window has no command of that name.",
                               "Pelmora", MessageStyle::Exclamation);
 }

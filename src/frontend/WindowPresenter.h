@@ -24,12 +24,14 @@ public:
     void Load();
 
     // The command of a button or menu item. A name the presenter has no command for (a design that
-    // names a control the program does not know) says so in a box rather than doing nothing unseen.
+    // names a control the program does not know) says so in a box rather than doing nothing unseen;
+    // a menu item without a caption has none by design.
     void RunCommand(std::string_view controlName);
 
     struct Commands;  // the window's own presenter behind one face
 
 private:
+    ProgramWindow m_Window;
     std::unique_ptr<Commands> m_Commands;
     DialogPort& m_Dialogs;
 };

@@ -1,6 +1,7 @@
 #include "frontend/WindowPresenter.h"
 
 #include "about/AboutWindowControls.h"
+#include "app/MainWindowControls.h"
 #include "testing/FakeDialogs.h"
 #include "testing/FakeMachine.h"
 #include "testing/FakeShell.h"
@@ -14,23 +15,32 @@ namespace {
 using testing::ShownMessage;
 
 // A design that names a control the presenter has no command for is told in a box, not ignored;
-// a known command shows none.
+// a known command shows none, nor does the main window's menu item without a caption.
 TEST(WindowPresenter, AControlWithoutACommandIsReported)
 {
-    testing::FakeMachine machine;
-    testing::FakeView view;
-    testing::FakeDialogs dialogs;
-    testing::FakeShell shell;
-    WindowPresenter about(ProgramWindow::About, view, dialogs, shell, machine.services);
-    about.Load();
-
-    about.RunCommand("Command9");
-    EXPECT_EQ(dialogs.messages, (std::vector<ShownMessage>{
-                                 {"Command9 does nothing: this window has no command of that name.", "Pelmora",
-                                  MessageStyle::Exclamation}}));
-    about.RunCommand(form2z::kClose);
-    EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(view.Unloads(), 1);
+    const ShownMessage unknown{"Command9 does nothing: this window has no command of that name.", "Pelmora",
+                               MessageStyle::Exclamation};
+    const struct {
+        ProgramWindow window;
+        const char* control;
+        std::vector<ShownMessage> shown;
+        int unloads;
+    } cases[] = {
+        {ProgramWindow::About, "Command9", {unknown}, 0},
+        {ProgramWindow::About, form2z::kClose, {}, 1},
+        {ProgramWindow::Main, "Command9", {unknown}, 0},
+        {ProgramWindow::Main, form1::kMenuEmpty, {}, 0},
+    };
+    for (const auto& c : cases) {
+        testing::FakeMachine machine;
+        testing::FakeView view;
+        testing::FakeDialogs dialogs;
+        testing::FakeShell shell;
+        WindowPresenter presenter(c.window, view, dialogs, shell, machine.services);
+        presenter.RunCommand(c.control);
+        EXPECT_EQ(dialogs.messages, c.shown) << c.control;
+        EXPECT_EQ(view.Unloads(), c.unloads) << c.control;
+    }
 }
 
 // Every window's design is the one compiled in under its own name.
