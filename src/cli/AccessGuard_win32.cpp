@@ -23,7 +23,7 @@ AccessDenied::AccessDenied(const std::string& target)
 
 long AccessGuardedRegistry::OpenKey(RegRoot root, const std::string& path, RegKey& key)
 {
-    const long result = m_Real.OpenKey(root, path, key);
+    const long result = ForwardingRegistry::OpenKey(root, path, key);
     if (result == kRegSuccess)
         m_Open[key] = {root, path};
     return result;
@@ -31,7 +31,7 @@ long AccessGuardedRegistry::OpenKey(RegRoot root, const std::string& path, RegKe
 
 long AccessGuardedRegistry::CreateKey(RegRoot root, const std::string& path, RegKey& key)
 {
-    const long result = Checked(m_Real.CreateKey(root, path, key), {root, path});
+    const long result = Checked(ForwardingRegistry::CreateKey(root, path, key), {root, path});
     if (result == kRegSuccess)
         m_Open[key] = {root, path};
     return result;
@@ -40,23 +40,23 @@ long AccessGuardedRegistry::CreateKey(RegRoot root, const std::string& path, Reg
 long AccessGuardedRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
                                      std::uint32_t size)
 {
-    return Checked(m_Real.SetValue(key, name, type, data, size), NameOf(key));
+    return Checked(ForwardingRegistry::SetValue(key, name, type, data, size), NameOf(key));
 }
 
 long AccessGuardedRegistry::CloseKey(RegKey key)
 {
     m_Open.erase(key);
-    return m_Real.CloseKey(key);
+    return ForwardingRegistry::CloseKey(key);
 }
 
 long AccessGuardedRegistry::DeleteValue(RegKey key, const std::string& name)
 {
-    return Checked(m_Real.DeleteValue(key, name), NameOf(key));
+    return Checked(ForwardingRegistry::DeleteValue(key, name), NameOf(key));
 }
 
 long AccessGuardedRegistry::DeleteTree(RegRoot root, const std::string& path)
 {
-    return Checked(m_Real.DeleteTree(root, path), {root, path});
+    return Checked(ForwardingRegistry::DeleteTree(root, path), {root, path});
 }
 
 long AccessGuardedRegistry::Checked(long result, const KeyName& key)

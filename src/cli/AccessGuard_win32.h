@@ -1,6 +1,7 @@
 #pragma once
 
 #include "oem/AppServices.h"
+#include "registry/ForwardingRegistry.h"
 
 #include <map>
 #include <stdexcept>
@@ -16,30 +17,17 @@ public:
 };
 
 // The registry, throwing AccessDenied where a change is refused for want of rights.
-class AccessGuardedRegistry final : public RegistryApi {
+class AccessGuardedRegistry final : public ForwardingRegistry {
 public:
-    explicit AccessGuardedRegistry(RegistryApi& real) : m_Real(real) {}
+    explicit AccessGuardedRegistry(RegistryApi& real) : ForwardingRegistry(real) {}
 
     long OpenKey(RegRoot root, const std::string& path, RegKey& key) override;
-    long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data, std::uint32_t* size) override
-    {
-        return m_Real.QueryValue(key, name, type, data, size);
-    }
     long CreateKey(RegRoot root, const std::string& path, RegKey& key) override;
     long SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
                   std::uint32_t size) override;
     long CloseKey(RegKey key) override;
-    long EnumValues(RegKey key, std::vector<RegValueEntry>& values) override { return m_Real.EnumValues(key, values); }
-    long EnumSubKeys(RegKey key, std::vector<std::string>& names) override { return m_Real.EnumSubKeys(key, names); }
     long DeleteValue(RegKey key, const std::string& name) override;
     long DeleteTree(RegRoot root, const std::string& path) override;
-    std::string DescribeError(long code) override { return m_Real.DescribeError(code); }
-    long BeginChanges() override { return m_Real.BeginChanges(); }
-    long CommitChanges() override { return m_Real.CommitChanges(); }
-    void AbandonChanges() override { m_Real.AbandonChanges(); }
-    RegReadFailures ReadFailures() const override { return m_Real.ReadFailures(); }
-    long CanChange() override { return m_Real.CanChange(); }
-    std::string Location() const override { return m_Real.Location(); }
 
 private:
     struct KeyName {
@@ -49,7 +37,6 @@ private:
     long Checked(long result, const KeyName& key);
     KeyName NameOf(RegKey key) const;
 
-    RegistryApi& m_Real;
     std::map<RegKey, KeyName> m_Open;
 };
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "registry/HiveFile.h"
+#include "registry/RegHandleTable.h"
 #include "registry/RegistryApi.h"
+#include "registry/StoreFailures.h"
 
 #include <functional>
 #include <optional>
@@ -33,16 +35,6 @@ struct HiveRegistryOptions {
 // (once on stderr, and through DescribeError) and reading works where the file can be read.
 class HiveRegistry : public RegistryApi {
 public:
-    // Result codes beyond RegistryApi's, as the platform numbers them.
-    static constexpr long kLockViolation = 33;
-    static constexpr long kInvalidParameter = 87;
-    static constexpr long kDiskFull = 112;
-    static constexpr long kBadDb = 1009;
-    static constexpr long kCantWrite = 1013;
-    static constexpr long kCorrupt = 1015;
-    static constexpr long kIoFailed = 1016;
-    static constexpr long kKeyDeleted = 1018;
-
     explicit HiveRegistry(HiveRegistryOptions options);
     ~HiveRegistry() override;
     HiveRegistry(const HiveRegistry&) = delete;
@@ -60,7 +52,7 @@ public:
     long DeleteValue(RegKey key, const std::string& name) override;
     long DeleteTree(RegRoot root, const std::string& path) override;
     std::string DescribeError(long code) override;
-    RegReadFailures ReadFailures() const override { return m_ReadFailures; }
+    RegReadFailures ReadFailures() const override { return m_Failures.ReadFailures(); }
     std::string Location() const override { return m_Options.path; }
 
     long BeginChanges() override;
@@ -91,16 +83,12 @@ private:
     long Commit();
     // The opened key's node; 0 with `code` set when the hive cannot be used or the key is gone.
     hive_node_h Node(RegKey key, long& code);
-    const OpenedKey* Opened(RegKey key) const;
-    RegKey AddHandle(std::vector<std::string> parts);
-
-    // Records a failure, warns once and gives the result code for it.
-    long Fail(long code, std::string text);
-    // Counts a read the hive could not answer.
-    long Read(long code);
     long FailChange(int error);
+    // A part of the hive hivex cannot read: `what` names it.
+    long Damaged(const std::string& what);
 
     HiveRegistryOptions m_Options;
+    StoreFailures m_Failures;
     hive_h* m_Hive = nullptr;
     std::optional<HiveFileIdentity> m_Seen;  // the file version loaded, or that failed to load
     long m_LoadCode = kRegSuccess;
@@ -108,11 +96,7 @@ private:
     HiveLock m_Lock;
     int m_ChangeDepth = 0;
     bool m_Pending = false;
-    std::vector<std::optional<OpenedKey>> m_Keys;  // index + 1 is the handle
-    long m_LastCode = kRegSuccess;
-    std::string m_LastText;
-    bool m_Warned = false;
-    RegReadFailures m_ReadFailures;
+    RegHandleTable<OpenedKey> m_Keys;
 };
 
 }  // namespace pelmora

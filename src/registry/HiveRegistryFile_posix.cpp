@@ -3,7 +3,6 @@
 #include "registry/HiveRegistry.h"
 
 #include "registry/HiveHeader.h"
-#include "registry/StoreWarning.h"
 
 #include <cerrno>
 #include <cstring>
@@ -21,7 +20,10 @@ bool IsDamage(int error)
 
 }  // namespace
 
-HiveRegistry::HiveRegistry(HiveRegistryOptions options) : m_Options(std::move(options)) {}
+HiveRegistry::HiveRegistry(HiveRegistryOptions options)
+    : m_Options(std::move(options)), m_Failures("the registry hive " + m_Options.path, m_Options.path)
+{
+}
 
 HiveRegistry::~HiveRegistry()
 {
@@ -52,7 +54,7 @@ hive_h* HiveRegistry::Refresh(long& code)
     HiveFileIdentity now;
     if (const int error = ReadHiveFileIdentity(path, now)) {
         DropHive();
-        code = Fail(kIoFailed, "cannot open the registry hive " + path + ": " + std::strerror(error));
+        code = m_Failures.Fail(kRegIoFailed, "cannot open the registry hive " + path + ": " + std::strerror(error));
         return nullptr;
     }
     if (m_Seen != now) {
@@ -73,16 +75,17 @@ long HiveRegistry::Load()
     HiveFileIdentity identity;
     int error = ReadHiveFileStart(path, kHiveBaseBlockSize, block, identity);
     if (error)
-        return Fail(error == EACCES ? kRegAccessDenied : kIoFailed,
+        return m_Failures.Fail(error == EACCES ? kRegAccessDenied : kRegIoFailed,
                     "cannot open the registry hive " + path + ": " + std::strerror(error));
     m_Seen = identity;
     switch (InspectHiveHeader(block, static_cast<std::uint64_t>(identity.size))) {
     case HiveHeaderState::NotAHive:
-        return Fail(kBadDb, "the file " + path + " is not a registry hive");
+        return m_Failures.Fail(kRegBadDb, "the file " + path + " is not a registry hive");
     case HiveHeaderState::Truncated:
-        return Fail(kBadDb, "the registry hive " + path + " is truncated");
+        return m_Failures.Fail(kRegBadDb, "the registry hive " + path + " is truncated");
     case HiveHeaderState::BadChecksum:
-        return Fail(kCorrupt, "the registry hive " + path + " is damaged (the checksum of its header is wrong)");
+        return m_Failures.Fail(kRegCorrupt,
+                               "the registry hive " + path + " is damaged (the checksum of its header is wrong)");
     case HiveHeaderState::Dirty:
         m_Unfinished = true;
         break;
@@ -94,7 +97,7 @@ long HiveRegistry::Load()
     m_Hive = hivex_open(path.c_str(), HIVEX_OPEN_WRITE);
     if (!m_Hive) {
         error = errno;
-        return Fail(IsDamage(error) ? kCorrupt : kIoFailed,
+        return m_Failures.Fail(IsDamage(error) ? kRegCorrupt : kRegIoFailed,
                     "the registry hive " + path + " cannot be read: " +
                         (IsDamage(error) ? std::string("it is damaged") : std::strerror(error)));
     }
@@ -105,19 +108,19 @@ long HiveRegistry::RefuseWrite()
 {
     const std::string& path = m_Options.path;
     if (m_Unfinished)
-        return Fail(kCantWrite,
+        return m_Failures.Fail(kRegCantWrite,
                     "the registry hive " + path +
                         " was not written: Windows left changes to it in its log files (it was hibernated or "
                         "shut down with fast start-up), and writing now would lose them. Start that Windows and "
                         "shut it down fully (not hibernate, fast start-up off), then try again");
     const int error = HiveFileWritable(path);
     if (error == EROFS)
-        return Fail(kRegAccessDenied, "the registry hive " + path +
+        return m_Failures.Fail(kRegAccessDenied, "the registry hive " + path +
                                           " cannot be written: its file system is mounted read-only");
     if (error == EACCES || error == EPERM)
-        return Fail(kRegAccessDenied, "the registry hive " + path + " is read-only");
+        return m_Failures.Fail(kRegAccessDenied, "the registry hive " + path + " is read-only");
     if (error)
-        return Fail(kIoFailed, "cannot open the registry hive " + path + ": " + std::strerror(error));
+        return m_Failures.Fail(kRegIoFailed, "cannot open the registry hive " + path + ": " + std::strerror(error));
     return kRegSuccess;
 }
 
@@ -145,8 +148,10 @@ long HiveRegistry::Hold()
         return code;
     if (const int error = m_Lock.Acquire(m_Options.path, m_Options.lockTimeoutMs)) {
         if (error == EWOULDBLOCK)
-            return Fail(kLockViolation, "the registry hive " + m_Options.path + " is locked by another program");
-        return Fail(kIoFailed, "cannot lock the registry hive " + m_Options.path + ": " + std::strerror(error));
+            return m_Failures.Fail(kRegLockViolation,
+                                   "the registry hive " + m_Options.path + " is locked by another program");
+        return m_Failures.Fail(kRegIoFailed,
+                               "cannot lock the registry hive " + m_Options.path + ": " + std::strerror(error));
     }
     // Another program may have changed the hive before the lock was ours: go on from the file as it is.
     if (!Refresh(code) || (code = RefuseWrite()) != kRegSuccess)
@@ -157,7 +162,7 @@ long HiveRegistry::Hold()
 long HiveRegistry::CommitChanges()
 {
     if (m_ChangeDepth == 0)
-        return kInvalidParameter;
+        return kRegInvalidParameter;
     if (--m_ChangeDepth > 0)
         return kRegSuccess;
     const long code = m_Pending ? Commit() : kRegSuccess;
@@ -202,8 +207,8 @@ long HiveRegistry::Commit()
     if (const int error = CommitHiveFile(m_Hive, path, m_Options.syncToDisk, m_Options.commitProbe, committed)) {
         DropHive();  // the file kept its old bytes: so does this program's view of it
         if (error == ENOSPC || error == EDQUOT)
-            return Fail(kDiskFull, "the disk of the registry hive " + path + " is full");
-        return Fail(kIoFailed, "cannot save the registry hive " + path + ": " + std::strerror(error));
+            return m_Failures.Fail(kRegDiskFull, "the disk of the registry hive " + path + " is full");
+        return m_Failures.Fail(kRegIoFailed, "cannot save the registry hive " + path + ": " + std::strerror(error));
     }
     // What this program holds is that file, whatever the path names by now.
     m_Seen = committed;
@@ -212,38 +217,19 @@ long HiveRegistry::Commit()
 
 long HiveRegistry::FailChange(int error)
 {
-    return Fail(kIoFailed, "cannot change the registry hive " + m_Options.path + ": " + std::strerror(error ? error : EIO));
+    return m_Failures.Fail(kRegIoFailed, "cannot change the registry hive " + m_Options.path + ": " +
+                                             std::strerror(error ? error : EIO));
 }
 
-long HiveRegistry::Read(long code)
+long HiveRegistry::Damaged(const std::string& what)
 {
-    if (IsReadFailure(code))
-        m_ReadFailures.Note(DescribeError(code));
-    return code;
-}
-
-long HiveRegistry::Fail(long code, std::string text)
-{
-    m_LastCode = code;
-    m_LastText = std::move(text);
-    WarnOnce(m_Warned, m_LastText);
-    return code;
+    return m_Failures.Fail(kRegCorrupt, "the registry hive " + m_Options.path + " is damaged: " + what +
+                                            " cannot be read");
 }
 
 std::string HiveRegistry::DescribeError(long code)
 {
-    if (code == m_LastCode && !m_LastText.empty())
-        return m_LastText;
-    switch (code) {
-    case kRegSuccess: return "the operation completed successfully";
-    case kRegFileNotFound: return "the registry key or value does not exist";
-    case kRegAccessDenied: return "access to the registry hive " + m_Options.path + " is denied";
-    case kRegInvalidHandle: return "the registry key is not open";
-    case kRegMoreData: return "the value is larger than the buffer";
-    case kKeyDeleted: return "the registry key was deleted while it was open";
-    case kInvalidParameter: return "the registry call was not valid";
-    default: return "registry error " + std::to_string(code) + " in " + m_Options.path;
-    }
+    return m_Failures.Describe(code);
 }
 
 }  // namespace pelmora

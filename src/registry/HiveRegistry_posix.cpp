@@ -3,12 +3,12 @@
 
 #include "registry/HiveNodes.h"
 #include "registry/HiveText.h"
+#include "registry/RegValueCopy.h"
 #include "registry/RegistryNames.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 namespace pelmora {
@@ -20,33 +20,14 @@ using hivenodes::StoredValue;
 // The bytes RegQueryValueEx and RegEnumValue hand out for a stored value.
 std::string CallData(const StoredValue& value)
 {
-    return IsConvertedStringType(value.type) ? CallText(value.data) : value.data;
+    return IsRegTextType(value.type) ? CallText(value.data) : value.data;
 }
 
 }  // namespace
 
-const HiveRegistry::OpenedKey* HiveRegistry::Opened(RegKey key) const
-{
-    if (key == 0 || key > m_Keys.size() || !m_Keys[key - 1])
-        return nullptr;
-    return &*m_Keys[key - 1];
-}
-
-RegKey HiveRegistry::AddHandle(std::vector<std::string> parts)
-{
-    for (std::size_t i = 0; i < m_Keys.size(); ++i) {
-        if (!m_Keys[i]) {
-            m_Keys[i] = OpenedKey{std::move(parts)};
-            return i + 1;
-        }
-    }
-    m_Keys.push_back(OpenedKey{std::move(parts)});
-    return m_Keys.size();
-}
-
 hive_node_h HiveRegistry::Node(RegKey key, long& code)
 {
-    const OpenedKey* opened = Opened(key);
+    const OpenedKey* opened = m_Keys.Find(key);
     if (!opened) {
         code = kRegInvalidHandle;
         return 0;
@@ -55,7 +36,7 @@ hive_node_h HiveRegistry::Node(RegKey key, long& code)
     if (!hive)
         return 0;
     const hive_node_h node = hivenodes::FindKey(hive, opened->parts);
-    code = node ? kRegSuccess : kKeyDeleted;
+    code = node ? kRegSuccess : kRegKeyDeleted;
     return node;
 }
 
@@ -65,11 +46,11 @@ long HiveRegistry::OpenKey(RegRoot, const std::string& path, RegKey& key)
     long code = kRegSuccess;
     hive_h* hive = Hive(code);
     if (!hive)
-        return Read(code);
+        return m_Failures.Read(code);
     std::vector<std::string> parts = SplitKeyPath(path);
     if (!hivenodes::FindKey(hive, parts))
         return kRegFileNotFound;
-    key = AddHandle(std::move(parts));
+    key = m_Keys.Add(OpenedKey{std::move(parts)});
     return kRegSuccess;
 }
 
@@ -77,31 +58,15 @@ long HiveRegistry::QueryValue(RegKey key, const std::string& name, std::uint32_t
                               std::uint32_t* size)
 {
     if (data && !size)
-        return Opened(key) ? kInvalidParameter : kRegInvalidHandle;
+        return m_Keys.Find(key) ? kRegInvalidParameter : kRegInvalidHandle;
     long code = kRegSuccess;
     const hive_node_h node = Node(key, code);
     if (!node)
-        return Read(code);
+        return m_Failures.Read(code);
     StoredValue value;
     if (!hivenodes::FindValue(m_Hive, node, name, value))
         return kRegFileNotFound;
-
-    const std::string bytes = CallData(value);
-    const auto needed = static_cast<std::uint32_t>(bytes.size());
-    if (type)
-        *type = value.type;
-    const std::uint32_t room = size ? *size : 0;
-    if (size)
-        *size = needed;
-    if (!data)
-        return kRegSuccess;
-    if (room < needed)
-        return kRegMoreData;
-    if (needed > 0)
-        std::memcpy(data, bytes.data(), needed);
-    if (IsConvertedStringType(value.type) && room > needed && (bytes.empty() || bytes.back() != '\0'))
-        data[needed] = '\0';
-    return kRegSuccess;
+    return CopyOutValue(value.type, CallData(value), type, data, size);
 }
 
 long HiveRegistry::CreateKey(RegRoot, const std::string& path, RegKey& key)
@@ -131,25 +96,25 @@ long HiveRegistry::CreateKey(RegRoot, const std::string& path, RegKey& key)
         if (code != kRegSuccess)
             return code;
     }
-    key = AddHandle(std::move(parts));
+    key = m_Keys.Add(OpenedKey{std::move(parts)});
     return kRegSuccess;
 }
 
 long HiveRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
                             std::uint32_t size)
 {
-    const OpenedKey* opened = Opened(key);
+    const OpenedKey* opened = m_Keys.Find(key);
     if (!opened)
         return kRegInvalidHandle;
     if (!data && size > 0)
-        return kInvalidParameter;
+        return kRegInvalidParameter;
     const std::string_view bytes(data ? data : "", TextCallSize(type, data, size));
-    StoredValue value{name, type, IsConvertedStringType(type) ? StoredText(bytes) : std::string(bytes)};
+    StoredValue value{name, type, IsRegTextType(type) ? StoredText(bytes) : std::string(bytes)};
     const std::vector<std::string> parts = opened->parts;
     return Change([&](hive_h* hive) -> long {
         const hive_node_h node = hivenodes::FindKey(hive, parts);
         if (!node)
-            return kKeyDeleted;
+            return kRegKeyDeleted;
         // An existing value keeps the name it was first written with, as on Windows.
         if (StoredValue old; hivenodes::FindValue(hive, node, name, old))
             value.name = old.name;
@@ -161,10 +126,7 @@ long HiveRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t t
 
 long HiveRegistry::CloseKey(RegKey key)
 {
-    if (!Opened(key))
-        return kRegInvalidHandle;
-    m_Keys[key - 1].reset();
-    return kRegSuccess;
+    return m_Keys.Remove(key) ? kRegSuccess : kRegInvalidHandle;
 }
 
 long HiveRegistry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
@@ -173,10 +135,10 @@ long HiveRegistry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
     long code = kRegSuccess;
     const hive_node_h node = Node(key, code);
     if (!node)
-        return Read(code);
+        return m_Failures.Read(code);
     std::vector<StoredValue> stored;
     if (!hivenodes::ReadValues(m_Hive, node, stored))
-        return Read(Fail(kCorrupt, "the registry hive " + m_Options.path + " is damaged: a value cannot be read"));
+        return m_Failures.Read(Damaged("a value"));
     for (const StoredValue& value : stored)
         values.push_back({value.name, value.type, CallData(value)});
     return kRegSuccess;
@@ -188,10 +150,10 @@ long HiveRegistry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
     long code = kRegSuccess;
     const hive_node_h node = Node(key, code);
     if (!node)
-        return Read(code);
+        return m_Failures.Read(code);
     const std::unique_ptr<hive_node_h, decltype(&std::free)> children(hivex_node_children(m_Hive, node), &std::free);
     if (!children)
-        return Read(Fail(kCorrupt, "the registry hive " + m_Options.path + " is damaged: a key cannot be read"));
+        return m_Failures.Read(Damaged("a key"));
     for (const hive_node_h* child = children.get(); *child; ++child) {
         const std::unique_ptr<char, decltype(&std::free)> name(hivex_node_name(m_Hive, *child), &std::free);
         if (name)
@@ -202,17 +164,17 @@ long HiveRegistry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
 
 long HiveRegistry::DeleteValue(RegKey key, const std::string& name)
 {
-    const OpenedKey* opened = Opened(key);
+    const OpenedKey* opened = m_Keys.Find(key);
     if (!opened)
         return kRegInvalidHandle;
     const std::vector<std::string> parts = opened->parts;
     return Change([&](hive_h* hive) -> long {
         const hive_node_h node = hivenodes::FindKey(hive, parts);
         if (!node)
-            return kKeyDeleted;
+            return kRegKeyDeleted;
         std::vector<StoredValue> values;
         if (!hivenodes::ReadValues(hive, node, values))
-            return Fail(kCorrupt, "the registry hive " + m_Options.path + " is damaged: a value cannot be read");
+            return Damaged("a value");
         const auto doomed = std::find_if(values.begin(), values.end(),
                                          [&](const StoredValue& value) { return hivenodes::SameName(value.name, name); });
         if (doomed == values.end())
@@ -229,7 +191,8 @@ long HiveRegistry::DeleteTree(RegRoot, const std::string& path)
     const std::vector<std::string> parts = SplitKeyPath(path);
     // As on Windows, the top of a hive is no key that can go.
     if (parts.empty())
-        return Fail(kRegAccessDenied, "the top of the registry hive " + m_Options.path + " cannot be deleted");
+        return m_Failures.Fail(kRegAccessDenied,
+                               "the top of the registry hive " + m_Options.path + " cannot be deleted");
     long code = kRegSuccess;
     hive_h* hive = Hive(code);
     if (!hive)

@@ -17,9 +17,7 @@ namespace pelmora {
 //   stored with one, so Windows finds in the image what it would have written itself.
 // - RegQueryValueEx hands the stored UTF-16LE of those three types out converted and reports the
 //   size of the converted bytes (also when asked for the size alone); a trailing odd byte is
-//   dropped. When the text has no NUL of its own and the buffer has room, a NUL is written after it
-//   without being counted.
-bool IsConvertedStringType(std::uint32_t type);
+//   dropped; the buffer rules are every store's (CopyOutValue).
 
 // The byte count RegSetValueEx takes for `size` bytes at `data`: one more for text whose NUL
 // follows the counted bytes. The caller's data must be readable there (RegistryApi::SetValue).

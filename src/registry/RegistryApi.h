@@ -1,5 +1,7 @@
 #pragma once
 
+#include "registry/RegResult.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,25 +23,6 @@ enum : std::uint32_t {
     kRegBinary = 3,
     kRegDword = 4,
 };
-
-// Result codes, as the platform numbers them.
-enum : long {
-    kRegSuccess = 0,
-    kRegFileNotFound = 2,
-    kRegAccessDenied = 5,
-    kRegInvalidHandle = 6,
-    kRegInvalidParameter = 87,
-    kRegMoreData = 234,
-    kRegKeyDeleted = 1018,
-};
-
-// Whether a read's result means the store could not be read (locked, unreadable, damaged), as
-// opposed to an answer: the key or value is absent, the buffer too small, the call wrong.
-inline bool IsReadFailure(long code)
-{
-    return code != kRegSuccess && code != kRegFileNotFound && code != kRegMoreData && code != kRegInvalidHandle &&
-           code != kRegInvalidParameter && code != kRegKeyDeleted;
-}
 
 // The reads a store could not answer so far: how many, and why the latest failed (naming the store).
 struct RegReadFailures {
@@ -65,6 +48,8 @@ struct RegValueEntry {
 // names and the data of text values (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) are UTF-8, sizes count
 // those bytes, so no character is lost on the way. The advapi32 backend calls the wide entry points,
 // a hive keeps UTF-16LE as Windows does, the SQLite store keeps the UTF-8 itself.
+// Every entry point is for each store to answer: a store that leaves one out does not compile.
+// A store that passes calls on to another derives from ForwardingRegistry.
 class RegistryApi {
 public:
     virtual ~RegistryApi() = default;
@@ -73,7 +58,8 @@ public:
     virtual long OpenKey(RegRoot root, const std::string& path, RegKey& key) = 0;
 
     // RegQueryValueEx: with `data` null reports type and size; with a buffer of `*size` bytes
-    // copies the data (kRegMoreData when it is too small) and reports the size.
+    // copies the data (kRegMoreData when it is too small) and reports the size. Every store hands
+    // the data out through CopyOutValue, so the buffer rules are the same in all.
     virtual long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data,
                             std::uint32_t* size) = 0;
 
@@ -109,18 +95,18 @@ public:
     // transaction; an offline hive: one rewrite of its file; advapi32: a kernel transaction where
     // the system has them), held from the group's first change; meanwhile no other program
     // changes the store. A store that cannot commits each change on its own. Pairs may nest.
-    virtual long BeginChanges() { return kRegSuccess; }
-    virtual long CommitChanges() { return kRegSuccess; }
+    virtual long BeginChanges() = 0;
+    virtual long CommitChanges() = 0;
     // Drops the changes made since BeginChanges where the store can.
-    virtual void AbandonChanges() {}
+    virtual void AbandonChanges() = 0;
 
     // Why HKLM "SOFTWARE" takes no change now (an image's hive that Windows left unfinished, that
     // is read-only or no usable hive), asked before a command's first change so that a refusal
     // leaves everything as it was; kRegSuccess when changes may be tried.
-    virtual long CanChange() { return kRegSuccess; }
+    virtual long CanChange() = 0;
 
     // Where HKLM "SOFTWARE" is kept, for the user: a file's path, or what the system calls it.
-    virtual std::string Location() const { return {}; }
+    virtual std::string Location() const = 0;
 };
 
 }  // namespace pelmora

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "registry/RegHandleTable.h"
 #include "registry/RegistryApi.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,7 +60,7 @@ private:
 
     std::unique_ptr<RegistryApi> m_Software;
     std::unique_ptr<RegistryApi> m_Local;
-    std::vector<std::optional<OpenedKey>> m_Keys;  // index + 1 is the handle
+    RegHandleTable<OpenedKey> m_Keys;
     RegistryApi* m_LastStore;
     RegReadFailures m_ReadFailures;
 };

@@ -48,7 +48,7 @@ long RoutedRegistry::ReadFrom(RegistryApi* store, long code)
 
 long RoutedRegistry::Opened(RegKey key, OpenedKey*& opened)
 {
-    opened = key == 0 || key > m_Keys.size() || !m_Keys[key - 1] ? nullptr : &*m_Keys[key - 1];
+    opened = m_Keys.Find(key);
     return opened ? kRegSuccess : kRegInvalidHandle;
 }
 
@@ -61,15 +61,7 @@ long RoutedRegistry::Open(RegRoot root, const std::string& path, RegKey& key, bo
                              : route.store->OpenKey(root, route.path, inner);
     if (code != kRegSuccess)
         return create ? From(route.store, code) : ReadFrom(route.store, code);
-    const OpenedKey opened{route.store, inner, root == RegRoot::LocalMachine && SplitKeyPath(path).empty()};
-    const auto free = std::find_if(m_Keys.begin(), m_Keys.end(), [](const auto& slot) { return !slot; });
-    if (free != m_Keys.end()) {
-        *free = opened;
-        key = static_cast<RegKey>(free - m_Keys.begin()) + 1;
-    } else {
-        m_Keys.push_back(opened);
-        key = m_Keys.size();
-    }
+    key = m_Keys.Add(OpenedKey{route.store, inner, root == RegRoot::LocalMachine && SplitKeyPath(path).empty()});
     return From(route.store, kRegSuccess);
 }
 
@@ -106,9 +98,10 @@ long RoutedRegistry::CloseKey(RegKey key)
     OpenedKey* opened = nullptr;
     if (const long code = Opened(key, opened); code != kRegSuccess)
         return code;
-    const long code = opened->store->CloseKey(opened->key);
-    m_Keys[key - 1].reset();
-    return From(opened->store, code);
+    RegistryApi* store = opened->store;
+    const long code = store->CloseKey(opened->key);
+    m_Keys.Remove(key);
+    return From(store, code);
 }
 
 long RoutedRegistry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)

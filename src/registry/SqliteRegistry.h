@@ -1,9 +1,10 @@
 #pragma once
 
+#include "registry/RegHandleTable.h"
 #include "registry/RegistryApi.h"
+#include "registry/StoreFailures.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,11 +56,13 @@ public:
     long DeleteValue(RegKey key, const std::string& name) override;
     long DeleteTree(RegRoot root, const std::string& path) override;
     std::string DescribeError(long code) override;
-    RegReadFailures ReadFailures() const override { return m_ReadFailures; }
+    RegReadFailures ReadFailures() const override { return m_Failures.ReadFailures(); }
 
     long BeginChanges() override;
     long CommitChanges() override;
     void AbandonChanges() override;
+    // A store that cannot be changed says so at the change itself.
+    long CanChange() override { return kRegSuccess; }
     std::string Location() const override { return m_Options.path; }
 
     const std::string& Path() const { return m_Options.path; }
@@ -84,24 +87,16 @@ private:
     long InGroup(const std::function<long(sqlite3*)>& body);
     // Ends the group's transaction: commits it, or rolls it back.
     long EndGroup(bool commit);
-    // Counts a read the store could not answer.
-    long Read(long code);
     long KeyExists(sqlite3* db, RegRoot root, const std::string& foldedPath, bool& exists);
-    const OpenedKey* Opened(RegKey key) const;
-    RegKey AddHandle(RegRoot root, std::string foldedPath);
 
     // Records a failure of the file, warns once and gives the result code for it.
     long Fail(int sqliteCode);
-    long Fail(long code, std::string text);
 
     SqliteRegistryOptions m_Options;
+    StoreFailures m_Failures;
     sqlite3* m_Db = nullptr;
     bool m_Ready = false;
-    std::vector<std::optional<OpenedKey>> m_Keys;  // index + 1 is the handle
-    long m_LastCode = kRegSuccess;
-    std::string m_LastText;
-    bool m_Warned = false;
-    RegReadFailures m_ReadFailures;
+    RegHandleTable<OpenedKey> m_Keys;
     int m_ChangeDepth = 0;
     bool m_GroupOpen = false;  // the group's transaction has begun
     // What ended the group's transaction before its end (it could not begin, or SQLite rolled

@@ -23,7 +23,7 @@ long SqliteRegistry::InWriteTransaction(const std::function<long(sqlite3*)>& bod
         return InGroup(body);
     sqlite3* db = Connection();
     if (!db)
-        return m_LastCode;
+        return m_Failures.LastCode();
     return InOwnTransaction(db, body);
 }
 
@@ -43,18 +43,18 @@ long SqliteRegistry::InOwnTransaction(sqlite3* db, const std::function<long(sqli
 long SqliteRegistry::InGroup(const std::function<long(sqlite3*)>& body)
 {
     if (m_GroupLost != kRegSuccess)
-        return Fail(m_GroupLost, m_GroupLostText);
+        return m_Failures.Fail(m_GroupLost, m_GroupLostText);
     if (!m_GroupOpen) {
         // Begun at the first change, so a command's messages before it hold no lock on the store.
         // A group that cannot begin changes nothing, not even once the store is free again.
         sqlite3* db = Connection();
-        long code = db ? kRegSuccess : m_LastCode;
+        long code = db ? kRegSuccess : m_Failures.LastCode();
         if (db)
             if (const int begun = Exec(db, "BEGIN IMMEDIATE"); begun != SQLITE_OK)
                 code = Fail(begun);
         if (code != kRegSuccess) {
             m_GroupLost = code;
-            m_GroupLostText = m_LastText;
+            m_GroupLostText = m_Failures.LastText();
             return code;
         }
         m_GroupOpen = true;
@@ -74,7 +74,7 @@ long SqliteRegistry::InGroup(const std::function<long(sqlite3*)>& body)
         // earlier changes are gone, so its later ones must not be made on their own.
         m_GroupOpen = false;
         m_GroupLost = result;
-        m_GroupLostText = "the changes to the registry store " + m_Options.path + " were undone: " + m_LastText;
+        m_GroupLostText = "the changes to the registry store " + m_Options.path + " were undone: " + m_Failures.LastText();
     } else {
         Exec(db, "ROLLBACK TO change");
         Exec(db, "RELEASE change");
@@ -87,7 +87,7 @@ long SqliteRegistry::EndGroup(bool commit)
     const long lost = m_GroupLost;
     m_GroupLost = kRegSuccess;
     if (!m_GroupOpen)
-        return lost == kRegSuccess || !commit ? kRegSuccess : Fail(lost, m_GroupLostText);
+        return lost == kRegSuccess || !commit ? kRegSuccess : m_Failures.Fail(lost, m_GroupLostText);
     m_GroupOpen = false;
     if (!commit) {
         Exec(m_Db, "ROLLBACK");
@@ -110,7 +110,7 @@ long SqliteRegistry::BeginChanges()
 long SqliteRegistry::CommitChanges()
 {
     if (m_ChangeDepth == 0)
-        return sqlitestore::kInvalidParameter;
+        return kRegInvalidParameter;
     if (--m_ChangeDepth > 0)
         return kRegSuccess;
     return EndGroup(true);

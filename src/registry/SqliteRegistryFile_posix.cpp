@@ -3,7 +3,6 @@
 #include "registry/SqliteRegistry.h"
 
 #include "registry/SqliteRegistrySql.h"
-#include "registry/StoreWarning.h"
 
 #include <sqlite3.h>
 
@@ -75,7 +74,10 @@ std::string DefaultRegistryPath()
     return config + "/pelmora/registry.sqlite3";
 }
 
-SqliteRegistry::SqliteRegistry(SqliteRegistryOptions options) : m_Options(std::move(options)) {}
+SqliteRegistry::SqliteRegistry(SqliteRegistryOptions options)
+    : m_Options(std::move(options)), m_Failures("the registry store " + m_Options.path, m_Options.path)
+{
+}
 
 SqliteRegistry::~SqliteRegistry()
 {
@@ -94,13 +96,13 @@ sqlite3* SqliteRegistry::Connection()
 bool SqliteRegistry::OpenFile()
 {
     if (m_Options.path.empty()) {
-        Fail(sqlitestore::kIoFailed, "there is no place for the registry store (no home folder)");
+        m_Failures.Fail(kRegIoFailed, "there is no place for the registry store (no home folder)");
         return false;
     }
     if (!m_Options.readOnly) {
         bool created = false;
         if (const int error = CreateStoreFile(m_Options.path, created); error != 0) {
-            Fail(sqlitestore::kIoFailed,
+            m_Failures.Fail(kRegIoFailed,
                  "cannot create the registry store " + m_Options.path + ": " + std::strerror(error));
             return false;
         }
@@ -130,7 +132,7 @@ bool SqliteRegistry::SetUpSchema()
     if (ours)
         return m_Ready = UpgradeText();
     if (any) {
-        Fail(sqlitestore::kBadDb, "the registry store " + m_Options.path + " holds another program's database");
+        m_Failures.Fail(kRegBadDb, "the registry store " + m_Options.path + " holds another program's database");
         return false;
     }
     // An empty file: set it up, unless another program did so meanwhile. Never inside a group of
@@ -204,63 +206,38 @@ long SqliteRegistry::Fail(int sqliteCode)
     const std::string& path = m_Options.path;
     switch (sqliteCode & 0xff) {
     case SQLITE_NOTADB:
-        return Fail(sqlitestore::kBadDb, "the registry store " + path + " is not a database");
+        return m_Failures.Fail(kRegBadDb, "the registry store " + path + " is not a database");
     case SQLITE_CORRUPT:
-        return Fail(sqlitestore::kCorrupt, "the registry store " + path + " is damaged");
+        return m_Failures.Fail(kRegCorrupt, "the registry store " + path + " is damaged");
     case SQLITE_READONLY:
         if (OnReadOnlyMount(path))
-            return Fail(kRegAccessDenied,
+            return m_Failures.Fail(kRegAccessDenied,
                         "the registry store " + path + " cannot be written: its file system is mounted read-only");
-        return Fail(kRegAccessDenied, "the registry store " + path + " is read-only");
+        return m_Failures.Fail(kRegAccessDenied, "the registry store " + path + " is read-only");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         // Held for long, the lock would cost the full wait on every later call: wait less from now on.
         if (m_Db)
             sqlite3_busy_timeout(m_Db, std::min(m_Options.busyTimeoutMs, kShortBusyTimeoutMs));
-        return Fail(sqlitestore::kLockViolation,
+        return m_Failures.Fail(kRegLockViolation,
                     "the registry store " + path + " is locked by another program");
     case SQLITE_FULL:
-        return Fail(sqlitestore::kDiskFull, "the disk of the registry store " + path + " is full");
+        return m_Failures.Fail(kRegDiskFull, "the disk of the registry store " + path + " is full");
     case SQLITE_CANTOPEN:
     case SQLITE_PERM: {
         const int error = m_Db ? sqlite3_system_errno(m_Db) : 0;
-        return Fail(sqlitestore::kIoFailed, "cannot open the registry store " + path + ": " +
+        return m_Failures.Fail(kRegIoFailed, "cannot open the registry store " + path + ": " +
                                       (error ? std::strerror(error) : sqlite3_errstr(sqliteCode)));
     }
     default:
-        return Fail(sqlitestore::kIoFailed,
+        return m_Failures.Fail(kRegIoFailed,
                     "the registry store " + path + " failed: " + sqlite3_errstr(sqliteCode));
     }
 }
 
-long SqliteRegistry::Read(long code)
-{
-    if (IsReadFailure(code))
-        m_ReadFailures.Note(DescribeError(code));
-    return code;
-}
-
-long SqliteRegistry::Fail(long code, std::string text)
-{
-    m_LastCode = code;
-    m_LastText = std::move(text);
-    WarnOnce(m_Warned, m_LastText);
-    return code;
-}
-
 std::string SqliteRegistry::DescribeError(long code)
 {
-    if (code == m_LastCode && !m_LastText.empty())
-        return m_LastText;
-    switch (code) {
-    case kRegSuccess: return "the operation completed successfully";
-    case kRegFileNotFound: return "the registry key or value does not exist";
-    case kRegAccessDenied: return "access to the registry store " + m_Options.path + " is denied";
-    case kRegInvalidHandle: return "the registry key is not open";
-    case kRegMoreData: return "the value is larger than the buffer";
-    case sqlitestore::kKeyDeleted: return "the registry key was deleted while it was open";
-    default: return "registry error " + std::to_string(code) + " in " + m_Options.path;
-    }
+    return m_Failures.Describe(code);
 }
 
 }  // namespace pelmora

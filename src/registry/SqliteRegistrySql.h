@@ -12,15 +12,6 @@
 // SQLite result code (SQLITE_OK on success).
 namespace pelmora::sqlitestore {
 
-// Result codes beyond RegistryApi's, as the platform numbers them.
-inline constexpr long kLockViolation = 33;
-inline constexpr long kInvalidParameter = 87;
-inline constexpr long kDiskFull = 112;
-inline constexpr long kBadDb = 1009;
-inline constexpr long kCorrupt = 1015;
-inline constexpr long kIoFailed = 1016;
-inline constexpr long kKeyDeleted = 1018;
-
 // keys: one row per key; `path` is the folded full path ("" is the root itself, never stored),
 // `parent` the folded path of its parent, `name` the key's own name with its case.
 // vals: one row per value; `fold` is the folded value name, `name` the name with its case.

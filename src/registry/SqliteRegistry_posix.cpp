@@ -1,11 +1,10 @@
 // The registry entry points over the store's tables, with advapi32's results and size rules.
 #include "registry/SqliteRegistry.h"
 
+#include "registry/RegValueCopy.h"
 #include "registry/RegistryNames.h"
 #include "registry/SqliteRegistrySql.h"
 #include "registry/SqliteStatement.h"
-
-#include <cstring>
 
 namespace pelmora {
 
@@ -30,25 +29,6 @@ std::string BelowEnd(const std::string& folded)
 
 }  // namespace
 
-const SqliteRegistry::OpenedKey* SqliteRegistry::Opened(RegKey key) const
-{
-    if (key == 0 || key > m_Keys.size() || !m_Keys[key - 1])
-        return nullptr;
-    return &*m_Keys[key - 1];
-}
-
-RegKey SqliteRegistry::AddHandle(RegRoot root, std::string foldedPath)
-{
-    for (std::size_t i = 0; i < m_Keys.size(); ++i) {
-        if (!m_Keys[i]) {
-            m_Keys[i] = OpenedKey{root, std::move(foldedPath)};
-            return i + 1;
-        }
-    }
-    m_Keys.push_back(OpenedKey{root, std::move(foldedPath)});
-    return m_Keys.size();
-}
-
 long SqliteRegistry::KeyExists(sqlite3* db, RegRoot root, const std::string& foldedPath, bool& exists)
 {
     const int code = sqlitestore::KeyExists(db, root, foldedPath, exists);
@@ -60,50 +40,36 @@ long SqliteRegistry::OpenKey(RegRoot root, const std::string& path, RegKey& key)
     key = 0;
     sqlite3* db = Connection();
     if (!db)
-        return Read(m_LastCode);
+        return m_Failures.Read(m_Failures.LastCode());
     std::string folded = FoldedPath(path);
     bool exists = false;
     if (const long code = KeyExists(db, root, folded, exists); code != kRegSuccess)
-        return Read(code);
+        return m_Failures.Read(code);
     if (!exists)
         return kRegFileNotFound;
-    key = AddHandle(root, std::move(folded));
+    key = m_Keys.Add(OpenedKey{root, std::move(folded)});
     return kRegSuccess;
 }
 
 long SqliteRegistry::QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data,
                                 std::uint32_t* size)
 {
-    const OpenedKey* opened = Opened(key);
+    const OpenedKey* opened = m_Keys.Find(key);
     if (!opened)
         return kRegInvalidHandle;
     if (data && !size)
-        return sqlitestore::kInvalidParameter;
+        return kRegInvalidParameter;
     sqlite3* db = Connection();
     if (!db)
-        return Read(m_LastCode);
+        return m_Failures.Read(m_Failures.LastCode());
     SqliteStatement select(db, "SELECT type, data FROM vals WHERE root = ? AND path = ? AND fold = ?");
     select.Bind(1, static_cast<std::int64_t>(opened->root)).Bind(2, opened->path).Bind(3, FoldRegistryName(name));
     const int code = select.Step();
     if (code == SQLITE_DONE)
         return kRegFileNotFound;
     if (code != SQLITE_ROW)
-        return Read(Fail(code));
-
-    const std::string bytes = select.Bytes(1);
-    const auto needed = static_cast<std::uint32_t>(bytes.size());
-    if (type)
-        *type = static_cast<std::uint32_t>(select.Int(0));
-    const std::uint32_t room = size ? *size : 0;
-    if (size)
-        *size = needed;
-    if (!data)
-        return kRegSuccess;
-    if (room < needed)
-        return kRegMoreData;
-    if (needed > 0)
-        std::memcpy(data, bytes.data(), needed);
-    return kRegSuccess;
+        return m_Failures.Read(Fail(code));
+    return CopyOutValue(static_cast<std::uint32_t>(select.Int(0)), select.Bytes(1), type, data, size);
 }
 
 long SqliteRegistry::CreateKey(RegRoot root, const std::string& path, RegKey& key)
@@ -115,25 +81,25 @@ long SqliteRegistry::CreateKey(RegRoot root, const std::string& path, RegKey& ke
         return sqliteCode == SQLITE_OK ? kRegSuccess : Fail(sqliteCode);
     });
     if (code == kRegSuccess)
-        key = AddHandle(root, std::move(folded));
+        key = m_Keys.Add(OpenedKey{root, std::move(folded)});
     return code;
 }
 
 long SqliteRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
                               std::uint32_t size)
 {
-    const OpenedKey* opened = Opened(key);
+    const OpenedKey* opened = m_Keys.Find(key);
     if (!opened)
         return kRegInvalidHandle;
     if (!data && size > 0)
-        return sqlitestore::kInvalidParameter;
+        return kRegInvalidParameter;
     const std::string_view bytes(data ? data : "", size);
     return InWriteTransaction([&](sqlite3* db) -> long {
         bool exists = false;
         if (const long code = KeyExists(db, opened->root, opened->path, exists); code != kRegSuccess)
             return code;
         if (!exists)
-            return sqlitestore::kKeyDeleted;
+            return kRegKeyDeleted;
         const int code = sqlitestore::UpsertValue(db, opened->root, opened->path, name, type, bytes);
         return code == SQLITE_OK ? kRegSuccess : Fail(code);
     });
@@ -141,50 +107,47 @@ long SqliteRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t
 
 long SqliteRegistry::CloseKey(RegKey key)
 {
-    if (!Opened(key))
-        return kRegInvalidHandle;
-    m_Keys[key - 1].reset();
-    return kRegSuccess;
+    return m_Keys.Remove(key) ? kRegSuccess : kRegInvalidHandle;
 }
 
 long SqliteRegistry::EnumValues(RegKey key, std::vector<RegValueEntry>& values)
 {
     values.clear();
-    const OpenedKey* opened = Opened(key);
+    const OpenedKey* opened = m_Keys.Find(key);
     if (!opened)
         return kRegInvalidHandle;
     sqlite3* db = Connection();
     if (!db)
-        return Read(m_LastCode);
+        return m_Failures.Read(m_Failures.LastCode());
     // In the order they were first written, as the platform lists them.
     SqliteStatement select(db, "SELECT name, type, data FROM vals WHERE root = ? AND path = ? ORDER BY rowid");
     select.Bind(1, static_cast<std::int64_t>(opened->root)).Bind(2, opened->path);
     int code;
     while ((code = select.Step()) == SQLITE_ROW)
         values.push_back({select.Bytes(0), static_cast<std::uint32_t>(select.Int(1)), select.Bytes(2)});
-    return code == SQLITE_DONE ? kRegSuccess : Read(Fail(code));
+    return code == SQLITE_DONE ? kRegSuccess : m_Failures.Read(Fail(code));
 }
 
 long SqliteRegistry::EnumSubKeys(RegKey key, std::vector<std::string>& names)
 {
     names.clear();
-    const OpenedKey* opened = Opened(key);
+    const OpenedKey* opened = m_Keys.Find(key);
     if (!opened)
         return kRegInvalidHandle;
     sqlite3* db = Connection();
     if (!db)
-        return Read(m_LastCode);
+        return m_Failures.Read(m_Failures.LastCode());
     SqliteStatement select(db, "SELECT name FROM keys WHERE root = ? AND parent = ? ORDER BY path");
     select.Bind(1, static_cast<std::int64_t>(opened->root)).Bind(2, opened->path);
     int code;
     while ((code = select.Step()) == SQLITE_ROW)
         names.push_back(select.Bytes(0));
-    return code == SQLITE_DONE ? kRegSuccess : Read(Fail(code));
+    return code == SQLITE_DONE ? kRegSuccess : m_Failures.Read(Fail(code));
 }
 
 long SqliteRegistry::DeleteValue(RegKey key, const std::string& name)
 {
-    const OpenedKey* opened = Opened(key);
+    const OpenedKey* opened = m_Keys.Find(key);
     if (!opened)
         return kRegInvalidHandle;
     return InWriteTransaction([&](sqlite3* db) -> long {

@@ -45,6 +45,8 @@ public:
     long BeginChanges() override;
     long CommitChanges() override;
     void AbandonChanges() override;
+    // The system refuses a change at the change itself.
+    long CanChange() override { return kRegSuccess; }
     std::string Location() const override { return "the Windows registry"; }
 
 private:

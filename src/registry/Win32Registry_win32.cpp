@@ -3,6 +3,7 @@
 #include "platform/UnicodeText.h"
 #include "platform/Utf16_win32.h"
 #include "platform/WindowsApi.h"
+#include "registry/RegValueCopy.h"
 
 #include <algorithm>
 
@@ -32,8 +33,6 @@ std::string RootName(RegRoot root)
     return "the registry";
 }
 
-bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
-
 // The whole stored value, through the wide entry point; the buffer grows with a value that grew.
 long ReadStored(HKEY key, const std::wstring& name, DWORD& type, std::string& bytes)
 {
@@ -54,7 +53,7 @@ long ReadStored(HKEY key, const std::wstring& name, DWORD& type, std::string& by
 // The bytes the UTF-8 entry points hand out: text converted, everything else as stored.
 std::string CallBytes(DWORD type, const std::string& stored)
 {
-    return IsText(type) ? Utf8FromUtf16Le(stored) : stored;
+    return IsRegTextType(type) ? Utf8FromUtf16Le(stored) : stored;
 }
 
 }  // namespace
@@ -115,28 +114,13 @@ long Win32Registry::OpenKey(RegRoot root, const std::string& path, RegKey& key)
 long Win32Registry::QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data,
                                std::uint32_t* size)
 {
+    if (data && !size)
+        return ERROR_INVALID_PARAMETER;
     DWORD storedType = 0;
     std::string stored;
     if (const long code = ReadStored(Handle(key), ToUtf16(name), storedType, stored); code != ERROR_SUCCESS)
         return Read(code, KeyName(key));
-    const std::string bytes = CallBytes(storedType, stored);
-    const auto needed = static_cast<std::uint32_t>(bytes.size());
-    if (type)
-        *type = storedType;
-    const std::uint32_t room = size ? *size : 0;
-    if (size)
-        *size = needed;
-    if (!data)
-        return ERROR_SUCCESS;
-    if (!size)
-        return ERROR_INVALID_PARAMETER;
-    if (room < needed)
-        return ERROR_MORE_DATA;
-    std::copy(bytes.begin(), bytes.end(), data);
-    // Text without a NUL of its own gets one where there is room, not counted, as the ANSI call does.
-    if (IsText(storedType) && room > needed && (bytes.empty() || bytes.back() != '\0'))
-        data[needed] = '\0';
-    return ERROR_SUCCESS;
+    return CopyOutValue(storedType, CallBytes(storedType, stored), type, data, size);
 }
 
 long Win32Registry::CreateKey(RegRoot root, const std::string& path, RegKey& key)
@@ -161,7 +145,7 @@ long Win32Registry::CreateKey(RegRoot root, const std::string& path, RegKey& key
 long Win32Registry::SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
                              std::uint32_t size)
 {
-    if (!IsText(type) || !data)
+    if (!IsRegTextType(type) || !data)
         return RegSetValueExW(Handle(key), ToUtf16(name).c_str(), 0, type, reinterpret_cast<const BYTE*>(data), size);
     // Text whose NUL follows the counted bytes is stored with it, as the ANSI call stores it.
     const bool nulAfter = size > 0 && data[size - 1] != '\0' && data[size] == '\0';

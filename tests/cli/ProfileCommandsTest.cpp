@@ -53,7 +53,7 @@ std::vector<std::string> BrandingFiles(const CliTestBed& bed)
 std::map<std::string, std::string> Values(CliTestBed& bed)
 {
     auto values = bed.Show();
-    for (const char* place : {"WindowsDir", "LogoPath", "InfoPath", "StoredLogoPath"})
+    for (const char* place : {"WindowsDir", "LogoPath", "InfoPath", "StoredLogoPath", "Registry"})
         values.erase(place);
     return values;
 }

@@ -1,5 +1,6 @@
 // What ReadRegString and WriteRegString ask of the store: exact sizes, every key closed, failures
 // passed on.
+#include "registry/ForwardingRegistry.h"
 #include "registry/RegString.h"
 #include "testing/ScratchRegistry.h"
 
@@ -17,43 +18,33 @@ struct SetCall {
 };
 
 // Forwards to a real store, counting keys left open and recording writes; chosen entry points fail.
-class RecordingRegistry : public RegistryApi {
+class RecordingRegistry : public ForwardingRegistry {
 public:
-    explicit RecordingRegistry(RegistryApi& inner) : m_Inner(inner) {}
+    explicit RecordingRegistry(RegistryApi& inner) : ForwardingRegistry(inner) {}
 
     long OpenKey(RegRoot root, const std::string& path, RegKey& key) override
     {
-        return Count(m_Inner.OpenKey(root, path, key));
-    }
-    long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data, std::uint32_t* size) override
-    {
-        return m_Inner.QueryValue(key, name, type, data, size);
+        return Count(ForwardingRegistry::OpenKey(root, path, key));
     }
     long CreateKey(RegRoot root, const std::string& path, RegKey& key) override
     {
         if (failCreate)
             return key = 0, failCreate;
-        return Count(m_Inner.CreateKey(root, path, key));
+        return Count(ForwardingRegistry::CreateKey(root, path, key));
     }
     long SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
                   std::uint32_t size) override
     {
         sets.push_back({name, type, std::string(data, size)});
-        return failSet ? failSet : m_Inner.SetValue(key, name, type, data, size);
+        return failSet ? failSet : ForwardingRegistry::SetValue(key, name, type, data, size);
     }
     long CloseKey(RegKey key) override
     {
-        const long code = m_Inner.CloseKey(key);
+        const long code = ForwardingRegistry::CloseKey(key);
         if (code == kRegSuccess)
             --openKeys;
         return code;
     }
-    long EnumValues(RegKey key, std::vector<RegValueEntry>& values) override { return m_Inner.EnumValues(key, values); }
-    long EnumSubKeys(RegKey key, std::vector<std::string>& names) override { return m_Inner.EnumSubKeys(key, names); }
-    long DeleteValue(RegKey key, const std::string& name) override { return m_Inner.DeleteValue(key, name); }
-    long DeleteTree(RegRoot root, const std::string& path) override { return m_Inner.DeleteTree(root, path); }
-    std::string DescribeError(long code) override { return m_Inner.DescribeError(code); }
-    RegReadFailures ReadFailures() const override { return m_Inner.ReadFailures(); }
 
     int openKeys = 0;
     long failCreate = 0;
@@ -67,8 +58,6 @@ private:
             ++openKeys;
         return code;
     }
-
-    RegistryApi& m_Inner;
 };
 
 constexpr RegRoot kMachine = RegRoot::LocalMachine;

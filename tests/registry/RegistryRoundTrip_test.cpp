@@ -57,6 +57,8 @@ struct StoreKind {
     std::unique_ptr<RegistryApi> (*make)();
     // Keeps text as advapi32 does: text given without its NUL is stored with the NUL that follows it.
     bool countsInTheNul;
+    // Keeps text given without a NUL and followed by none as it is (advapi32 adds one).
+    bool keepsTextWithoutNul;
 };
 
 class RegistryRoundTrip : public ::testing::TestWithParam<StoreKind> {
@@ -192,6 +194,47 @@ TEST_P(RegistryRoundTrip, QueryReportsTheSizeNeeded)
     EXPECT_EQ(m_Api->CloseKey(key), kRegSuccess);
 }
 
+struct BufferCase {
+    const char* what;
+    std::uint32_t type;
+    std::string given;     // what the writer's buffer holds; `size` of it is counted
+    std::uint32_t size;
+    std::uint32_t room;    // the reader's buffer, which starts as all 'x'
+    std::string buffer;    // the reader's buffer afterwards
+    std::uint32_t needed;  // the size the query reports
+    bool withoutNul;       // text stored without a NUL of its own
+};
+
+// Every store hands data out as advapi32's ANSI query does: text without a NUL of its own gets one
+// where the buffer has room, not counted; nothing is written beyond the data otherwise.
+TEST_P(RegistryRoundTrip, QueryFillsTheBufferAsTheAnsiCallDoes)
+{
+    const BufferCase cases[] = {
+        {"text with room for a NUL", kRegSz, "Acmex", 4, 6, std::string("Acme\0x", 6), 4, true},
+        {"text filling the buffer", kRegSz, "Acmex", 4, 4, "Acmexx", 4, true},
+        {"text with its own NUL", kRegSz, std::string("Acme\0", 5), 5, 7, std::string("Acme\0xx", 7), 5, false},
+        {"expandable text", kRegExpandSz, "%W%x", 3, 5, std::string("%W%\0x", 5), 3, true},
+        {"empty text", kRegSz, "x", 0, 2, std::string("\0x", 2), 0, false},
+        {"binary", kRegBinary, "Acmex", 4, 6, "Acmexx", 4, false},
+    };
+    RegKey key = 0;
+    ASSERT_EQ(m_Api->CreateKey(kMachine, kKey, key), kRegSuccess);
+    for (const BufferCase& c : cases) {
+        if (c.withoutNul && !GetParam().keepsTextWithoutNul)
+            continue;
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(m_Api->SetValue(key, c.what, c.type, c.given.data(), c.size), kRegSuccess);
+        std::string buffer(c.buffer.size(), 'x');
+        std::uint32_t size = c.room;
+        EXPECT_EQ(m_Api->QueryValue(key, c.what, nullptr, buffer.data(), &size), kRegSuccess);
+        EXPECT_EQ(buffer, c.buffer);
+        EXPECT_EQ(size, c.needed);
+    }
+    char buffer[4];
+    EXPECT_EQ(m_Api->QueryValue(key, "binary", nullptr, buffer, nullptr), kRegInvalidParameter);
+    m_Api->CloseKey(key);
+}
+
 TEST_P(RegistryRoundTrip, ListsAndDeletes)
 {
     ASSERT_TRUE(WriteRegString(*m_Api, kMachine, "Software\\PelmoraTest\\List\\One", "a", "1"));
@@ -240,10 +283,10 @@ TEST_P(RegistryRoundTrip, NoKeyIsRefused)
 
 const StoreKind kStores[] = {
 #ifdef _WIN32
-    {"BuildsStore", testing::MakeScratchRegistry, true},
+    {"BuildsStore", testing::MakeScratchRegistry, true, false},
 #else
-    {"BuildsStore", testing::MakeScratchRegistry, false},
-    {"WindowsImage", testing::MakeScratchImageRegistry, true},
+    {"BuildsStore", testing::MakeScratchRegistry, false, true},
+    {"WindowsImage", testing::MakeScratchImageRegistry, true, true},
 #endif
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registry/RegistryApi.h"
+#include "registry/ForwardingRegistry.h"
 
 #include <functional>
 #include <set>
@@ -11,9 +11,9 @@ namespace pelmora::testing {
 // Forwards to a real store, except that storing a value of a chosen name is refused (access
 // denied), that reads may fail from a chosen read on as if another program held the store, and
 // that a test may act just before a read or a write reaches the store (lock it, end the process).
-class FaultyRegistry : public RegistryApi {
+class FaultyRegistry : public ForwardingRegistry {
 public:
-    explicit FaultyRegistry(RegistryApi& real) : m_Real(real) {}
+    explicit FaultyRegistry(RegistryApi& real) : ForwardingRegistry(real) {}
 
     void FailWritesOf(const std::string& valueName) { m_Refused.insert(valueName); }
     // Opens and queries from the `first` one on (counting from 0) fail, counted as failed reads.
@@ -36,7 +36,7 @@ public:
     {
         if (ReadFails())
             return key = 0, kFakeLockViolation;
-        return m_Real.OpenKey(root, path, key);
+        return ForwardingRegistry::OpenKey(root, path, key);
     }
     long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, char* data, std::uint32_t* size) override
     {
@@ -44,41 +44,31 @@ public:
             beforeQuery(name);
         if (ReadFails())
             return kFakeLockViolation;
-        return m_Real.QueryValue(key, name, type, data, size);
+        return ForwardingRegistry::QueryValue(key, name, type, data, size);
     }
-    long CreateKey(RegRoot root, const std::string& path, RegKey& key) override { return m_Real.CreateKey(root, path, key); }
     long SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data, std::uint32_t size) override
     {
         if (beforeSet)
             beforeSet(name);
         if (m_Refused.count(name))
             return kRegAccessDenied;
-        return m_Real.SetValue(key, name, type, data, size);
+        return ForwardingRegistry::SetValue(key, name, type, data, size);
     }
-    long CloseKey(RegKey key) override { return m_Real.CloseKey(key); }
-    long EnumValues(RegKey key, std::vector<RegValueEntry>& values) override { return m_Real.EnumValues(key, values); }
-    long EnumSubKeys(RegKey key, std::vector<std::string>& names) override { return m_Real.EnumSubKeys(key, names); }
-    long DeleteValue(RegKey key, const std::string& name) override { return m_Real.DeleteValue(key, name); }
-    long DeleteTree(RegRoot root, const std::string& path) override { return m_Real.DeleteTree(root, path); }
     std::string DescribeError(long code) override
     {
-        return code == kFakeLockViolation ? m_FailWhy : m_Real.DescribeError(code);
+        return code == kFakeLockViolation ? m_FailWhy : ForwardingRegistry::DescribeError(code);
     }
     RegReadFailures ReadFailures() const override
     {
-        RegReadFailures failures = m_Real.ReadFailures();
+        RegReadFailures failures = ForwardingRegistry::ReadFailures();
         failures.count += m_Failed.count;
         if (m_Failed.count > 0)
             failures.latest = m_Failed.latest;
         return failures;
     }
 
-    long BeginChanges() override { return m_Real.BeginChanges(); }
-    long CommitChanges() override { return m_Real.CommitChanges(); }
-    void AbandonChanges() override { m_Real.AbandonChanges(); }
-
 private:
-    static constexpr long kFakeLockViolation = 33;
+    static constexpr long kFakeLockViolation = kRegLockViolation;
 
     bool ReadFails()
     {
@@ -89,7 +79,6 @@ private:
         return fails;
     }
 
-    RegistryApi& m_Real;
     std::set<std::string> m_Refused;
     int m_Reads = 0;
     int m_FailFrom = -1;
