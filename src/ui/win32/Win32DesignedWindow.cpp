@@ -210,7 +210,7 @@ void DesignedWindow::FitAutoSize(const Entry& entry)
 
 HFONT DesignedWindow::FontFor(const ControlDesign& control)
 {
-    const ButtonFont font = control.font.value_or(m_Design.font.value_or(ButtonFont{}));
+    const ButtonFont font = designs::FontOf(control, m_Design);
     for (const auto& [known, handle] : m_Fonts)
         if (known == font)
             return handle;
