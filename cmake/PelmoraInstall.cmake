@@ -14,7 +14,7 @@ if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/PelmoraPackage.cmake)
   return()
 endif()
-if(PELMORA_CORE_ONLY)
+if(NOT PELMORA_WITH_QT)
   return()
 endif()
 
@@ -36,6 +36,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # View starts pelmora-sysprops from the running program's own folder: the three stay together.
 install(TARGETS pelmora pelmora-cli pelmora-sysprops RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# pelmora-cli finds its picture and XML module by this folder's path from its own.
+install(TARGETS pelmora_media LIBRARY DESTINATION ${PELMORA_MEDIA_MODULE_DIR})
 
 add_subdirectory(data)
 include(${CMAKE_CURRENT_LIST_DIR}/PelmoraPackage.cmake)

@@ -1,4 +1,4 @@
-# Cross-compiles the toolkit-free core for 64-bit Windows; tests run under Wine.
+# Cross-compiles for 64-bit Windows (the native programs, without Qt); tests run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 dir=build/win64-release
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-  -DPELMORA_CORE_ONLY=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON > /dev/null
+  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON > /dev/null
 cmake --build "$dir" -j "${JOBS:-2}" --target benchmarks
 export PELMORA_WINE_BUILD_DIR=$root/$dir WINEPREFIX=$root/$dir/wineprefix-bench
 exec scripts/wine-display scripts/wine-run "$dir/bin/pelmora_bench_startup_win32.exe" "$@"

@@ -16,7 +16,7 @@ bash scripts/deps.sh
 dir=build/win64-release
 # The package needs only the two programs: the tests are left unbuilt.
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
-  -DPELMORA_CORE_ONLY=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON > /dev/null
+  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON > /dev/null
 cmake --build "$dir" -j "${JOBS:-2}" --target pelmora pelmora-cli
 # The programs are signed inside the ZIP's staging folder, after stripping (cmake/PelmoraSign.cmake).
 (cd "$dir" && cpack -G ZIP)

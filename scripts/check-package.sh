@@ -26,6 +26,7 @@ check() {  # check NAME COMMAND...: runs the command, output shown only when it 
 }
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+libexecdir=$(sed -n 's/^CMAKE_INSTALL_LIBEXECDIR:PATH=//p' "$build/CMakeCache.txt")
 app=io.github.pelmora.Pelmora
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -42,6 +43,7 @@ fi
 # Every file, as the package installs it below /usr.
 expected=(
   bin/pelmora bin/pelmora-cli bin/pelmora-sysprops
+  "$libexecdir/pelmora/pelmora-media.so"
   "share/applications/$app.desktop"
   "share/metainfo/$app.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$app.svg"
@@ -104,6 +106,22 @@ prints() {  # prints EXPECTED COMMAND...
 check "staged pelmora-cli --version" prints "pelmora-cli $version" staged pelmora-cli --version
 check "staged pelmora --version without a display" prints "pelmora $version" staged pelmora --version
 check "staged pelmora-sysprops --version without a display" prints "pelmora-sysprops $version" staged pelmora-sysprops --version
+
+# The console tool's commands that show no picture start without Qt; a picture command finds the
+# module that brings it in the installed folders.
+without_qt() {
+  local loaded
+  loaded=$(LD_DEBUG=libs staged pelmora-cli show 2>&1 >/dev/null | grep -o 'lib[A-Za-z0-9]*\(Qt\|dbus\)[^ ]*\.so[.0-9]*' | sort -u)
+  [ -z "$loaded" ] || { echo "loaded: $loaded"; return 1; }
+}
+check "staged pelmora-cli show loads no Qt and no D-Bus" without_qt
+staged_logo() {
+  # A 1 x 1 BMP, one blue pixel.
+  printf 'BM\x3a\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0\x04\0\0\0\x13\x0b\0\0\x13\x0b\0\0\0\0\0\0\0\0\0\0\xff\0\0\0' > "$work/blue.bmp"
+  mkdir -p "$work/Windows/System"
+  staged pelmora-cli apply-logo "$work/blue.bmp" > /dev/null && [ -s "$work/Windows/System/oemlogo.bmp" ]
+}
+check "staged pelmora-cli apply-logo loads its picture module" staged_logo
 
 completes() {  # completes EXPECTED WORD...: what Tab offers after the words
   bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _pelmora_cli; echo "${COMPREPLY[*]}"' \

@@ -103,7 +103,7 @@ run_packaging build/native
 run_suite sanitizers build/sanitizers -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_BENCHMARKS=OFF
 # The Windows programs' windows and console need a display: a virtual one (CI has none).
 SUITE_WRAPPER=$root/scripts/wine-display PELMORA_WINE_BUILD_DIR=$root/build/win64 run_suite windows build/win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DPELMORA_CORE_ONLY=ON
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"
 PELMORA_WINE_BUILD_DIR=$root/build/win64 run_windows_package build/win64
 PELMORA_WINE_BUILD_DIR=$root/build/win64 run_checks "windows deploy" build/win64 \
   "$root/scripts/wine-display" bash scripts/check-windows-deploy.sh build/win64

@@ -1,6 +1,10 @@
 #include "CliArgs.h"
 
+#include "CommandTable.h"
+#include "NearestName.h"
+
 #include <algorithm>
+#include <vector>
 
 namespace pelmora::cli {
 
@@ -38,11 +42,19 @@ const OptionSpec& FindSpec(std::span<const OptionSpec> specs, std::string_view n
 {
     const auto it = std::find_if(specs.begin(), specs.end(),
                                  [&](const OptionSpec& spec) { return spec.name == name; });
-    if (it == specs.end() && name == "windows-dir")
-        throw UsageError("--windows-dir stands before the command: pelmora-cli --windows-dir DIR COMMAND ...");
-    if (it == specs.end())
-        throw UsageError("unknown option --" + std::string(name));
-    return *it;
+    if (it != specs.end())
+        return *it;
+    if (const GlobalOption* global = FindGlobalOption(name)) {
+        const std::string option = "--" + std::string(global->name);
+        throw UsageError(option + " stands before the command: pelmora-cli " + option + " " +
+                         std::string(global->valueName) + " COMMAND ...");
+    }
+    std::vector<std::string_view> names;
+    for (const OptionSpec& spec : specs)
+        names.push_back(spec.name);
+    const std::string nearest = NearestName(name, names);
+    throw UsageError("unknown option --" + std::string(name) +
+                     (nearest.empty() ? "" : "; did you mean --" + nearest + "?"));
 }
 
 bool LooksLikeOption(const std::string& arg)
@@ -73,7 +85,7 @@ ParsedArgs ParseOptions(std::span<const std::string> args, std::span<const Optio
         const std::size_t equals = body.find('=');
         const std::string_view name = body.substr(0, equals);
         const OptionSpec& spec = FindSpec(specs, name);
-        if (!spec.takesValue) {
+        if (!spec.TakesValue()) {
             if (equals != std::string_view::npos)
                 throw UsageError("--" + std::string(name) + " takes no value");
             parsed.Add(name, {});

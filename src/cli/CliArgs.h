@@ -18,8 +18,11 @@ public:
 };
 
 struct OptionSpec {
-    std::string_view name;  // without the leading "--"
-    bool takesValue = true;
+    std::string_view name;       // without the leading "--"
+    std::string_view valueName;  // how the help names its value; empty for a flag, which takes none
+    bool optional = true;        // the help shows it in brackets
+
+    constexpr bool TakesValue() const { return !valueName.empty(); }
 };
 
 // Options as "--name value" or "--name=value", flags as "--name"; "--" ends the options.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CliArgs.h"
 #include "oem/AppServices.h"
 #include "platform/XmlWriterPort.h"
 
@@ -14,10 +15,12 @@ struct CliContext {
     XmlWriterPort& xml;  // the platform's XML writer, for the answer file
     std::ostream& out;
     std::ostream& err;
+    std::span<const OptionSpec> options = {};  // the running command's, from its row of the command table
 };
 
-// One function per command; `args` follow the command's name. Each returns the exit status and
-// throws UsageError when the arguments do not fit.
+// One function per command, each a row of the command table (CommandTable.cpp), run through
+// RunCommand so that `context.options` are its row's; `args` follow the command's name. Each
+// returns the exit status and throws UsageError when the arguments do not fit.
 int ShowCommand(std::span<const std::string> args, CliContext& context);
 int ApplyOemCommand(std::span<const std::string> args, CliContext& context);
 int RemoveOemCommand(std::span<const std::string> args, CliContext& context);

@@ -17,8 +17,6 @@ namespace pelmora::cli {
 
 namespace {
 
-constexpr OptionSpec kKeepOptions[] = {{"remove", false}};
-
 Status MakeFolder(const std::string& folder)
 {
     std::error_code error;
@@ -125,7 +123,7 @@ int Remove(const UpdateActionPlaces& places, CliContext& context)
 
 int KeepAfterUpdatesCommand(std::span<const std::string> args, CliContext& context)
 {
-    const ParsedArgs parsed = ParseOptions(args, kKeepOptions);
+    const ParsedArgs parsed = ParseOptions(args, context.options);
     const bool remove = parsed.Has("remove");
     if (remove)
         ExpectPositionals(parsed, {});

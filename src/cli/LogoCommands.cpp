@@ -10,8 +10,6 @@ namespace pelmora::cli {
 
 namespace {
 
-constexpr OptionSpec kApplyLogoOptions[] = {{"no-store", false}};
-
 // The open-file dialog answers with a full path; so does the console, or the stored logo path
 // would depend on the folder the command ran in.
 std::string FullPath(const std::string& utf8)
@@ -25,7 +23,7 @@ std::string FullPath(const std::string& utf8)
 
 int ApplyLogoCommand(std::span<const std::string> args, CliContext& context)
 {
-    const ParsedArgs parsed = ParseOptions(args, kApplyLogoOptions);
+    const ParsedArgs parsed = ParseOptions(args, context.options);
     ExpectPositionals(parsed, {"FILE"});
     if (parsed.positionals[0].empty())
         throw UsageError("FILE is empty");

@@ -12,22 +12,12 @@ namespace pelmora::cli {
 
 namespace {
 
-// The options of the fields a window's text boxes edit: apply-support's are the editor's.
-std::vector<OptionSpec> FieldOptionSpecs(FieldWindow window)
-{
-    std::vector<OptionSpec> specs;
-    for (const BrandingField& field : kTextFields) {
-        if (field.window == window)
-            specs.push_back({field.option});
-    }
-    return specs;
-}
-
-// The window as it opens, with the given fields typed over what it loaded, then its Apply.
+// The window as it opens, with the given fields typed over what it loaded, then its Apply. The
+// command's options are the window's fields (the command table takes them from the field table).
 template <typename Presenter>
 int ApplyFields(FieldWindow window, std::span<const std::string> args, CliContext& context)
 {
-    const ParsedArgs parsed = ParseOptions(args, FieldOptionSpecs(window));
+    const ParsedArgs parsed = ParseOptions(args, context.options);
     ExpectPositionals(parsed, {});
     ConsoleDialogs dialogs(context.out, context.err);
     // Held from the window's reads to its writes: what it writes back is still what is stored.
@@ -51,7 +41,7 @@ int ApplyFields(FieldWindow window, std::span<const std::string> args, CliContex
 
 int ApplyOemCommand(std::span<const std::string> args, CliContext& context)
 {
-    const ParsedArgs parsed = ParseOptions(args, FieldOptionSpecs(FieldWindow::Main));
+    const ParsedArgs parsed = ParseOptions(args, context.options);
     ExpectPositionals(parsed, {});
     ConsoleDialogs dialogs(context.out, context.err);
     ConsoleMainWindow window(context.services, dialogs);

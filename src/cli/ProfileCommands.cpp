@@ -1,5 +1,5 @@
 #include "CliArgs.h"
-#include "Commands.h"
+#include "CommandTable.h"
 #include "ConsoleDialogs.h"
 #include "ConsoleMainWindow.h"
 #include "app/MainWindowControls.h"
@@ -20,8 +20,6 @@
 namespace pelmora::cli {
 
 namespace {
-
-constexpr OptionSpec kApplyProfileOptions[] = {{"dry-run", false}};
 
 std::string ProfileArgument(const ParsedArgs& parsed)
 {
@@ -73,24 +71,31 @@ std::vector<std::string> FieldOptions(FieldWindow window, const BrandingProfile&
     return args;
 }
 
-// Each step is the console command of the same name, with the profile's values as options.
-bool RunStep(ProfileStep step, const BrandingProfile& profile, CliContext& context)
+// The arguments of the console command a step is, from the profile's values.
+std::vector<std::string> StepArguments(ProfileStep step, const BrandingProfile& profile)
 {
-    std::vector<std::string> args;
     switch (step) {
     case ProfileStep::InstallLogo:
-        return ApplyLogoCommand(std::vector<std::string>{*profile.logo}, context) == 0;
-    case ProfileStep::RemoveLogo:
-        return RemoveLogo(context);
+        return {*profile.logo};
     case ProfileStep::ApplyOem:
-        args = {"--manufacturer=" + profile.info.Manufacturer, "--model=" + profile.info.Model};
-        return ApplyOemCommand(args, context) == 0;
+        return FieldOptions(FieldWindow::Main, profile);
     case ProfileStep::ApplySupport:
-        return ApplySupportCommand(FieldOptions(FieldWindow::SupportEditor, profile), context) == 0;
+        return FieldOptions(FieldWindow::SupportEditor, profile);
     case ProfileStep::ApplyWindows:
-        return ApplyWindowsCommand(FieldOptions(FieldWindow::CurrentWindows, profile), context) == 0;
+        return FieldOptions(FieldWindow::CurrentWindows, profile);
+    case ProfileStep::RemoveLogo:
+        break;
     }
-    return false;
+    return {};
+}
+
+// Each step is the console command of the same name, run from its row of the command table.
+bool RunStep(ProfileStep step, const BrandingProfile& profile, CliContext& context)
+{
+    if (step == ProfileStep::RemoveLogo)
+        return RemoveLogo(context);
+    const CliCommand* command = FindCommand(StepCommand(step));
+    return command != nullptr && RunCommand(*command, StepArguments(step, profile), context) == 0;
 }
 
 std::string StepList(const std::vector<ProfileStep>& steps)
@@ -160,7 +165,7 @@ std::optional<std::string> FolderProblem(const std::string& profilePath)
 
 int ApplyProfileCommand(std::span<const std::string> args, CliContext& context)
 {
-    const ParsedArgs parsed = ParseOptions(args, kApplyProfileOptions);
+    const ParsedArgs parsed = ParseOptions(args, context.options);
     const std::string path = ProfileArgument(parsed);
     const bool dryRun = parsed.Has("dry-run");
     const std::optional<ProfileRead> read = ReadOrReport(path, context);

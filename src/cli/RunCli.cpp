@@ -1,7 +1,7 @@
 #include "RunCli.h"
 
 #include "CliArgs.h"
-#include "Commands.h"
+#include "CommandTable.h"
 #include "NearestName.h"
 #include "Usage.h"
 
@@ -9,44 +9,32 @@
 #include <exception>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pelmora::cli {
 
 namespace {
 
-using CommandFunction = int (*)(std::span<const std::string>, CliContext&);
+bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
-struct Command {
-    std::string_view name;
-    CommandFunction run;
-};
-
-constexpr Command kCommands[] = {
-    {"show", ShowCommand},
-    {"apply-oem", ApplyOemCommand},
-    {"remove-oem", RemoveOemCommand},
-    {"apply-support", ApplySupportCommand},
-    {"apply-windows", ApplyWindowsCommand},
-    {"apply-logo", ApplyLogoCommand},
-    {"remove-logo", RemoveLogoCommand},
-    {"reg", RegCommand},
-    {"export-unattend", ExportUnattendCommand},
-    {"export-reg", ExportRegCommand},
-    {"restore-factory", RestoreFactoryCommand},
-    {"apply-profile", ApplyProfileCommand},
-    {"check-profile", CheckProfileCommand},
-    {"export-profile", ExportProfileCommand},
-    {"keep-after-updates", KeepAfterUpdatesCommand},
-};
+// A command's own help: its name, then --help alone.
+const CliCommand* CommandHelpAskedFor(const std::vector<std::string>& args)
+{
+    return args.size() == 2 && IsHelp(args[1]) ? FindCommand(args[0]) : nullptr;
+}
 
 bool AsksForHelpOrVersion(const std::vector<std::string>& args)
 {
-    return !args.empty() && (args.front() == "--help" || args.front() == "-h" || args.front() == "--version");
+    return !args.empty() && (IsHelp(args.front()) || args.front() == "--version" || CommandHelpAskedFor(args));
 }
 
 int HelpOrVersion(const std::vector<std::string>& args, std::ostream& out)
 {
+    if (const CliCommand* command = CommandHelpAskedFor(args)) {
+        PrintCommandHelp(out, *command);
+        return 0;
+    }
     ExpectPositionals(ParseOptions(std::span<const std::string>(args).subspan(1), {}), {});
     args.front() == "--version" ? PrintVersion(out) : PrintUsage(out);
     return 0;
@@ -55,7 +43,7 @@ int HelpOrVersion(const std::vector<std::string>& args, std::ostream& out)
 std::string UnknownCommand(const std::string& name)
 {
     std::vector<std::string_view> names;
-    for (const Command& command : kCommands)
+    for (const CliCommand& command : CliCommands())
         names.push_back(command.name);
     const std::string nearest = NearestName(name, names);
     return "unknown command " + name + (nearest.empty() ? "" : "; did you mean " + nearest + "?");
@@ -65,48 +53,55 @@ int Dispatch(const std::vector<std::string>& args, CliContext& context)
 {
     if (args.empty())
         throw UsageError("no command given");
-    const std::string& name = args.front();
-    const std::span<const std::string> rest(args.begin() + 1, args.end());
     if (AsksForHelpOrVersion(args))
         return HelpOrVersion(args, context.out);
-    for (const Command& command : kCommands) {
-        if (command.name == name)
-            return command.run(rest, context);
-    }
-    throw UsageError(UnknownCommand(name));
+    const CliCommand* command = FindCommand(args.front());
+    if (command == nullptr)
+        throw UsageError(UnknownCommand(args.front()));
+    return RunCommand(*command, std::span<const std::string>(args).subspan(1), context);
 }
 
-constexpr std::string_view kWindowsDirOption = "--windows-dir";
+// --NAME VALUE or --NAME=VALUE of a global option at args[at], its value and the words it takes;
+// none when args[at] is not one.
+std::optional<std::pair<const GlobalOption*, std::string>> GlobalAt(const std::vector<std::string>& args,
+                                                                    std::size_t& at)
+{
+    const std::string& arg = args[at];
+    if (arg.rfind("--", 0) != 0)
+        return std::nullopt;
+    const std::size_t equals = arg.find('=');
+    const GlobalOption* option = FindGlobalOption(std::string_view(arg).substr(2, equals - 2));
+    if (option == nullptr)
+        return std::nullopt;
+    const std::string dashed = "--" + std::string(option->name);
+    if (equals != std::string::npos) {
+        at += 1;
+        return std::pair{option, arg.substr(equals + 1)};
+    }
+    if (at + 1 >= args.size())
+        throw UsageError(dashed + " needs a value");
+    at += 2;
+    return std::pair{option, args[at - 1]};
+}
 
 }  // namespace
 
-std::optional<std::string> TakeWindowsDirOption(std::vector<std::string>& args)
+ParsedArgs TakeGlobalOptions(std::vector<std::string>& args)
 {
-    std::optional<std::string> windowsDir;
-    std::size_t taken = 0;
-    while (taken < args.size()) {
-        const std::string& arg = args[taken];
-        std::optional<std::string> value;
-        if (arg == kWindowsDirOption) {
-            if (taken + 1 >= args.size())
-                throw UsageError("--windows-dir needs a value");
-            value = args[taken + 1];
-            taken += 2;
-        } else if (arg.rfind(std::string(kWindowsDirOption) + "=", 0) == 0) {
-            value = arg.substr(kWindowsDirOption.size() + 1);
-            taken += 1;
-        } else {
+    ParsedArgs taken;
+    std::size_t at = 0;
+    while (at < args.size()) {
+        const auto option = GlobalAt(args, at);
+        if (!option)
             break;
-        }
-        // Two folders would leave it open which installation is branded.
-        if (windowsDir)
-            throw UsageError("--windows-dir is given twice");
-        if (value->empty())
-            throw UsageError("--windows-dir needs a folder");
-        windowsDir = std::move(value);
+        const auto& [global, value] = *option;
+        if (value.empty())
+            throw UsageError("--" + std::string(global->name) + " needs a " + std::string(global->valueKind));
+        // Twice would leave it open which one counts (which installation is branded): Add refuses it.
+        taken.Add(global->name, value);
     }
-    args.erase(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(taken));
-    return windowsDir;
+    args.erase(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(at));
+    return taken;
 }
 
 // The error and where help is, not the whole help: the error would scroll out of sight.

@@ -17,9 +17,10 @@ namespace pelmora::cli {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, AppServices& services,
            XmlWriterPort& xml);
 
-// The options in front of the command that choose what the services are built on, taken off
-// `args`: --windows-dir DIR (or --windows-dir=DIR). Throws UsageError when one is malformed.
-std::optional<std::string> TakeWindowsDirOption(std::vector<std::string>& args);
+// The options in front of the command that choose what the services are built on (the table's
+// global options, such as --windows-dir DIR or --windows-dir=DIR), taken off `args`. Throws
+// UsageError when one is malformed or given twice.
+ParsedArgs TakeGlobalOptions(std::vector<std::string>& args);
 
 // Prints a usage error as RunCli does and gives its exit status.
 int ReportUsageError(const UsageError& error, std::ostream& err);

@@ -5,15 +5,9 @@
 
 namespace pelmora::cli {
 
-namespace {
-
-constexpr OptionSpec kShowOptions[] = {{"json", false}};
-
-}  // namespace
-
 int ShowCommand(std::span<const std::string> args, CliContext& context)
 {
-    const ParsedArgs parsed = ParseOptions(args, kShowOptions);
+    const ParsedArgs parsed = ParseOptions(args, context.options);
     ExpectPositionals(parsed, {});
     if (parsed.Has("json"))
         return ShowJson(context);

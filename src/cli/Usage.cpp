@@ -1,5 +1,6 @@
 #include "Usage.h"
 
+#include "CommandTable.h"
 #include "branding/BrandingFields.h"
 
 #include <string>
@@ -8,77 +9,28 @@ namespace pelmora::cli {
 
 namespace {
 
-constexpr const char* kUsage = R"(Usage:
-  pelmora-cli [--windows-dir DIR] COMMAND ...
-  pelmora-cli show [--json]
-  pelmora-cli apply-oem --manufacturer TEXT --model TEXT
-  pelmora-cli remove-oem
-@apply-support@
-@apply-windows@
-  pelmora-cli apply-logo FILE [--no-store]
-  pelmora-cli remove-logo
-  pelmora-cli reg query KEY [/v NAME | /ve]
-  pelmora-cli reg add KEY [/v NAME | /ve] [/t REG_SZ|REG_EXPAND_SZ|REG_DWORD] [/d DATA] [/f]
-  pelmora-cli reg delete KEY [/v NAME | /ve] /f
-  pelmora-cli export-unattend FILE
-  pelmora-cli export-reg FILE
-  pelmora-cli restore-factory
-  pelmora-cli apply-profile FILE [--dry-run]
-  pelmora-cli check-profile FILE
-  pelmora-cli export-profile FILE
-  pelmora-cli keep-after-updates PROFILE | --remove
-  pelmora-cli --help | --version
+struct Section {
+    CommandSection id;
+    const char* heading;
+    std::size_t column;  // where the commands' texts start
+};
 
-The commands are the buttons of the program's windows, run on the same store and files:
-  show           the Windows directory, the OEM file paths, the stored fields, whether the
-                 logo and the information file are installed, and the registry in use
-                 (NAME=VALUE lines; in a VALUE, control characters and bytes that are not
-                 UTF-8 are written \xHH, and so is a backslash that would read as such: \x0A
-                 is a line feed; with --json one JSON object under the same names, yes and no
-                 as true and false)
-  apply-oem      Apply OEM Information with the manufacturer and model given
-  remove-oem     Remove OEM Information (its warning is printed, not asked)
-  apply-support  the support editor's Apply: the fields given replace the stored ones
-  apply-windows  the Current Windows window's Apply: what only current Windows shows (Settings'
-                 support section, Get Help), the fields given replace the stored ones
-  apply-logo     Select Logo with FILE, then Apply Selected (--no-store: Apply Logo, which
-                 leaves the stored logo path as it was)
-  remove-logo    Remove Logo
-  reg            reads and writes the store like the registry console tool. KEY is HKLM\...,
-                 HKEY_LOCAL_MACHINE\..., HKCU\... or HKEY_CURRENT_USER\...; /ve names the
-                 default value. Nothing is asked: add overwrites a value only with /f, and
-                 delete removes a value, or the key with everything under it, only with /f.
+constexpr Section kSections[] = {
+    {CommandSection::Windows,
+     "The commands are the buttons of the program's windows, run on the same store and files:\n", 17},
+    {CommandSection::Deployment,
+     "Current Windows shows the branding from HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\\n"
+     "OEMInformation and a 32-bit System32\\oemlogo.bmp, which the commands above write too. For\n"
+     "deployment and for going back:\n",
+     19},
+    {CommandSection::Profiles,
+     "For many machines, a profile: a JSON file with the fields under their option names\n"
+     "(@keys@), each left out meaning none, and\n"
+     "logo (a picture, relative to the profile's folder; null for none):\n",
+     18},
+};
 
-Current Windows shows the branding from HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\
-OEMInformation and a 32-bit System32\oemlogo.bmp, which the commands above write too. For
-deployment and for going back:
-  export-unattend  an answer file that sets those OEMInformation values in the specialize pass
-  export-reg       a registry editor file with those values and the program's own key
-  restore-factory  puts back the branding kept before the program first changed it (status 1
-                   when none was kept)
-
-For many machines, a profile: a JSON file with the fields under their option names
-(@keys@), each left out meaning none, and
-logo (a picture, relative to the profile's folder; null for none):
-  apply-profile   makes the machine match the profile through the commands above, running
-                  only those whose values or files differ; a machine that matches is not
-                  written to. --dry-run lists the differences and the commands instead
-  check-profile   changes nothing: status 0 when the machine matches, 1 listing each
-                  difference, 2 when FILE is not a valid profile
-  export-profile  writes the machine's branding as a profile, its logo copied beside it
-  keep-after-updates  copies PROFILE and its logo to ProgramData\Pelmora and installs a
-                  custom action (System32\update\run\{GUID}\success.cmd) that Windows Setup
-                  runs after each feature update: it applies the kept profile again with the
-                  installed pelmora-cli.exe and logs to ProgramData\Pelmora\after-updates.log.
-                  --remove takes both away; show says whether it is kept (KeptAfterUpdates)
-
---windows-dir DIR, before the command, names the Windows directory to work on (it wins over
-$PELMORA_WINDOWS_DIR), for example a mounted Windows installation's. When DIR holds
-System32/config/SOFTWARE (in any letter case), HKLM\SOFTWARE is that installation's own
-registry hive: its values are read from it, and each command's changes are saved into it at once.
-A hive that Windows left with unsaved changes (hibernated, fast start-up) is not written.
-
-Options may also be given as --name=value; "--" ends the options.
+constexpr const char* kClosing = R"(Options may also be given as --name=value; "--" ends the options.
 
 Exit status: 0 done, 1 refused or failed (the message is on stderr), 2 usage error or, for
 the profile commands, a profile with a problem (each is listed; nothing is changed).
@@ -86,27 +38,74 @@ Off Windows the store is $PELMORA_REGISTRY and the Windows directory --windows-d
 $PELMORA_WINDOWS_DIR.
 )";
 
-}  // namespace
+// Usage lines wrap before this column, the rest under the first option.
+constexpr std::size_t kLineWidth = 94;
 
-namespace {
-
-// A command's line with an option per field of `window`, wrapped under the first option.
-std::string FieldsLine(const char* command, FieldWindow window)
+std::string OptionText(const OptionSpec& option)
 {
-    const std::string head = std::string("  pelmora-cli ") + command;
+    std::string text = "--" + std::string(option.name);
+    if (option.TakesValue())
+        text += " " + std::string(option.valueName);
+    return option.optional ? "[" + text + "]" : text;
+}
+
+// One form of a command: its name, the form's arguments, then its options.
+std::string FormLine(const CliCommand& command, std::string_view arguments)
+{
+    std::string head = "  pelmora-cli " + std::string(command.name);
+    if (!arguments.empty())
+        head += " " + std::string(arguments);
     std::string text = head;
     std::size_t lineStart = 0;
-    for (const BrandingField& field : kTextFields) {
-        if (field.window != window)
-            continue;
-        const std::string option = std::string(" [--") + field.option + " T]";
-        if (text.size() - lineStart + option.size() > 94) {
+    for (const OptionSpec& option : command.options) {
+        const std::string piece = " " + OptionText(option);
+        if (text.size() - lineStart + piece.size() > kLineWidth) {
             lineStart = text.size() + 1;
             text += "\n" + std::string(head.size(), ' ');
         }
-        text += option;
+        text += piece;
     }
-    return text;
+    return text + "\n";
+}
+
+std::string FormLines(const CliCommand& command)
+{
+    std::string lines;
+    std::string_view rest = command.arguments;
+    do {
+        const std::size_t end = rest.find('\n');
+        lines += FormLine(command, rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    } while (!rest.empty());
+    return lines;
+}
+
+std::string GlobalSynopsis()
+{
+    std::string text = "  pelmora-cli";
+    for (const GlobalOption& option : GlobalOptions())
+        text += " [--" + std::string(option.name) + " " + std::string(option.valueName) + "]";
+    return text + " COMMAND ...\n";
+}
+
+const Section& SectionOf(const CliCommand& command)
+{
+    for (const Section& section : kSections) {
+        if (section.id == command.section)
+            return section;
+    }
+    return kSections[0];
+}
+
+// The command's name, then its text in the section's column.
+std::string SummaryBlock(const CliCommand& command)
+{
+    const std::size_t column = SectionOf(command).column;
+    const std::size_t used = 2 + command.name.size();
+    std::string text = "  " + std::string(command.name) + std::string(used + 2 <= column ? column - used : 2, ' ');
+    for (const char c : command.summary)
+        text += c == '\n' ? "\n" + std::string(column, ' ') : std::string(1, c);
+    return text + "\n";
 }
 
 std::string KeyList()
@@ -117,21 +116,38 @@ std::string KeyList()
     return keys;
 }
 
-void Replace(std::string& text, const std::string& marker, const std::string& by)
+std::string Heading(const Section& section)
 {
+    std::string text = section.heading;
+    const std::string marker = "@keys@";
     if (const auto at = text.find(marker); at != std::string::npos)
-        text.replace(at, marker.size(), by);
+        text.replace(at, marker.size(), KeyList());
+    return text;
 }
 
 }  // namespace
 
 void PrintUsage(std::ostream& out)
 {
-    std::string text = kUsage;
-    Replace(text, "@apply-support@", FieldsLine("apply-support", FieldWindow::SupportEditor));
-    Replace(text, "@apply-windows@", FieldsLine("apply-windows", FieldWindow::CurrentWindows));
-    Replace(text, "@keys@", KeyList());
-    out << text;
+    out << "Usage:\n" << GlobalSynopsis();
+    for (const CliCommand& command : CliCommands())
+        out << FormLines(command);
+    out << "  pelmora-cli --help | --version\n";
+    for (const Section& section : kSections) {
+        out << '\n' << Heading(section);
+        for (const CliCommand& command : CliCommands()) {
+            if (command.section == section.id)
+                out << SummaryBlock(command);
+        }
+    }
+    for (const GlobalOption& option : GlobalOptions())
+        out << '\n' << option.text << '\n';
+    out << '\n' << kClosing;
+}
+
+void PrintCommandHelp(std::ostream& out, const CliCommand& command)
+{
+    out << "Usage:\n" << FormLines(command) << '\n' << SummaryBlock(command);
 }
 
 void PrintVersion(std::ostream& out) { out << "pelmora-cli " << PELMORA_VERSION << '\n'; }

@@ -1,14 +1,11 @@
 // pelmora-cli: the windows' commands and a registry console, for scripts. It never touches the
-// window system: pictures go through the platform's image library, which needs no window.
+// window system: pictures go through the platform's image library, which needs no window, and
+// off Windows that library is loaded only by the commands that read or write a picture.
 #include "RunCli.h"
 #include "registry/StoreWarning.h"
 #include "wiring/SystemPictures.h"
 #include "wiring/SystemServices.h"
-#ifdef _WIN32
-#include "platform/XmlLiteWriter.h"
-#else
-#include "platform/qt/QtXmlWriter.h"
-#endif
+#include "wiring/SystemXmlWriter.h"
 
 #ifdef _WIN32
 #include "AccessGuard_win32.h"
@@ -51,12 +48,13 @@ int main(int argc, char** argv)
     std::vector<std::string> args(all.empty() ? all.end() : all.begin() + 1, all.end());
     const std::string programName = all.empty() ? "pelmora-cli" : std::filesystem::path(all.front()).stem().string();
     try {
-        std::optional<std::string> windowsDir;
+        cli::ParsedArgs global;
         try {
-            windowsDir = cli::TakeWindowsDirOption(args);
+            global = cli::TakeGlobalOptions(args);
         } catch (const cli::UsageError& error) {
             return cli::ReportUsageError(error, std::cerr);
         }
+        const std::optional<std::string> windowsDir = global.Value("windows-dir");
         if (const std::optional<int> status = cli::RunWithoutServices(args, std::cout, std::cerr))
             return *status;
         if (windowsDir) {
@@ -68,14 +66,13 @@ int main(int argc, char** argv)
         // Each command reports its failures; the stores' own warning would repeat them.
         QuietStoreWarnings();
         SystemServices system(programName, MakeSystemPictures(), windowsDir);
+        const std::unique_ptr<XmlWriterPort> xml = MakeSystemXmlWriter();
 #ifdef _WIN32
-        XmlLiteWriter xml;
         // Run as invoked: a write refused for want of rights ends the command with one line.
         cli::AccessGuardedServices guarded(system.Services());
-        return cli::RunCli(args, std::cout, std::cerr, guarded.Services(), xml);
+        return cli::RunCli(args, std::cout, std::cerr, guarded.Services(), *xml);
 #else
-        QtXmlWriter xml;
-        return cli::RunCli(args, std::cout, std::cerr, system.Services(), xml);
+        return cli::RunCli(args, std::cout, std::cerr, system.Services(), *xml);
 #endif
     } catch (const std::exception& error) {
         std::cerr << "pelmora-cli: " << error.what() << '\n';

@@ -48,17 +48,21 @@ void ButtonHost::FocusChanged(bool got)
 void ButtonHost::MouseDown(std::int16_t button, std::int16_t shift, double x, double y)
 {
     m_ReleaseEndsDoubleClick = false;
+    ButtonsHeld(true);
     Notify(N::MouseDown{button, shift, CanvasPixels(x), CanvasPixels(y)});
 }
 
 void ButtonHost::DoubleClick()
 {
     m_ReleaseEndsDoubleClick = true;
+    ButtonsHeld(true);
     Notify(N::DblClick{});
 }
 
 void ButtonHost::MouseMove(std::int16_t buttons, std::int16_t shift, double x, double y)
 {
+    if (buttons == 0)
+        ButtonsHeld(false);  // also after a release that went to another window
     const bool over = buttons < 2 && IsPointerOver();
     Notify(N::MouseMove{buttons, shift, CanvasPixels(x), CanvasPixels(y), over});
 }
@@ -70,6 +74,7 @@ void ButtonHost::MouseUp(std::int16_t button, std::int16_t shift, double x, doub
     const bool clicks = lastButton && IsOnShape(x, y) && !m_ReleaseEndsDoubleClick;
     if (lastButton) {
         m_ReleaseEndsDoubleClick = false;
+        ButtonsHeld(false);
         m_Surface.ReleaseMouse();
     }
     const std::shared_ptr<bool> alive = m_Alive;
@@ -88,7 +93,46 @@ void ButtonHost::KeyDown(std::int16_t keyCode, std::int16_t shift, std::int16_t 
 
 void ButtonHost::KeyUp(std::int16_t keyCode, std::int16_t shift) { Notify(N::KeyUp{keyCode, shift}); }
 
-void ButtonHost::HoverTimerTicked() { Notify(N::TimerTick{IsPointerOver()}); }
+void ButtonHost::HoverTimerTicked()
+{
+    const bool over = IsPointerOver();
+    const std::shared_ptr<bool> alive = m_Alive;
+    Notify(N::TimerTick{over});
+    if (*alive && over && m_TimerOn && !m_ButtonsHeld && !m_TimerResting) {
+        m_TimerResting = true;
+        m_Surface.RestHoverTimer(true);
+    }
+}
+
+void ButtonHost::SwitchHoverTimer(bool on)
+{
+    m_TimerOn = on;
+    m_TimerResting = false;
+    m_Surface.SetHoverTimer(on);
+}
+
+void ButtonHost::WakeHoverTimer()
+{
+    if (!m_TimerResting)
+        return;
+    m_TimerResting = false;
+    m_Surface.RestHoverTimer(false);
+}
+
+// While a mouse button is held the timer asks on every tick.
+void ButtonHost::ButtonsHeld(bool held)
+{
+    m_ButtonsHeld = held;
+    if (held)
+        WakeHoverTimer();
+}
+
+// Disabled, the button is no longer under the pointer for the next tick.
+void ButtonHost::Carry(const effects::SurfaceEnabled& effect)
+{
+    m_Surface.SetEnabled(effect.enabled);
+    WakeHoverTimer();
+}
 
 // The platform's window-under-point lookup never finds a disabled window.
 bool ButtonHost::IsPointerOver() const { return Enabled() && m_Surface.IsPointerOver(); }

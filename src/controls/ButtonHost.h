@@ -84,6 +84,11 @@ public:
     void KeyTyped(std::int16_t keyAscii) { Notify(notifications::KeyPress{keyAscii}); }
     void AccessKeyPressed() { Notify(notifications::AccessKeyPress{}); }
     void HoverTimerTicked();  // a disabled button is not under the pointer: its hover ends
+    // The platform says the pointer may no longer be over the button (it left, a window came up
+    // on top of it, the window went away). A tick that finds the pointer over the button with no
+    // mouse button held rests the timer, as nothing else can change what the next one would find;
+    // this wakes it, so the tick that ends the hover look comes as it would have.
+    void PointerMayHaveLeft() { WakeHoverTimer(); }
 
     // What the button keeps, for tests and measurements.
     const ButtonState& State() const { return m_State; }
@@ -94,14 +99,14 @@ private:
     void Apply(ButtonStepResult result);
     void Draw(const ButtonFields& fields, std::int16_t request);
     void Carry(const effects::Refresh&) { m_Surface.Refresh(); }
-    void Carry(const effects::EnableTimer&) { m_Surface.SetHoverTimer(true); }
-    void Carry(const effects::DisableTimer&) { m_Surface.SetHoverTimer(false); }
+    void Carry(const effects::EnableTimer&) { SwitchHoverTimer(true); }
+    void Carry(const effects::DisableTimer&) { SwitchHoverTimer(false); }
     void Carry(const effects::Raise& effect) { m_Surface.Raise(effect.event); }
     void Carry(const effects::SendTab&) { m_Surface.MoveFocus(true); }
     void Carry(const effects::SendShiftTab&) { m_Surface.MoveFocus(false); }
     void Carry(const effects::CaptureMouse&) { m_Surface.CaptureMouse(); }
     void Carry(const effects::NotifyChanged& effect) { m_Surface.PropertyChanged(effect.property); }
-    void Carry(const effects::SurfaceEnabled& effect) { m_Surface.SetEnabled(effect.enabled); }
+    void Carry(const effects::SurfaceEnabled& effect);
     void Carry(const effects::SurfaceFont& effect) { m_Surface.SetFont(effect.font); }
     void Carry(const effects::SurfaceForeColor&) {}  // drawn from the state
     void Carry(const effects::AccessKeys& effect) { m_Surface.SetAccessKey(effect.keys); }
@@ -109,6 +114,9 @@ private:
     void TakeShape(const PixelRegion& region, int pixelWidth, int pixelHeight);
     bool IsOnShape(double x, double y) const;
     bool IsPointerOver() const;
+    void SwitchHoverTimer(bool on);
+    void WakeHoverTimer();
+    void ButtonsHeld(bool held);
 
     ButtonSurfacePort& m_Surface;
     std::variant<RasterCanvas*, CanvasPort*> m_Canvas;
@@ -123,6 +131,11 @@ private:
     std::shared_ptr<bool> m_Alive = std::make_shared<bool>(true);
     unsigned m_Steps = 0;  // steps applied so far, to notice one applied within another
     bool m_ReleaseEndsDoubleClick = false;
+    bool m_TimerOn = false;
+    bool m_TimerResting = false;
+    // From a press until the release of the last mouse button: the platform then holds back its
+    // leave notifications, so the timer keeps asking where the pointer is.
+    bool m_ButtonsHeld = false;
     long m_Redraws = 0;
 };
 

@@ -20,7 +20,11 @@ public:
     virtual void Refresh() = 0;
     // The window's shape after a drawing changed it; none leaves the whole rectangle.
     virtual void SetShape(const std::vector<CanvasRect>& shape) = 0;
+    // HoverTimer on or off; switched on, it ticks at once at its interval.
     virtual void SetHoverTimer(bool running) = 0;
+    // While HoverTimer is on: stop its ticks without switching it off (resting), or let it tick
+    // again. It rests while only the platform's notifications can change what a tick would find.
+    virtual void RestHoverTimer(bool resting) = 0;
     virtual void Raise(const ButtonEventArgs& event) = 0;
     // To the next (or previous) control of the window's tab order, as a typed Tab would: after
     // the handlers of the key that asked for it.

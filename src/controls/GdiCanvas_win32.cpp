@@ -3,8 +3,10 @@
 #include "platform/AnsiText.h"
 
 #include <cmath>
+#include <mutex>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace pelmora {
 namespace {
@@ -34,7 +36,6 @@ GdiCanvas::~GdiCanvas()
 {
     if (m_Pen != nullptr) ReleasePen();
     if (m_KeptRegion != nullptr) ::DeleteObject(m_KeptRegion);
-    if (m_Font != nullptr) ::DeleteObject(m_Font);
     DropBitmap();
     if (m_Dc != nullptr) ::DeleteDC(m_Dc);
 }
@@ -78,8 +79,7 @@ void GdiCanvas::SetDpi(int dotsPerInch)
 {
     if (dotsPerInch == m_Dpi) return;
     m_Dpi = dotsPerInch;
-    if (m_Font != nullptr) ::DeleteObject(m_Font);
-    m_Font = nullptr;  // made again at the next caption
+    m_Font = nullptr;  // found again at the next caption
 }
 
 Colour GdiCanvas::ColourAt(int x, int y) const
@@ -155,16 +155,33 @@ void GdiCanvas::FrameRect(const CanvasRect& rect, Colour colour)
 
 void GdiCanvas::SetTextColour(Colour colour) { ::SetTextColor(m_Dc, Resolve(colour)); }
 
+namespace {
+
+// One font per design font and height for the whole process, shared by every canvas and kept
+// to the end: a window's buttons mostly draw in one font, and each font made costs the system
+// its metrics again.
+HFONT SharedFont(const ButtonFont& font, int height)
+{
+    static std::mutex guard;
+    static std::vector<std::pair<std::pair<ButtonFont, int>, HFONT>> fonts;
+    const std::lock_guard<std::mutex> lock(guard);
+    for (const auto& [key, handle] : fonts)
+        if (key.second == height && key.first == font) return handle;
+    const std::string face = ToAnsi(font.name);
+    HFONT handle = ::CreateFontA(height, 0, 0, 0, font.weight, font.italic, font.underline, font.strikethrough,
+                                 static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    if (handle != nullptr) fonts.emplace_back(std::make_pair(font, height), handle);
+    return handle;
+}
+
+}  // namespace
+
 HFONT GdiCanvas::FontFor(const ButtonFont& font)
 {
     if (m_Font != nullptr && m_FontKey == font) return m_Font;
-    if (m_Font != nullptr) ::DeleteObject(m_Font);
     const int dpi = m_Dpi > 0 ? m_Dpi : ::GetDeviceCaps(m_Dc, LOGPIXELSY);
-    const int height = -static_cast<int>(std::lround(font.size * dpi / 72.0));
-    const std::string face = ToAnsi(font.name);
-    m_Font = ::CreateFontA(height, 0, 0, 0, font.weight, font.italic, font.underline, font.strikethrough,
-                           static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    m_Font = SharedFont(font, -static_cast<int>(std::lround(font.size * dpi / 72.0)));
     m_FontKey = font;
     return m_Font;
 }

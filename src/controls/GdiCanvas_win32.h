@@ -71,7 +71,7 @@ private:
     const std::uint32_t* m_Bits = nullptr;
     HPEN m_Pen = nullptr;
     HGDIOBJ m_PreviousPen = nullptr;
-    HFONT m_Font = nullptr;
+    HFONT m_Font = nullptr;  // shared, not the canvas's own
     ButtonFont m_FontKey;
     int m_Dpi = 0;
     HWND m_Window = nullptr;

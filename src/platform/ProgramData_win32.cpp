@@ -1,5 +1,6 @@
 #include "platform/ProgramData.h"
 
+#include "platform/SystemLibrary_win32.h"
 #include "platform/WindowsApi.h"
 
 #include <knownfolders.h>
@@ -25,11 +26,16 @@ std::string Utf8FromWide(const wchar_t* wide)
 // The running system's: the Windows directory on Windows is always the running one.
 std::string FindProgramDataDir(const std::string&)
 {
+    static const auto knownFolderPath =
+        SystemEntry<decltype(&SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
+    static const auto taskMemFree = SystemEntry<decltype(&CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
+    if (knownFolderPath == nullptr || taskMemFree == nullptr)
+        return "";
     PWSTR path = nullptr;
     std::string folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_ProgramData, 0, nullptr, &path)))
+    if (SUCCEEDED(knownFolderPath(FOLDERID_ProgramData, 0, nullptr, &path)))
         folder = Utf8FromWide(path);
-    CoTaskMemFree(path);
+    taskMemFree(path);
     return folder;
 }
 

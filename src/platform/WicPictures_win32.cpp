@@ -4,6 +4,7 @@
 #include "platform/BmpWriter.h"
 #include "platform/PictureFit.h"
 #include "platform/RasterPicture.h"
+#include "platform/SystemLibrary_win32.h"
 #include "platform/Utf16_win32.h"
 #include "platform/WicStream_win32.h"
 #include "platform/WindowsApi.h"
@@ -39,14 +40,31 @@ private:
     T* m_Pointer = nullptr;
 };
 
+// COM and the imaging library, loaded with the first picture.
+struct ImagingEntries {
+    decltype(&CoInitializeEx) initialize = SystemEntry<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    decltype(&CoUninitialize) uninitialize = SystemEntry<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize");
+    decltype(&CoCreateInstance) createInstance =
+        SystemEntry<decltype(&CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+    decltype(&WICConvertBitmapSource) convert =
+        SystemEntry<decltype(&WICConvertBitmapSource)>(L"windowscodecs.dll", "WICConvertBitmapSource");
+    bool Complete() const { return initialize && uninitialize && createInstance && convert; }
+};
+
+const ImagingEntries& Imaging()
+{
+    static const ImagingEntries entries;
+    return entries;
+}
+
 // COM for the calling thread while one picture is read; a thread that has it already keeps it.
 class ComScope {
 public:
-    ComScope() : m_Result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ComScope() : m_Result(Imaging().Complete() ? Imaging().initialize(nullptr, COINIT_APARTMENTTHREADED) : E_FAIL) {}
     ~ComScope()
     {
         if (SUCCEEDED(m_Result))
-            CoUninitialize();
+            Imaging().uninitialize();
     }
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
@@ -162,8 +180,10 @@ std::shared_ptr<const Picture> Decode(const std::string& bytes, std::string& err
         return nullptr;
     }
     Com<IWICImagingFactory> factory;
-    HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
+    HRESULT result = Imaging().Complete()
+                         ? Imaging().createInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                                    IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))
+                         : E_NOINTERFACE;
     if (FAILED(result)) {
         error = "the Windows Imaging Component is not available (" + HexCode(result) + ")";
         return nullptr;
@@ -177,7 +197,7 @@ std::shared_ptr<const Picture> Decode(const std::string& bytes, std::string& err
     if (SUCCEEDED(result))
         result = decoder->GetFrame(0, &frame);
     if (SUCCEEDED(result))
-        result = WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.Get(), &pixels);
+        result = Imaging().convert(GUID_WICPixelFormat32bppBGRA, frame.Get(), &pixels);
     UINT width = 0;
     UINT height = 0;
     if (SUCCEEDED(result))

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// Keys and values of an open hive found by their ANSI names, in any letter case as Windows
+// Keys and values of an open hive found by their names (UTF-8), in any letter case as Windows
 // compares them (hivex itself folds ASCII letters only).
 namespace pelmora::hivenodes {
 

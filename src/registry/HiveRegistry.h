@@ -22,10 +22,10 @@ struct HiveRegistryOptions {
     HiveCommitProbe commitProbe;
 };
 
-// One registry hive file of a Windows installation, read and written with hivex through the ANSI
-// entry points. The hive is a single key tree: every root names its top, and paths are relative
+// One registry hive file of a Windows installation, read and written with hivex through the
+// registry's entry points (UTF-8 text). The hive is a single key tree: every root names its top, and paths are relative
 // to it (RoutedRegistry decides which calls come here). Names compare without regard to case;
-// text is stored and read as advapi32's A entry points do (see HiveText.h).
+// text is stored as UTF-16LE and read as advapi32's wide entry points do (see HiveText.h).
 //
 // Each change, or each group between BeginChanges and CommitChanges, is made under a lock on the
 // file (taken at the group's first change and kept to its end), on the hive as it is on disk then,
@@ -64,7 +64,7 @@ public:
 
 private:
     struct OpenedKey {
-        std::vector<std::string> parts;  // ANSI, as opened
+        std::vector<std::string> parts;  // UTF-8, as opened
     };
 
     // The hive as it is on disk now (as this program left it while it holds the lock); null when

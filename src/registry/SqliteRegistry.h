@@ -17,7 +17,7 @@ struct RegistrySeedValue {
     RegRoot root;
     std::string keyPath;  // UTF-8
     std::string name;     // UTF-8
-    std::string text;     // UTF-8, stored as REG_SZ in the ANSI code page
+    std::string text;     // UTF-8, stored whole as REG_SZ
 };
 
 struct SqliteRegistryOptions {

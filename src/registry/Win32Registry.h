@@ -17,8 +17,8 @@ struct RegRootRedirect {
     std::string keyPath;
 };
 
-// The registry through advapi32's ANSI entry points, each call forwarded as it is and its result
-// code returned unchanged. A group of changes (BeginChanges) runs in a kernel transaction from its
+// The registry through advapi32's wide entry points, the calls' UTF-8 converted to UTF-16 and back,
+// each call forwarded as it is and its result code returned unchanged. A group of changes (BeginChanges) runs in a kernel transaction from its
 // first change where the system has one: its keys are opened and created transacted, so what is
 // written through them is committed together or not at all (DeleteTree stays outside it). Without
 // one (Wine) each change is committed on its own, as advapi32 does, and abandoning drops nothing.

@@ -291,6 +291,53 @@ TEST(ButtonHost, ADisabledButtonIsNotUnderThePointer)
     EXPECT_EQ(b.surface.Take(), "");
 }
 
+// A tick that finds the pointer resting over the button rests the timer: only a notification
+// (leaving, disabling) or a held mouse button, which holds the notifications back, wakes it.
+TEST(ButtonHost, TheHoverTimerRestsWhileOnlyANotificationCanEndTheHover)
+{
+    struct Row {
+        const char* name;
+        std::function<void(ButtonHost&, FakeButtonSurface&)> then;
+        bool resting;
+    };
+    const Row table[] = {
+        {"nothing", [](ButtonHost&, FakeButtonSurface&) {}, true},
+        {"the platform says it may have left", [](ButtonHost& h, FakeButtonSurface&) { h.PointerMayHaveLeft(); }, false},
+        {"disabled", [](ButtonHost& h, FakeButtonSurface&) { h.SetEnabled(false); }, false},
+        {"a press, then a tick", [](ButtonHost& h, FakeButtonSurface&) { h.MouseDown(kMouseRight, 0, 30, 12); h.HoverTimerTicked(); }, false},
+        {"pressed and released, then a tick",
+         [](ButtonHost& h, FakeButtonSurface&) {
+             h.MouseDown(kMouseRight, 0, 30, 12);
+             h.MouseUp(kMouseRight, 0, 30, 12, true);
+             h.HoverTimerTicked();
+         },
+         true},
+        {"a release lost to another window, a move, a tick",
+         [](ButtonHost& h, FakeButtonSurface&) {
+             h.MouseDown(kMouseRight, 0, 30, 12);
+             h.MouseMove(0, 0, 31, 12);
+             h.HoverTimerTicked();
+         },
+         true},
+    };
+    for (const Row& row : table) {
+        ShownButton b;
+        b.host.HoverTimerTicked();
+        ASSERT_TRUE(b.surface.timerResting) << row.name;
+        row.then(b.host, b.surface);
+        EXPECT_EQ(b.surface.timerResting, row.resting) << row.name;
+    }
+
+    // Woken after the pointer left, the next tick ends the hover as before.
+    ShownButton b;
+    b.host.HoverTimerTicked();
+    b.surface.pointerOver = false;
+    b.host.PointerMayHaveLeft();
+    b.host.HoverTimerTicked();
+    EXPECT_EQ(b.surface.Take(), "TimerOff; Invalidate; Raise MouseOut");
+    EXPECT_FALSE(b.surface.timerResting);
+}
+
 TEST(ButtonHost, ThePointerIsAskedOnlyWhereTheStepNeedsIt)
 {
     ShownButton b;

@@ -22,7 +22,12 @@ public:
         shape = rects;
         Note("Shape " + std::to_string(rects.size()));
     }
-    void SetHoverTimer(bool running) override { Note(running ? "TimerOn" : "TimerOff"); }
+    void SetHoverTimer(bool running) override
+    {
+        timerResting = false;
+        Note(running ? "TimerOn" : "TimerOff");
+    }
+    void RestHoverTimer(bool resting) override { timerResting = resting; }  // not noted: timing only
     void Raise(const ButtonEventArgs& event) override
     {
         Note("Raise " + Describe(event));
@@ -57,6 +62,7 @@ public:
     int Clicks() const { return clicks; }
 
     bool pointerOver = false;
+    bool timerResting = false;
     double scale = 1;
     std::vector<CanvasRect> shape;
     mutable int pointerQueries = 0;

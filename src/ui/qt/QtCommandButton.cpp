@@ -62,6 +62,13 @@ void CommandButton::resizeEvent(QResizeEvent*) { m_Host.Resized(width(), height(
 
 void CommandButton::showEvent(QShowEvent*) { m_Host.Shown(); }
 
+// Qt ends underMouse() with a leave event: the pointer moved off or into a cut corner, a window
+// came up on top, a modal window blocked this one, the button was hidden. While the pointer
+// rests, nothing else changes what the hover timer would find.
+void CommandButton::leaveEvent(QEvent*) { m_Host.PointerMayHaveLeft(); }
+
+void CommandButton::hideEvent(QHideEvent*) { m_Host.PointerMayHaveLeft(); }
+
 // A popup menu opening or closing leaves the focus where it was, but the popup takes the keys.
 void CommandButton::focusInEvent(QFocusEvent* event)
 {

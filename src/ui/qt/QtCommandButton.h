@@ -59,6 +59,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -67,6 +69,7 @@ private:
     void Refresh() override { repaint(); }
     void SetShape(const std::vector<CanvasRect>& shape) override;
     void SetHoverTimer(bool running) override { m_HoverTimer.SetEnabled(running); }
+    void RestHoverTimer(bool resting) override { m_HoverTimer.SetResting(resting); }
     void Raise(const ButtonEventArgs& event) override;
     void MoveFocus(bool forward) override;
     void CaptureMouse() override;

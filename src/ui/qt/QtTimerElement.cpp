@@ -17,12 +17,25 @@ void TimerElement::SetInterval(int intervalMs)
 // Enabling a running timer leaves its tick where it is.
 void TimerElement::SetEnabled(bool enabled)
 {
+    m_Enabled = enabled;
+    m_Resting = false;
     if (enabled == m_Timer.isActive())
         return;
     if (enabled)
         m_Timer.start();
     else
         m_Timer.stop();
+}
+
+void TimerElement::SetResting(bool resting)
+{
+    m_Resting = resting;
+    if (!m_Enabled || resting != m_Timer.isActive())
+        return;
+    if (resting)
+        m_Timer.stop();
+    else
+        m_Timer.start();
 }
 
 }  // namespace pelmora::qt

@@ -16,7 +16,7 @@ constexpr int EffectiveTimerIntervalMs(int requestedMs)
 }
 
 // A timer element: an interval in milliseconds and an enabled flag, ticking on the user-interface
-// thread while enabled. Created disabled.
+// thread while enabled and not resting. Created disabled.
 class TimerElement final : public QObject {
     Q_OBJECT
 
@@ -27,8 +27,11 @@ public:
     int EffectiveInterval() const { return m_Timer.interval(); }
     void SetInterval(int intervalMs);
 
-    bool Enabled() const { return m_Timer.isActive(); }
-    void SetEnabled(bool enabled);
+    bool Enabled() const { return m_Enabled; }
+    void SetEnabled(bool enabled);  // enabling also ends a rest
+    // Enabled, it stops ticking while resting; woken, it ticks again an interval later.
+    void SetResting(bool resting);
+    bool Ticking() const { return m_Timer.isActive(); }
 
 signals:
     void Timer();
@@ -36,6 +39,8 @@ signals:
 private:
     QTimer m_Timer;
     int m_Interval = 0;
+    bool m_Enabled = false;
+    bool m_Resting = false;
 };
 
 }  // namespace pelmora::qt

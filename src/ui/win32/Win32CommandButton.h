@@ -65,6 +65,10 @@ private:
     void Refresh() override;
     void SetShape(const std::vector<CanvasRect>& shape) override;
     void SetHoverTimer(bool running) override;
+    // The timer never rests here: Wine, where this window is tested, sends WM_MOUSELEAVE for a
+    // pointer that left for another program's window only at its own hover-time poll, long after
+    // the tick that ends the hover look today.
+    void RestHoverTimer(bool) override {}
     void Raise(const ButtonEventArgs& event) override;
     void MoveFocus(bool forward) override;
     void CaptureMouse() override;

@@ -1,5 +1,6 @@
 #include "Win32Dialogs.h"
 
+#include "platform/SystemLibrary_win32.h"
 #include "platform/Utf16_win32.h"
 
 #include <cderr.h>
@@ -86,11 +87,15 @@ std::string Win32Dialogs::AskOpenFile(const OpenFileRequest& request)
         dialog.nMaxFile = static_cast<DWORD>(file.size());
         dialog.lpstrTitle = title.c_str();
         dialog.Flags = static_cast<DWORD>(request.flags);
-        if (GetOpenFileNameW(&dialog))
+        static const auto getOpenFileName = SystemEntry<decltype(&GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+        static const auto extendedError = SystemEntry<decltype(&CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+        if (getOpenFileName == nullptr || extendedError == nullptr)
+            break;
+        if (getOpenFileName(&dialog))
             return FromUtf16(file.data());
         // A starting name the dialog will not take (a character it refuses) would keep it from
         // opening at all: it opens again without one.
-        if (CommDlgExtendedError() != FNERR_INVALIDFILENAME || start.empty())
+        if (extendedError() != FNERR_INVALIDFILENAME || start.empty())
             break;
         start.clear();
     }

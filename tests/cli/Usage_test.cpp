@@ -1,4 +1,5 @@
 #include "CliTestBed.h"
+#include "CommandTable.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,10 @@ TEST(CliUsage, TheErrorLineHintsAtWhatWasMeant)
         {{"shwo"}, "unknown command shwo; did you mean show?"},
         {{"export-profiles", "a.json"}, "unknown command export-profiles; did you mean export-profile?"},
         {{"rge"}, "unknown command rge; did you mean reg?"},
+        {{"apply-oem", "--modle=X1"}, "unknown option --modle; did you mean --model?"},
+        {{"show", "--jsn"}, "unknown option --jsn; did you mean --json?"},
+        {{"show", "--colour"}, "unknown option --colour"},
+        {{"show", "--help", "extra"}, "unknown option --help"},
         {{"frobnicate"}, "unknown command frobnicate"},
         {{"ls"}, "unknown command ls"},
         {{"show", "--windows-dir", "/w"},
@@ -95,6 +100,25 @@ TEST(CliUsage, TheErrorLineHintsAtWhatWasMeant)
         const CliRun run = bed.Run(args);
         EXPECT_EQ(run.status, 2) << error;
         EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "pelmora-cli: " + error);
+    }
+}
+
+// A command's own help is its part of the whole help: its usage lines and its text.
+TEST(CliUsage, EachCommandsHelpIsItsPartOfTheHelp)
+{
+    CliTestBed bed;
+    const std::string help = bed.Run({"--help"}).out;
+    for (const CliCommand& command : CliCommands()) {
+        for (const char* asks : {"--help", "-h"}) {
+            const CliRun run = bed.Run({std::string(command.name), asks});
+            EXPECT_EQ(run.status, 0) << command.name;
+            EXPECT_EQ(run.err, "") << command.name;
+            const std::size_t text = run.out.find("\n\n");
+            ASSERT_NE(text, std::string::npos) << run.out;
+            EXPECT_EQ(run.out.rfind("Usage:\n  pelmora-cli " + std::string(command.name), 0), 0u) << run.out;
+            EXPECT_NE(help.find(run.out.substr(7, text - 6)), std::string::npos) << run.out;
+            EXPECT_NE(help.find(run.out.substr(text + 2)), std::string::npos) << run.out;
+        }
     }
 }
 
