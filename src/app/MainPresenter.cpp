@@ -2,6 +2,8 @@
 
 #include "app/MainWindowControls.h"
 #include "app/VisitCounter.h"
+#include "oem/FailureReport.h"
+#include "oem/LeftCommand.h"
 #include "oem/OemFileLocations.h"
 #include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
@@ -41,6 +43,7 @@ constexpr Command kCommands[] = {
 
 MainPresenter::MainPresenter(ViewPort& view, DialogPort& dialogs, AppShell& shell, AppServices& services)
     : m_View(view),
+      m_Dialogs(dialogs),
       m_Shell(shell),
       m_Services(services),
       m_Logo(view, dialogs, services, m_UnreadAtStart),
@@ -50,6 +53,10 @@ MainPresenter::MainPresenter(ViewPort& view, DialogPort& dialogs, AppShell& shel
 
 void MainPresenter::Load()
 {
+    // A command another program left half done is finished or taken back before anything is shown.
+    if (const std::optional<LeftCommandOutcome> left = SettleLeftCommandWhenFree(m_Services))
+        m_Dialogs.ShowMessage(left->message, kStopTitle,
+                              left->settled ? MessageStyle::Information : MessageStyle::Exclamation);
     auto fact = [&](const char* name) {
         return ReadRegString(m_Services.registry, RegRoot::LocalMachine, kCurrentVersionKey, name, "");
     };

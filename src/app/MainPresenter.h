@@ -43,6 +43,7 @@ public:
 
 private:
     ViewPort& m_View;
+    DialogPort& m_Dialogs;
     AppShell& m_Shell;
     AppServices& m_Services;
     // Why the stored fields could not be read at start-up: their empty boxes then prove nothing.

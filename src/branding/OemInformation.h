@@ -4,6 +4,7 @@
 #include "branding/BrandingPlaces.h"
 #include "branding/BrandingSteps.h"
 #include "registry/RegistryApi.h"
+#include "registry/RegistryPaths.h"
 
 #include <cstddef>
 #include <optional>
@@ -11,9 +12,6 @@
 #include <vector>
 
 namespace pelmora {
-
-// The key current Windows reads its maker's branding from, under HKEY_LOCAL_MACHINE.
-inline constexpr const char* kOemInformationKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
 
 // Every value, in the order Windows' answer files list them (by name).
 inline constexpr OemValue kOemValues[] = {OemValue::Logo,          OemValue::Manufacturer, OemValue::Model,

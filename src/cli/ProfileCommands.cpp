@@ -4,6 +4,7 @@
 #include "ConsoleMainWindow.h"
 #include "app/MainWindowControls.h"
 #include "branding/FactoryBackup.h"
+#include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "oem/OemFileLocations.h"
 #include "platform/FolderEntries.h"
@@ -123,7 +124,7 @@ int ReportApplied(const ProfileApplied& applied, bool dryRun, CliContext& contex
         return 0;
     }
     if (applied.refused) {
-        context.err << "The profile was not fully applied: a command was refused.\n";
+        context.err << "The profile was not applied: a command was refused, and nothing of the profile was kept.\n";
         return 1;
     }
     if (!applied.after.differences) {
@@ -173,8 +174,24 @@ int ApplyProfileCommand(std::span<const std::string> args, CliContext& context)
         return 2;
     const BrandingProfile& profile = *read->profile;
     const auto run = [&](ProfileStep step) { return RunStep(step, profile, context); };
-    return ReportApplied(ApplyProfile(context.services, profile, read->logoPicture.get(), run, dryRun), dryRun,
-                         context);
+    if (dryRun)
+        return ReportApplied(ApplyProfile(context.services, profile, read->logoPicture.get(), run, true), true, context);
+    // One command, whole or not at all: the steps' commands are parts of it, and a profile half
+    // applied (one profile's maker beside another's support lines) is never left.
+    ConsoleDialogs dialogs(context.out, context.err);
+    CommandScope scope(context.services, dialogs);
+    if (!scope)
+        return dialogs.ExitStatus();
+    const ProfileApplied applied = ApplyProfile(context.services, profile, read->logoPicture.get(), run, false);
+    if (applied.refused || applied.steps.empty())
+        return ReportApplied(applied, false, context);
+    FailureReport failures;
+    scope.Finish(failures);
+    if (!failures.Empty()) {
+        context.err << failures.Text("The profile was not applied.") << '\n';
+        return 1;
+    }
+    return ReportApplied(applied, false, context);
 }
 
 int CheckProfileCommand(std::span<const std::string> args, CliContext& context)

@@ -4,6 +4,7 @@
 #include "CommandTable.h"
 #include "NearestName.h"
 #include "Usage.h"
+#include "oem/LeftCommand.h"
 
 #include <cstddef>
 #include <exception>
@@ -126,6 +127,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
            XmlWriterPort& xml)
 {
     CliContext context{services, xml, out, err};
+    // A command killed midway is finished or taken back before this one reads anything.
+    if (!args.empty() && !AsksForHelpOrVersion(args)) {
+        if (const std::optional<LeftCommandOutcome> left = SettleLeftCommandWhenFree(services))
+            err << "pelmora-cli: " << left->message << '\n';
+    }
     try {
         return Dispatch(args, context);
     } catch (const UsageError& error) {

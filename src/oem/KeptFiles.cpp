@@ -27,6 +27,12 @@ KeptFiles::Kept* KeptFiles::Keep(const std::string& path, Status& refused)
         }
         kept.bytes = std::move(bytes);
     }
+    if (m_BeforeFirstChange) {
+        if (const Status noted = m_BeforeFirstChange(path, kept.bytes); !noted) {
+            refused = Status::Failed("the command's journal could not keep its old content (" + Why(noted) + ")");
+            return nullptr;
+        }
+    }
     m_Kept.push_back(std::move(kept));
     return &m_Kept.back();
 }

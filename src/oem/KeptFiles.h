@@ -2,6 +2,7 @@
 
 #include "platform/FilePort.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +14,13 @@ namespace pelmora {
 // it. A file whose old content cannot be read is not changed: it could not be put back.
 class KeptFiles : public FilePort {
 public:
-    explicit KeptFiles(FilePort& real) : m_Real(real) {}
+    // Told of each file before its first change, with its old content; a failure refuses the change.
+    using BeforeFirstChange = std::function<Status(const std::string& path, const std::optional<std::string>& bytes)>;
+
+    explicit KeptFiles(FilePort& real, BeforeFirstChange beforeFirstChange = {})
+        : m_Real(real), m_BeforeFirstChange(std::move(beforeFirstChange))
+    {
+    }
 
     Status WriteFile(const std::string& path, std::string_view bytes) override;
     Status DeleteFile(const std::string& path) override;
@@ -41,6 +48,7 @@ private:
     Kept* Keep(const std::string& path, Status& refused);
 
     FilePort& m_Real;
+    BeforeFirstChange m_BeforeFirstChange;
     std::vector<Kept> m_Kept;
 };
 

@@ -2,9 +2,20 @@
 
 namespace pelmora::testing {
 
+bool FaultyFiles::Alive()
+{
+    if (m_ChangesLeft == 0)
+        return false;
+    if (m_ChangesLeft > 0)
+        --m_ChangesLeft;
+    return true;
+}
+
 Status FaultyFiles::WriteFile(const std::string& path, std::string_view bytes)
 {
     ++writes;
+    if (!Alive())
+        return Status::Failed("the program was killed");
     if (const auto fault = m_WriteFaults.find(path); fault != m_WriteFaults.end())
         return Status::Failed(fault->second);
     return m_Real.WriteFile(path, bytes);
@@ -13,6 +24,8 @@ Status FaultyFiles::WriteFile(const std::string& path, std::string_view bytes)
 Status FaultyFiles::DeleteFile(const std::string& path)
 {
     ++deletes;
+    if (!Alive())
+        return Status::Failed("the program was killed");
     if (const auto fault = m_DeleteFaults.find(path); fault != m_DeleteFaults.end())
         return Status::Failed(fault->second);
     return m_Real.DeleteFile(path);

@@ -16,7 +16,15 @@ public:
     void FailWrites(const std::string& path, std::string error) { m_WriteFaults[path] = std::move(error); }
     void FailDeletes(const std::string& path, std::string error) { m_DeleteFaults[path] = std::move(error); }
     void FailReads(const std::string& path, std::string error) { m_ReadFaults[path] = std::move(error); }
-    void Heal() { m_WriteFaults.clear(); m_DeleteFaults.clear(); m_ReadFaults.clear(); }
+    // As a program killed after `changes` writes and deletes: every later one fails untouched.
+    void StopAfter(int changes) { m_ChangesLeft = changes; }
+    void Heal()
+    {
+        m_WriteFaults.clear();
+        m_DeleteFaults.clear();
+        m_ReadFaults.clear();
+        m_ChangesLeft = -1;
+    }
 
     Status WriteFile(const std::string& path, std::string_view bytes) override;
     Status DeleteFile(const std::string& path) override;
@@ -27,7 +35,11 @@ public:
     int deletes = 0;
 
 private:
+    // Whether a change may still happen, counting it down.
+    bool Alive();
+
     FilePort& m_Real;
+    int m_ChangesLeft = -1;  // none left at 0; -1: no end
     std::map<std::string, std::string> m_WriteFaults;
     std::map<std::string, std::string> m_DeleteFaults;
     std::map<std::string, std::string> m_ReadFaults;

@@ -3,11 +3,14 @@
 // C:\windows\system and under HKLM, read back through the system's own calls.
 #include "AccessGuard_win32.h"
 #include "RunCli.h"
+#include "oem/JournalFile.h"
+#include "oem/RegistrySnapshot.h"
 #include "platform/LocalFiles.h"
 #include "platform/Utf16_win32.h"
 #include "platform/WicPictures_win32.h"
 #include "platform/WindowsApi.h"
 #include "platform/XmlLiteWriter.h"
+#include "registry/SystemRegistry.h"
 #include "testing/FakeFaultyRegistry.h"
 #include "testing/FakeProcesses.h"
 #include "testing/FakeProgramData.h"
@@ -371,6 +374,44 @@ TEST_F(CliProgram, AProfileRoundTripsThroughTheProgram)
     EXPECT_EQ(checked.status, 1u) << checked.err;
     EXPECT_EQ(checked.out.rfind("fax: ", 0), 0u) << checked.out;
     EXPECT_EQ(checked.out.find("\nweb: "), std::string::npos) << checked.out;
+}
+
+// A command killed midway leaves its journal in ProgramData: the next run of any command puts
+// its files back when its values had not been stored, and keeps them when they had, saying
+// which in one line.
+TEST_F(CliProgram, TheNextRunSettlesACommandKilledMidway)
+{
+    ASSERT_EQ(Cli({L"apply-oem", L"--manufacturer", L"Quillon Works", L"--model", L"QW 7"}).status, 0u);
+    const std::string ini = SystemFile("oeminfo.ini");
+    wchar_t programData[MAX_PATH] = {};
+    ASSERT_GT(GetEnvironmentVariableW(L"ProgramData", programData, MAX_PATH), 0u);
+    const std::string journalPath = (std::filesystem::path(programData) / "Pelmora" / "command-journal").string();
+    const auto registry = MakeSystemRegistry();
+    LocalFiles files;
+    CommandJournal journal{"pelmora-cli", {{(m_System / "oeminfo.ini").string(), ini}}, {}, std::nullopt};
+    ASSERT_TRUE(TakeSnapshot(*registry, BrandingTrees(), journal.before));
+
+    // Killed after replacing oeminfo.ini, before its values.
+    std::ofstream(m_System / "oeminfo.ini", std::ios::binary) << "[GENERAL]\r\nMANUFACTURER=Half\r\n";
+    ASSERT_TRUE(WriteJournalFile(files, journalPath, journal));
+    const ProgramRun undone = Cli({L"show"});
+    EXPECT_EQ(undone.status, 0u);
+    EXPECT_NE(undone.err.find("what it had changed was put back"), std::string::npos) << undone.err;
+    EXPECT_EQ(SystemFile("oeminfo.ini"), ini);
+    EXPECT_FALSE(std::filesystem::exists(journalPath));
+
+    // Killed once its values were stored: the files it wrote stand.
+    ASSERT_EQ(Cli({L"apply-oem", L"--manufacturer", L"Later", L"--model", L"QW 8"}).status, 0u);
+    journal.after.emplace();
+    ASSERT_TRUE(TakeSnapshot(*registry, BrandingTrees(), *journal.after));
+    const std::string later = SystemFile("oeminfo.ini");
+    ASSERT_TRUE(WriteJournalFile(files, journalPath, journal));
+    const ProgramRun completed = Cli({L"show"});
+    EXPECT_EQ(completed.status, 0u) << completed.err;
+    EXPECT_NE(completed.err.find("it was completed"), std::string::npos) << completed.err;
+    EXPECT_EQ(SystemFile("oeminfo.ini"), later);
+    EXPECT_EQ(MachineValue(kOemKey, "Manufacture"), "Later");
+    EXPECT_FALSE(std::filesystem::exists(journalPath));
 }
 
 // A refused write ends the command with one line and status 1, at the first refusal.

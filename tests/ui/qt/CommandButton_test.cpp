@@ -44,13 +44,13 @@ struct ButtonWindow {
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    // To (x, y) of the button's own pixels; with a mouse button held the window system is asked
-    // where the pointer is, so the cursor goes there too.
+    // To (x, y) of the button's own pixels. The hover timer asks the window system where the
+    // pointer is, so the cursor goes there too: a tick between two steps (a loaded machine)
+    // then sees what the events said.
     void MoveTo(int x, int y)
     {
         const QPoint at = button->mapTo(window.get(), QPoint(x, y));
-        if (QGuiApplication::mouseButtons() != Qt::NoButton)
-            QCursor::setPos(window->mapToGlobal(at));
+        QCursor::setPos(window->mapToGlobal(at));
         QTest::mouseMove(window->windowHandle(), at);
     }
     void Press(int x, int y) { QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, button->mapTo(window.get(), QPoint(x, y))); }
