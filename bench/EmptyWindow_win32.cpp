@@ -1,7 +1,7 @@
 // The start-up benchmark's reference: the least a Win32 program does to show a window of the
 // main window's client size (520 x 431 pixels at 100 %) with the same frame, empty. It stamps
 // its first paint exactly as pelmora.exe does (FirstPaintStamp) and leaves.
-#include "FirstPaintStamp.h"
+#include "FirstPaintStamp_win32.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // and the redraws that moves inside the button cause after the second one.
 //
 // Needs a real X server, for example:  xvfb-run -a ./pelmora_bench_hover [seconds]
-#include "CommandButton.h"
+#include "QtCommandButton.h"
 #include "designs/ButtonDesign.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
-// Start-up of pelmora.exe to the first paint of its main window, against a minimal Win32 program
+// Start-up of pelmora.exe (its copy with the first-paint stamp, pelmora_bench_program.exe) to the
+// first paint of its main window, against a minimal Win32 program
 // showing an empty window of the same size (pelmora_bench_empty_window.exe), both launched from
 // here, alternately, as fresh processes:
 //
@@ -8,7 +9,7 @@
 // writes the performance counter at its first paint into a file (FirstPaintStamp) and ends; the
 // figure is the ratio of the medians of launch-to-paint. The main window starts as the program
 // does, on the system's registry and Windows directory.
-#include "FirstPaintStamp.h"
+#include "FirstPaintStamp_win32.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -66,7 +67,7 @@ double TimeToFirstPaint(const std::filesystem::path& program, const std::filesys
 int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    const std::filesystem::path mainProgram = Beside(L"pelmora.exe");
+    const std::filesystem::path mainProgram = Beside(L"pelmora_bench_program.exe");
     const std::filesystem::path emptyProgram = Beside(L"pelmora_bench_empty_window.exe");
     const std::filesystem::path stamp = std::filesystem::temp_directory_path() / "pelmora-first-paint.txt";
     SetEnvironmentVariableA(pelmora::win32::FirstPaintStamp::kVariable, stamp.string().c_str());

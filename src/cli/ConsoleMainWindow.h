@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ConsoleDialogs.h"
-#include "ConsoleView.h"
+#include "platform/MemoryView.h"
 #include "app/AppShell.h"
 #include "app/MainPresenter.h"
 #include "oem/AppServices.h"
@@ -15,7 +15,7 @@ class ConsoleMainWindow : private AppShell {
 public:
     ConsoleMainWindow(AppServices& services, ConsoleDialogs& dialogs);
 
-    ConsoleView& View() { return m_View; }
+    MemoryView& View() { return m_View; }
     MainPresenter& Presenter() { return m_Presenter; }
 
 private:
@@ -25,7 +25,7 @@ private:
     void OpenCurrentWindows() override;
     void ExitProgram() override;
 
-    ConsoleView m_View;
+    MemoryView m_View;
     MainPresenter m_Presenter;
 };
 

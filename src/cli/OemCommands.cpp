@@ -2,7 +2,7 @@
 #include "Commands.h"
 #include "ConsoleDialogs.h"
 #include "ConsoleMainWindow.h"
-#include "ConsoleView.h"
+#include "platform/MemoryView.h"
 #include "branding/BrandingFields.h"
 #include "current/CurrentWindowsPresenter.h"
 #include "oem/CommandScope.h"
@@ -24,7 +24,7 @@ int ApplyFields(FieldWindow window, std::span<const std::string> args, CliContex
     const CommandLockHold lock(context.services, dialogs);
     if (!lock)
         return dialogs.ExitStatus();
-    ConsoleView view;
+    MemoryView view;
     Presenter presenter(view, dialogs, context.services);
     presenter.Load();
     for (const BrandingField& field : kTextFields) {

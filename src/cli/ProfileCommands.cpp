@@ -54,7 +54,7 @@ bool RemoveLogo(CliContext& context)
 {
     ConsoleDialogs dialogs(context.out, context.err);
     ConsoleMainWindow window(context.services, dialogs);
-    ConsoleView& view = window.View();
+    MemoryView& view = window.View();
     if (view.Text(form1::kPathBox).empty() && !view.Text(form1::kWindowsDir).empty())
         view.SetText(form1::kPathBox, OemFileLocations::From(view.Text(form1::kWindowsDir)).LogoPath);
     window.Presenter().RemoveLogo();

@@ -24,7 +24,6 @@ public:
     void Subtract(const CanvasRect& removed);
 
     bool Contains(int x, int y) const;
-    bool IsEmpty() const { return m_Rects.empty(); }
     const std::vector<CanvasRect>& Rects() const { return m_Rects; }
 
 private:

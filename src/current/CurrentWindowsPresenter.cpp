@@ -1,12 +1,11 @@
 #include "current/CurrentWindowsPresenter.h"
 
-#include "branding/BrandingChange.h"
+#include "branding/BrandingTarget.h"
 #include "branding/BrandingFields.h"
 #include "branding/OemInformation.h"
 #include "current/CurrentWindowsControls.h"
 #include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
-#include "oem/OemFileLocations.h"
 #include "oem/OemInfoLayout.h"
 #include "registry/RegReadCheck.h"
 #include "registry/RegString.h"
@@ -76,17 +75,15 @@ void CurrentWindowsPresenter::Apply()
     if (!scope)
         return;
     const OemValues mirrored = MirroredFrom(typed, FieldWindow::CurrentWindows);
-    std::optional<BrandingPlaces> places;
-    if (!m_WindowsDir.empty()) {
-        const OemFileLocations locations = OemFileLocations::From(m_WindowsDir);
-        places = LocateBranding(m_Services.programData, m_WindowsDir, locations.LogoPath, locations.InfoPath);
-        if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, *places, mirrored)) {
+    const BrandingTarget target = TargetOfChange(m_Services, m_Dialogs, m_WindowsDir, mirrored);
+    if (target.refused)
+        return;
+    const std::optional<BrandingPlaces>& places = target.places;
+    if (!places) {
+        if (const auto refusal = RefuseTooLong(mirrored)) {
             ShowStop(m_Dialogs, *refusal);
             return;
         }
-    } else if (const auto refusal = RefuseTooLong(mirrored)) {
-        ShowStop(m_Dialogs, *refusal);
-        return;
     }
     FailureReport failures;
     for (const BrandingField& field : kTextFields) {

@@ -1,10 +1,9 @@
 #include "support/SupportEditorPresenter.h"
 
-#include "branding/BrandingChange.h"
+#include "branding/BrandingTarget.h"
 #include "branding/OemInformation.h"
 #include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
-#include "oem/OemFileLocations.h"
 #include "oem/OemInfoLayout.h"
 #include "oem/OemInfoWriter.h"
 #include "oem/TextRefusal.h"
@@ -132,16 +131,11 @@ void SupportEditorPresenter::Apply()
         return;
     const SupportInfo& typed = *merged;
     // Without a Windows directory the values are still stored, but no file is written.
-    std::optional<BrandingPlaces> places;
     const OemValues mirrored = MirroredFrom(typed, FieldWindow::SupportEditor);
-    if (!m_WindowsDir.empty()) {
-        const OemFileLocations locations = OemFileLocations::From(m_WindowsDir);
-        places = LocateBranding(m_Services.programData, m_WindowsDir, locations.LogoPath, locations.InfoPath);
-        if (const auto refusal = RefuseBrandingChange(m_Services.files, m_Services.registry, *places, mirrored)) {
-            ShowStop(m_Dialogs, *refusal);
-            return;
-        }
-    }
+    const BrandingTarget target = TargetOfChange(m_Services, m_Dialogs, m_WindowsDir, mirrored);
+    if (target.refused)
+        return;
+    const std::optional<BrandingPlaces>& places = target.places;
 
     FailureReport failures;
     for (auto field = std::begin(kSupportFields) + kFirstStoredField; field != std::end(kSupportFields); ++field) {

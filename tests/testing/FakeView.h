@@ -1,32 +1,10 @@
 #pragma once
 
-#include "platform/PicturePort.h"
-#include "platform/ViewPort.h"
-
-#include <map>
-#include <memory>
-#include <string>
+#include "platform/MemoryView.h"
 
 namespace pelmora::testing {
 
-// A window as a table of control texts and pictures. Controls not yet set read as empty text.
-class FakeView : public ViewPort {
-public:
-    FakeView() = default;
-    explicit FakeView(std::map<std::string, std::string, std::less<>> initialTexts) : m_Texts(std::move(initialTexts)) {}
-
-    std::string Text(std::string_view control) const override;
-    void SetText(std::string_view control, const std::string& text) override;
-    void SetPicture(std::string_view control, std::shared_ptr<const Picture> picture) override;
-    void Unload() override { ++m_Unloads; }
-
-    std::shared_ptr<const Picture> PictureOf(std::string_view control) const;
-    int Unloads() const { return m_Unloads; }
-
-private:
-    std::map<std::string, std::string, std::less<>> m_Texts;
-    std::map<std::string, std::shared_ptr<const Picture>, std::less<>> m_Pictures;
-    int m_Unloads = 0;
-};
+// The tests' windows are the console's: a table of control texts and pictures.
+using FakeView = MemoryView;
 
 }  // namespace pelmora::testing

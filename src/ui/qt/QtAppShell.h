@@ -1,10 +1,9 @@
 #pragma once
 
-#include "QtDesignedWindow.h"
-#include "app/AppShell.h"
+#include "QtPresentedWindow.h"
+#include "frontend/WindowShell.h"
+#include "frontend/WindowTable.h"
 #include "oem/AppServices.h"
-
-#include <QPointer>
 
 #include <functional>
 
@@ -12,34 +11,25 @@ namespace pelmora::qt {
 
 // Opens the program's windows and ends it. The editor, Current Windows and About are modeless,
 // without owner, one instance each.
-class QtAppShell final : public AppShell {
+class QtAppShell final : public WindowShell {
 public:
     // `endProgram` leaves the event loop; by default the application's exit(0).
     explicit QtAppShell(AppServices& services, std::function<void()> endProgram = {});
     ~QtAppShell() override;
-    QtAppShell(const QtAppShell&) = delete;
-    QtAppShell& operator=(const QtAppShell&) = delete;
 
     // Builds Form1, runs its load, shows it.
     DesignedWindow* OpenMainWindow();
-
-    void OpenSupportEditor() override;
-    void OpenAbout() override;
-    void OpenCurrentWindows() override;
     void ExitProgram() override;
 
-    DesignedWindow* MainWindow() const { return m_Main; }
-    DesignedWindow* SupportEditor() const { return m_Editor; }
-    DesignedWindow* About() const { return m_About; }
-    DesignedWindow* CurrentWindows() const { return m_Current; }
+    // The window, while it is open; else null.
+    DesignedWindow* Shown(ProgramWindow window) const;
 
 private:
+    void Open(ProgramWindow window) override;
+
     AppServices& m_Services;
     std::function<void()> m_EndProgram;
-    QPointer<DesignedWindow> m_Main;
-    QPointer<DesignedWindow> m_Editor;
-    QPointer<DesignedWindow> m_About;
-    QPointer<DesignedWindow> m_Current;
+    WindowTable<HeldWindow> m_Windows;
 };
 
 }  // namespace pelmora::qt

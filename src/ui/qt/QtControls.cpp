@@ -1,15 +1,14 @@
 #include "QtControls.h"
 
-#include "CommandButton.h"
+#include "QtCommandButton.h"
 #include "QtDesignStyle.h"
+#include "QtPictureBox.h"
 #include "designs/ButtonDesign.h"
+#include "designs/ControlLook.h"
 #include "designs/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 #include <limits>
 
@@ -17,36 +16,26 @@ namespace pelmora::qt {
 
 namespace {
 
-using designs::Alignment;
 using designs::ControlDesign;
-using designs::ControlKind;
 using designs::TwipsToPixels;
 
 Qt::Alignment HorizontalAlignment(const ControlDesign& design)
 {
-    switch (design.alignment.value_or(Alignment::Left)) {
-    case Alignment::Right: return Qt::AlignRight;
-    case Alignment::Center: return Qt::AlignHCenter;
-    case Alignment::Left: break;
-    }
-    return Qt::AlignLeft;
+    return designs::AlignmentOf(design, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight);
 }
 
 void ApplyCommonLook(QWidget& widget, const ControlDesign& design, const designs::WindowDesign& window,
                      QPalette::ColorRole textRole, QPalette::ColorRole backRole)
 {
     widget.setObjectName(ToQString(design.name));
-    if (design.font)
-        widget.setFont(ToQFont(*design.font));
-    else if (window.font)
-        widget.setFont(ToQFont(*window.font));
+    widget.setFont(ToQFont(designs::FontOf(design, window)));
     QPalette palette = widget.palette();
     if (design.foreColor)
         palette.setColor(textRole, ToQColor(*design.foreColor));
     if (design.backColor)
         palette.setColor(backRole, ToQColor(*design.backColor));
     widget.setPalette(palette);
-    if (design.mousePointer == "Hand")
+    if (designs::WantsHandPointer(design))
         widget.setCursor(Qt::PointingHandCursor);
     PlaceControl(widget, design);
     widget.setVisible(design.visible);
@@ -57,7 +46,7 @@ QWidget* MakeLabel(const ControlDesign& design, const designs::WindowDesign& win
     auto* label = new QLabel(ToQString(design.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(HorizontalAlignment(design) | Qt::AlignTop);
-    label->setWordWrap(!design.autoSize);
+    label->setWordWrap(designs::WrapsWords(design));
     label->setAutoFillBackground(design.backColor.has_value());
     ApplyCommonLook(*label, design, window, QPalette::WindowText, QPalette::Window);
     if (design.autoSize)
@@ -72,7 +61,7 @@ QWidget* MakeTextBox(const ControlDesign& design, const designs::WindowDesign& w
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setText(ToQString(design.text));
     box->setAlignment(HorizontalAlignment(design) | Qt::AlignVCenter);
-    box->setFrame(design.borderStyle.value_or(designs::BorderStyle::FixedSingle) != designs::BorderStyle::None);
+    box->setFrame(designs::Framed(design));
     box->setTextMargins(1, 0, 1, 0);
     ApplyCommonLook(*box, design, window, QPalette::Text, QPalette::Base);
     return box;
@@ -80,7 +69,7 @@ QWidget* MakeTextBox(const ControlDesign& design, const designs::WindowDesign& w
 
 QWidget* MakePicture(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent)
 {
-    auto* picture = new PictureWidget(design, parent);
+    auto* picture = new PictureBox(design, parent);
     ApplyCommonLook(*picture, design, window, QPalette::WindowText, QPalette::Window);
     if (!design.picture.empty())
         picture->SetImage(DesignImage(design.picture));
@@ -88,44 +77,6 @@ QWidget* MakePicture(const ControlDesign& design, const designs::WindowDesign& w
 }
 
 }  // namespace
-
-PictureWidget::PictureWidget(const ControlDesign& design, QWidget* parent)
-    : QWidget(parent),
-      m_Sunken(design.kind == ControlKind::PictureBox &&
-               design.borderStyle.value_or(designs::BorderStyle::FixedSingle) != designs::BorderStyle::None),
-      m_Opaque(design.kind == ControlKind::PictureBox || design.backColor.has_value()),
-      m_Back(design.backColor ? ToQColor(*design.backColor) : palette().color(QPalette::Window))
-{
-}
-
-void PictureWidget::SetImage(QImage image)
-{
-    m_Image = std::move(image);
-    update();
-}
-
-void PictureWidget::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    QRect inside = rect();
-    if (m_Opaque)
-        painter.fillRect(inside, m_Back);
-    if (m_Sunken) {
-        QStyleOptionFrame frame;
-        frame.initFrom(this);
-        frame.rect = inside;
-        frame.lineWidth = 2;
-        frame.midLineWidth = 0;
-        frame.state |= QStyle::State_Sunken;
-        frame.frameShape = QFrame::StyledPanel;
-        style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
-        inside.adjust(2, 2, -2, -2);
-    }
-    if (!m_Image.isNull()) {
-        painter.setClipRect(inside);
-        painter.drawImage(inside.topLeft(), m_Image);
-    }
-}
 
 void PlaceControl(QWidget& widget, const ControlDesign& design)
 {
@@ -152,16 +103,17 @@ CommandButton* MakeCommandButton(const ControlDesign& design, const designs::Win
 QWidget* MakeControl(const ControlDesign& design, const designs::WindowDesign& window, QWidget* parent,
                      const std::function<void()>& onClick)
 {
-    switch (design.kind) {
-    case ControlKind::Label: return MakeLabel(design, window, parent);
-    case ControlKind::TextBox: return MakeTextBox(design, window, parent);
-    case ControlKind::PictureBox:
-    case ControlKind::Image: return MakePicture(design, window, parent);
-    case ControlKind::CommandButton: return MakeCommandButton(design, window, parent, onClick);
-    case ControlKind::Menu:
-    case ControlKind::MenuItem: break;
-    }
-    return nullptr;
+    struct Maker {
+        const ControlDesign& design;
+        const designs::WindowDesign& window;
+        QWidget* parent;
+        const std::function<void()>& onClick;
+        QWidget* Label() const { return MakeLabel(design, window, parent); }
+        QWidget* TextBox() const { return MakeTextBox(design, window, parent); }
+        QWidget* Picture() const { return MakePicture(design, window, parent); }
+        QWidget* Button() const { return MakeCommandButton(design, window, parent, onClick); }
+    } maker{design, window, parent, onClick};
+    return designs::MakeByKind<QWidget*>(design, maker);
 }
 
 }  // namespace pelmora::qt

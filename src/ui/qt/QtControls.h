@@ -2,7 +2,6 @@
 
 #include "designs/WindowDesign.h"
 
-#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -10,25 +9,6 @@
 namespace pelmora::qt {
 
 class CommandButton;
-
-// A picture box or image: shows its picture at its own size from the top-left corner,
-// clipped, never scaled.
-class PictureWidget final : public QWidget {
-public:
-    PictureWidget(const designs::ControlDesign& design, QWidget* parent);
-
-    void SetImage(QImage image);
-    const QImage& Image() const { return m_Image; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QImage m_Image;
-    bool m_Sunken = false;
-    bool m_Opaque = false;
-    QColor m_Back;
-};
 
 // Creates the widget of a designed control (not menus) with the design's name as object name,
 // geometry, font, colours and visibility. `onClick` runs when a button is clicked.

@@ -1,5 +1,7 @@
 #include "QtDesignStyle.h"
 
+#include "designs/ControlLook.h"
+
 #include <QApplication>
 #include <QPalette>
 
@@ -63,12 +65,8 @@ QFont ToQFont(const ButtonFont& font)
 {
     QFont qfont(ToQString(font.name));
     qfont.setStyleHint(QFont::SansSerif);
-#ifndef _WIN32
-    // The classic dialog face is not found here and its stand-in runs about a tenth wider:
-    // narrowed, captions keep fitting the controls the designs measured for it.
-    if (QString::compare(qfont.family(), "MS Sans Serif", Qt::CaseInsensitive) == 0)
-        qfont.setStretch(88);
-#endif
+    if (const int stretch = designs::SubstituteStretch(font); stretch != 100)
+        qfont.setStretch(stretch);
     qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
     qfont.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
     qfont.setItalic(font.italic);

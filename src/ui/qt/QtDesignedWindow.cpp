@@ -1,6 +1,7 @@
 #include "QtDesignedWindow.h"
 
 #include "QtControls.h"
+#include "QtPictureBox.h"
 #include "QtDesignStyle.h"
 #include "designs/Twips.h"
 #include "platform/qt/QtPictures.h"
@@ -192,7 +193,7 @@ void DesignedWindow::SetText(std::string_view control, const std::string& text)
 
 void DesignedWindow::SetPicture(std::string_view control, std::shared_ptr<const Picture> picture)
 {
-    if (auto* holder = dynamic_cast<PictureWidget*>(Control(control)))
+    if (auto* holder = dynamic_cast<PictureBox*>(Control(control)))
         holder->SetImage(ImageOf(picture.get()));
 }
 

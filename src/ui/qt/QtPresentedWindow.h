@@ -2,41 +2,43 @@
 
 #include "QtDesignedWindow.h"
 #include "QtDialogs.h"
+#include "frontend/WindowPresenter.h"
 
-#include <functional>
-#include <memory>
+#include <QPointer>
 
 namespace pelmora::qt {
 
-// A designed window with its presenter and dialogs: every button click and menu item goes to
-// the presenter's RunCommand under the control's name. The presenter lives as long as the
-// window.
-template <typename Presenter>
+// A designed window with its dialogs and presenter: every button click and menu item goes to
+// the presenter under the control's name. The presenter lives as long as the window.
 class PresentedWindow final : public DesignedWindow {
 public:
-    using Factory = std::function<std::unique_ptr<Presenter>(ViewPort& view, DialogPort& dialogs)>;
-
-    PresentedWindow(const designs::WindowDesign& design, const Factory& makePresenter)
-        : DesignedWindow(design), m_Dialogs(this), m_Presenter(makePresenter(*this, m_Dialogs))
-    {
-        connect(this, &DesignedWindow::CommandRequested, this,
-                [this](const QString& name) { m_Presenter->RunCommand(name.toStdString()); });
-    }
-
-    ~PresentedWindow() override { m_Presenter.reset(); }
-
-    Presenter& GetPresenter() { return *m_Presenter; }
+    PresentedWindow(ProgramWindow window, AppShell& shell, AppServices& services);
 
     // The window's load runs once, before it is first shown.
-    void LoadAndShow()
-    {
-        m_Presenter->Load();
-        ShowPlaced();
-    }
+    void LoadAndShow();
 
 private:
     QtDialogs m_Dialogs;
-    std::unique_ptr<Presenter> m_Presenter;
+    WindowPresenter m_Presenter;
+};
+
+// The window table's hold on a window that Qt deletes soon after it has closed.
+class HeldWindow {
+public:
+    explicit HeldWindow(PresentedWindow* window) : m_Window(window) {}
+    // The presenters refer to the shell: no window may outlive the table.
+    ~HeldWindow() { delete m_Window.data(); }
+    HeldWindow(const HeldWindow&) = delete;
+    HeldWindow& operator=(const HeldWindow&) = delete;
+
+    PresentedWindow* Window() const { return m_Window.data(); }
+    bool IsOpen() const { return m_Window && m_Window->IsOpen(); }
+    void LoadAndShow() { m_Window->LoadAndShow(); }
+    void ShowPlaced() { m_Window->ShowPlaced(); }
+    void Discard() { m_Window->Discard(); }
+
+private:
+    QPointer<PresentedWindow> m_Window;
 };
 
 }  // namespace pelmora::qt

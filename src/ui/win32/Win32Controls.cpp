@@ -2,6 +2,7 @@
 
 #include "Win32DesignStyle.h"
 #include "designs/ButtonDesign.h"
+#include "designs/ControlLook.h"
 #include "platform/Utf16_win32.h"
 
 #include <commctrl.h>
@@ -10,10 +11,7 @@ namespace pelmora::win32 {
 
 namespace {
 
-using designs::Alignment;
-using designs::BorderStyle;
 using designs::ControlDesign;
-using designs::ControlKind;
 
 DWORD Shown(const ControlDesign& design) { return design.visible ? WS_VISIBLE : 0; }
 
@@ -27,11 +25,8 @@ HWND Child(const wchar_t* windowClass, const std::string& text, DWORD style, DWO
 
 MadeControl MakeLabel(const ControlDesign& design, HWND parent, int id)
 {
-    DWORD align = design.autoSize ? SS_LEFTNOWORDWRAP : SS_LEFT;  // wraps words unless sized to its text
-    if (design.alignment == Alignment::Center)
-        align = SS_CENTER;
-    else if (design.alignment == Alignment::Right)
-        align = SS_RIGHT;
+    const DWORD align =
+        designs::AlignmentOf<DWORD>(design, designs::WrapsWords(design) ? SS_LEFT : SS_LEFTNOWORDWRAP, SS_CENTER, SS_RIGHT);
     // Captions show as they stand: an ampersand is a character, not an access key. A label with
     // its own pointer must be hit by the mouse to be asked for it.
     const DWORD notify = design.mousePointer.empty() ? 0 : SS_NOTIFY;
@@ -41,14 +36,9 @@ MadeControl MakeLabel(const ControlDesign& design, HWND parent, int id)
 
 MadeControl MakeTextBox(const ControlDesign& design, HWND parent, int id)
 {
-    DWORD align = ES_LEFT;
-    if (design.alignment == Alignment::Center)
-        align = ES_CENTER;
-    else if (design.alignment == Alignment::Right)
-        align = ES_RIGHT;
-    const bool framed = design.borderStyle.value_or(BorderStyle::FixedSingle) != BorderStyle::None;
+    const DWORD align = designs::AlignmentOf<DWORD>(design, ES_LEFT, ES_CENTER, ES_RIGHT);
     HWND box = Child(WC_EDITW, design.text, align | ES_AUTOHSCROLL | WS_TABSTOP | Shown(design),
-                     framed ? WS_EX_CLIENTEDGE : 0, parent, id);
+                     designs::Framed(design) ? WS_EX_CLIENTEDGE : 0, parent, id);
     // Zero lifts the limit of typed text to the most the control holds, so a box shows and
     // takes whatever the store holds.
     SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
@@ -57,15 +47,11 @@ MadeControl MakeTextBox(const ControlDesign& design, HWND parent, int id)
 
 MadeControl MakePicture(const ControlDesign& design, HWND parent, int id, const PixelBlock& backdrop)
 {
-    const bool pictureBox = design.kind == ControlKind::PictureBox;
     std::optional<COLORREF> back;
-    if (design.backColor)
-        back = ToColorRef(*design.backColor);
-    else if (pictureBox)
-        back = GetSysColor(COLOR_BTNFACE);
-    const bool sunken = pictureBox && design.borderStyle.value_or(BorderStyle::FixedSingle) != BorderStyle::None;
+    if (designs::Opaque(design))
+        back = design.backColor ? ToColorRef(*design.backColor) : GetSysColor(COLOR_BTNFACE);
     auto picture = std::make_unique<PictureBox>(backdrop, back);
-    HWND window = picture->Create(parent, id, Shown(design), sunken ? WS_EX_CLIENTEDGE : 0);
+    HWND window = picture->Create(parent, id, Shown(design), designs::Sunken(design) ? WS_EX_CLIENTEDGE : 0);
     return {window, std::move(picture), nullptr};
 }
 
@@ -84,16 +70,18 @@ MadeControl MakeCommandButton(const ControlDesign& design, const designs::Window
 MadeControl MakeControl(const ControlDesign& design, const designs::WindowDesign& window, HWND parent, int id,
                         const PixelBlock& backdrop)
 {
-    switch (design.kind) {
-    case ControlKind::Label: return MakeLabel(design, parent, id);
-    case ControlKind::TextBox: return MakeTextBox(design, parent, id);
-    case ControlKind::PictureBox:
-    case ControlKind::Image: return MakePicture(design, parent, id, backdrop);
-    case ControlKind::CommandButton: return MakeCommandButton(design, window, parent, id);
-    case ControlKind::Menu:
-    case ControlKind::MenuItem: break;
-    }
-    return {};
+    struct Maker {
+        const ControlDesign& design;
+        const designs::WindowDesign& window;
+        HWND parent;
+        int id;
+        const PixelBlock& backdrop;
+        MadeControl Label() const { return MakeLabel(design, parent, id); }
+        MadeControl TextBox() const { return MakeTextBox(design, parent, id); }
+        MadeControl Picture() const { return MakePicture(design, parent, id, backdrop); }
+        MadeControl Button() const { return MakeCommandButton(design, window, parent, id); }
+    } maker{design, window, parent, id, backdrop};
+    return designs::MakeByKind<MadeControl>(design, maker);
 }
 
 bool ShortcutAccelerator(std::string_view shortcut, WORD id, ACCEL& accelerator)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandButton.h"
+#include "Win32CommandButton.h"
 #include "Win32PictureBox.h"
 #include "designs/WindowDesign.h"
 #include "platform/WindowsApi.h"

@@ -1,6 +1,6 @@
 #include "Win32MessageLoop.h"
 
-#include "DesignedWindow.h"
+#include "Win32DesignedWindow.h"
 
 namespace pelmora::win32 {
 

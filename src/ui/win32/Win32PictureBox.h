@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseWindow.h"
+#include "Win32BaseWindow.h"
 #include "Win32Pixels.h"
 
 #include <optional>

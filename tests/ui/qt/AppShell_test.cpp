@@ -1,5 +1,6 @@
 #include "QtAppShell.h"
 #include "QtControls.h"
+#include "QtPictureBox.h"
 #include "QtTestSupport.h"
 #include "about/AboutWindowControls.h"
 #include "app/MainWindowControls.h"
@@ -120,7 +121,7 @@ TEST_F(AppShellTest, StartUpFillsTheMainWindowFromTheStore)
     EXPECT_EQ(main->Text(form1::kManufacturer), "Quillon Works");
     EXPECT_EQ(main->Text(form1::kVisits), "1");
     EXPECT_EQ(main->Text(form1::kWindowsDir), m_WindowsDir);
-    auto* preview = dynamic_cast<PictureWidget*>(main->Control(form1::kCurrentLogo));
+    auto* preview = dynamic_cast<PictureBox*>(main->Control(form1::kCurrentLogo));
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->Image().size(), QSize(180, 115));
     EXPECT_EQ(preview->Image().pixelColor(90, 57), QColor(Qt::darkCyan));
@@ -165,7 +166,7 @@ TEST_F(AppShellTest, CurrentWindowsFromTheFileMenu)
     std::filesystem::create_directory(m_Dir.Path() / "System32");
     DesignedWindow* main = Shell().OpenMainWindow();
     main->MenuItem(form1::kMenuCurrentWindows)->trigger();
-    DesignedWindow* window = Shell().CurrentWindows();
+    DesignedWindow* window = Shell().Shown(ProgramWindow::CurrentWindows);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Current Windows");
     QTest::keyClicks(window->Control(FieldOf(OemValue::SupportHours).control), "Mo-Fr 8-18");
@@ -202,7 +203,7 @@ TEST_F(AppShellTest, SelectAndInstallALogoThroughTheDialogs)
     QImage installed(QString::fromStdString(SystemFile("oemlogo.bmp")));
     EXPECT_EQ(installed.size(), QSize(40, 30));  // at its own size
     EXPECT_EQ(ReadBytes(SystemFile("oemlogo.bmp")).substr(0, 2), "BM");
-    EXPECT_EQ(dynamic_cast<PictureWidget*>(main->Control(form1::kCurrentLogo))->Image().size(), QSize(40, 30));
+    EXPECT_EQ(dynamic_cast<PictureBox*>(main->Control(form1::kCurrentLogo))->Image().size(), QSize(40, 30));
 
     // The dialog starts with the name it returned last; cancelled, nothing changes.
     FileDialogAnswerer cancel(QString{});
@@ -218,7 +219,7 @@ TEST_F(AppShellTest, EditorAndAboutOpenOnceEachAndLoadOnlyWhenCreated)
     DesignedWindow* main = Shell().OpenMainWindow();
 
     Click(main, form1::kAbout);
-    DesignedWindow* about = Shell().About();
+    DesignedWindow* about = Shell().Shown(ProgramWindow::About);
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
     EXPECT_EQ(about->Text(form2z::kOwner), "Hollis Brae");
@@ -226,23 +227,23 @@ TEST_F(AppShellTest, EditorAndAboutOpenOnceEachAndLoadOnlyWhenCreated)
 
     Store(kCurrentVersionKey, "RegisteredOwner", "Wren Calloway");
     main->MenuItem(form1::kMenuAbout)->trigger();
-    EXPECT_EQ(Shell().About(), about);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::About), about);
     EXPECT_EQ(about->Text(form2z::kOwner), "Hollis Brae");  // brought forward, not loaded again
 
     Click(about, form2z::kClose);
     Settle();
-    EXPECT_EQ(Shell().About(), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::About), nullptr);
     main->MenuItem(form1::kMenuAbout)->trigger();
-    ASSERT_NE(Shell().About(), nullptr);
-    EXPECT_EQ(Shell().About()->Text(form2z::kOwner), "Wren Calloway");
+    ASSERT_NE(Shell().Shown(ProgramWindow::About), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::About)->Text(form2z::kOwner), "Wren Calloway");
 
     Click(main, form1::kEditSupport);
-    DesignedWindow* editor = Shell().SupportEditor();
+    DesignedWindow* editor = Shell().Shown(ProgramWindow::SupportEditor);
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
     qobject_cast<QLineEdit*>(editor->Control(sinf::kWebAddress))->setText("typed, not applied");
     main->MenuItem(form1::kMenuEditSupport)->trigger();
-    EXPECT_EQ(Shell().SupportEditor(), editor);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::SupportEditor), editor);
     EXPECT_EQ(editor->Text(sinf::kWebAddress), "typed, not applied");
 
     int windows = 0;
@@ -257,7 +258,7 @@ TEST_F(AppShellTest, EditorOpensCentredOwnerFirstAndForgetsWhatWasNotApplied)
     Store(kOemKey, "OWNER", "Hollis Brae");
     Shell().OpenMainWindow();
     Shell().OpenSupportEditor();
-    DesignedWindow* editor = Shell().SupportEditor();
+    DesignedWindow* editor = Shell().Shown(ProgramWindow::SupportEditor);
     ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
     const QPoint offCentre = editor->frameGeometry().center() - editor->screen()->availableGeometry().center();
     EXPECT_LE(std::abs(offCentre.x()), 1);
@@ -275,9 +276,9 @@ TEST_F(AppShellTest, EditorOpensCentredOwnerFirstAndForgetsWhatWasNotApplied)
     qobject_cast<QLineEdit*>(editor->Control(sinf::kOwner))->setText("typed, not applied");
     editor->close();  // the title bar's close box
     Settle();
-    EXPECT_EQ(Shell().SupportEditor(), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::SupportEditor), nullptr);
     Shell().OpenSupportEditor();
-    EXPECT_EQ(Shell().SupportEditor()->Text(sinf::kOwner), "Hollis Brae");
+    EXPECT_EQ(Shell().Shown(ProgramWindow::SupportEditor)->Text(sinf::kOwner), "Hollis Brae");
 }
 
 TEST_F(AppShellTest, ViewStartsTheSystemPropertiesStandIn)
@@ -295,16 +296,16 @@ TEST_F(AppShellTest, ExitEndsTheProgramWithEveryWindow)
     DesignedWindow* main = Shell().OpenMainWindow();
     Click(main, form1::kEditSupport);
     Click(main, form1::kAbout);
-    ASSERT_NE(Shell().SupportEditor(), nullptr);
-    ASSERT_NE(Shell().About(), nullptr);
+    ASSERT_NE(Shell().Shown(ProgramWindow::SupportEditor), nullptr);
+    ASSERT_NE(Shell().Shown(ProgramWindow::About), nullptr);
 
     Click(main, form1::kExit);
     EXPECT_EQ(m_Ended, 1);
     EXPECT_FALSE(main->isVisible());
     Settle();
-    EXPECT_EQ(Shell().MainWindow(), nullptr);
-    EXPECT_EQ(Shell().SupportEditor(), nullptr);
-    EXPECT_EQ(Shell().About(), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::Main), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::SupportEditor), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::About), nullptr);
 }
 
 // While a message box is open in one window no other window takes input: the main window's Exit
@@ -315,7 +316,7 @@ TEST_F(AppShellTest, WhileTheEditorShowsABoxTheMainWindowTakesNoExit)
     Store(kOemKey, "Model", "QW 7");
     DesignedWindow* main = Shell().OpenMainWindow();
     Shell().OpenSupportEditor();
-    DesignedWindow* editor = Shell().SupportEditor();
+    DesignedWindow* editor = Shell().Shown(ProgramWindow::SupportEditor);
     ASSERT_NE(editor, nullptr);
 
     QWidget* exitButton = main->Control(form1::kExit);
@@ -344,7 +345,7 @@ TEST_F(AppShellTest, WhileTheEditorShowsABoxTheMainWindowTakesNoExit)
     EXPECT_EQ(boxesSeen, 1);
     EXPECT_EQ(endedWhileOpen, 0);
     EXPECT_EQ(m_Ended, 0);
-    ASSERT_EQ(Shell().MainWindow(), main);
+    ASSERT_EQ(Shell().Shown(ProgramWindow::Main), main);
     EXPECT_TRUE(main->isVisible());
     Click(main, form1::kExit);  // with the box closed, Exit ends the program
     EXPECT_EQ(m_Ended, 1);
@@ -361,13 +362,13 @@ TEST_F(AppShellTest, CloseUnloadsOnlyTheMainWindowAndTheLastWindowEndsTheProgram
     QTimer::singleShot(0, [&] {
         shell.OpenMainWindow();
         shell.OpenAbout();
-        shell.MainWindow()->MenuItem(form1::kMenuClose)->trigger();  // Close
+        shell.Shown(ProgramWindow::Main)->MenuItem(form1::kMenuClose)->trigger();  // Close
     });
     QTimer::singleShot(100, [&] {
-        mainGoneAfterClose = shell.MainWindow() == nullptr;
-        aboutOpenAfterClose = shell.About() != nullptr && shell.About()->isVisible();
-        if (shell.About() != nullptr)
-            shell.About()->close();
+        mainGoneAfterClose = shell.Shown(ProgramWindow::Main) == nullptr;
+        aboutOpenAfterClose = shell.Shown(ProgramWindow::About) != nullptr && shell.Shown(ProgramWindow::About)->isVisible();
+        if (shell.Shown(ProgramWindow::About) != nullptr)
+            shell.Shown(ProgramWindow::About)->close();
     });
     QTimer safety;
     safety.setSingleShot(true);

@@ -1,5 +1,5 @@
 // Qt's input in the hover button's terms, the timer element's rule, and captions drawn by Qt.
-#include "CommandButtonInput.h"
+#include "QtButtonInput.h"
 #include "QtTextRenderer.h"
 #include "QtTimerElement.h"
 

@@ -1,6 +1,6 @@
 // The hover button widget end to end, offscreen: what it shows, its mask, and the events Qt's
 // input makes it raise.
-#include "CommandButton.h"
+#include "QtCommandButton.h"
 #include "QtControls.h"
 #include "QtDialogs.h"
 #include "QtDesignStyle.h"

@@ -1,6 +1,6 @@
 // The hover button's window class under the real window system: what it shows on the screen,
 // its window region, and the events that real input raises.
-#include "CommandButton.h"
+#include "Win32CommandButton.h"
 #include "GdiTextRenderer.h"
 #include "Win32ButtonInput.h"
 #include "Win32Dialogs.h"

@@ -1,5 +1,5 @@
 // The real windows built from the stored designs, checked through the system's own view of them.
-#include "CommandButton.h"
+#include "Win32CommandButton.h"
 #include "Win32Dpi.h"
 #include "Win32PictureBox.h"
 #include "Win32TestSupport.h"

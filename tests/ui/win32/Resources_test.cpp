@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,16 @@ TEST(Win32Resources, ProgramAsksForAdministratorsPerMonitorDpiAndCommonControls6
     EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     // The tests themselves run as invoked, from the same template.
     EXPECT_NE(ManifestOf(GetModuleHandleW(nullptr)).find("level=\"asInvoker\""), std::string::npos);
+}
+
+// The start-up benchmark's first-paint stamp is built into the benchmark's copy only.
+TEST(Win32Resources, TheShippedProgramCarriesNoFirstPaintStamp)
+{
+    std::ifstream file(ProgramBeside(L"pelmora.exe"), std::ios::binary);
+    ASSERT_TRUE(file);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_GT(bytes.size(), 0u);
+    EXPECT_EQ(bytes.find("PELMORA_FIRST_PAINT_STAMP"), std::string::npos);
 }
 
 // The icon made from the program's drawing, at the sizes Windows shows, the large one kept as PNG.

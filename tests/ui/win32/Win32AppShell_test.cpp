@@ -61,14 +61,14 @@ TEST_F(Win32ProgramTest, MenuShortcutsReachTheCommandsFromATextBox)
                             MessageStyle::Stop}));
 
     PressKey(box, 'E', true);
-    ASSERT_NE(Shell().SupportEditor(), nullptr) << "Ctrl+E opens the editor";
+    ASSERT_NE(Shell().Shown(ProgramWindow::SupportEditor), nullptr) << "Ctrl+E opens the editor";
     EXPECT_EQ(main->Text("Text2"), "") << "the text box took none of the keys";
 
     PressKey(box, 'Q', true);
-    EXPECT_EQ(Shell().MainWindow(), nullptr) << "Ctrl+Q closes the main window";
-    EXPECT_NE(Shell().SupportEditor(), nullptr) << "and leaves the editor open";
+    EXPECT_EQ(Shell().Shown(ProgramWindow::Main), nullptr) << "Ctrl+Q closes the main window";
+    EXPECT_NE(Shell().Shown(ProgramWindow::SupportEditor), nullptr) << "and leaves the editor open";
     EXPECT_EQ(m_Ended, 0);
-    Shell().SupportEditor()->Unload();
+    Shell().Shown(ProgramWindow::SupportEditor)->Unload();
     EXPECT_EQ(m_Ended, 1) << "the program ends with its last window";
 }
 
@@ -118,7 +118,7 @@ TEST_F(Win32ProgramTest, EditorAndAboutOpenOnceEachWithoutTheMainWindowAsOwner)
     Store(kCurrentVersionKey, "RegisteredOwner", "Hollis Brae");
     DesignedWindow* main = Shell().OpenMainWindow();
     Click(main, "CommandButton8");
-    DesignedWindow* about = Shell().About();
+    DesignedWindow* about = Shell().Shown(ProgramWindow::About);
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(IsWindowVisible(about->Window()));
     EXPECT_EQ(about->Text("L6"), "Hollis Brae");
@@ -128,19 +128,19 @@ TEST_F(Win32ProgramTest, EditorAndAboutOpenOnceEachWithoutTheMainWindowAsOwner)
     PressKey(main->Window(), 'E', true);
     PressKey(main->Window(), 'E', true);
     Click(main, "CommandButton8");
-    EXPECT_EQ(Shell().About(), about) << "brought forward, not made again";
+    EXPECT_EQ(Shell().Shown(ProgramWindow::About), about) << "brought forward, not made again";
     EXPECT_EQ(about->Text("L6"), "Hollis Brae");
 
     Click(about, "CommandButton1");  // CLOSE
-    EXPECT_EQ(Shell().About(), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::About), nullptr);
     Click(main, "CommandButton8");
-    ASSERT_NE(Shell().About(), nullptr);
-    EXPECT_EQ(Shell().About()->Text("L6"), "Wren Calloway");
+    ASSERT_NE(Shell().Shown(ProgramWindow::About), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::About)->Text("L6"), "Wren Calloway");
 
     Click(main, "CommandButton9");  // Exit: every window at once
-    EXPECT_EQ(Shell().MainWindow(), nullptr);
-    EXPECT_EQ(Shell().About(), nullptr);
-    EXPECT_EQ(Shell().SupportEditor(), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::Main), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::About), nullptr);
+    EXPECT_EQ(Shell().Shown(ProgramWindow::SupportEditor), nullptr);
     EXPECT_EQ(m_Ended, 1);
 }
 
@@ -150,7 +150,7 @@ TEST_F(Win32ProgramTest, EditorAppliesTheSupportInformation)
     Store(kOemKey, "Model", "QW 7");
     Shell().OpenMainWindow();
     Shell().OpenSupportEditor();
-    DesignedWindow* editor = Shell().SupportEditor();
+    DesignedWindow* editor = Shell().Shown(ProgramWindow::SupportEditor);
     ASSERT_NE(editor, nullptr);
     Type(editor, "Text1", L"www.quillon.example");
     Click(editor, "CommandButton1");
@@ -168,7 +168,7 @@ TEST_F(Win32ProgramTest, CurrentWindowsFromTheFileMenuAppliesItsValues)
     DesignedWindow* main = Shell().OpenMainWindow();
     SendMessageW(main->Window(), WM_COMMAND, MAKEWPARAM(main->ControlId("cwi"), 0), 0);
     Pump();
-    DesignedWindow* window = Shell().CurrentWindows();
+    DesignedWindow* window = Shell().Shown(ProgramWindow::CurrentWindows);
     ASSERT_NE(window, nullptr);
     Type(window, "Text1", L"Quillon Care");
     Click(window, "CommandButton1");

@@ -60,8 +60,8 @@ TEST_F(Win32ProgramTest, MessageBoxDisablesEveryOtherWindowOwnedOrNot)
 {
     Shell().OpenMainWindow();
     Shell().OpenAbout();
-    HWND main = Shell().MainWindow()->Window();
-    HWND about = Shell().About()->Window();
+    HWND main = Shell().Shown(ProgramWindow::Main)->Window();
+    HWND about = Shell().Shown(ProgramWindow::About)->Window();
     for (HWND owner : {main, static_cast<HWND>(nullptr)}) {
         SCOPED_TRACE(owner != nullptr ? "owned by the main window" : "without owner");
         Win32Dialogs dialogs([owner] { return owner; });
@@ -120,7 +120,7 @@ HWND EditShowing(HWND dialog, const std::wstring& text)
 TEST_F(Win32ProgramTest, OpenFileDialogStartsWithTheLastNameAndReturnsTheChosenOne)
 {
     Shell().OpenMainWindow();
-    HWND main = Shell().MainWindow()->Window();
+    HWND main = Shell().Shown(ProgramWindow::Main)->Window();
     Win32Dialogs dialogs([main] { return main; });
     const std::string start = (m_Dir.Path() / "start.bmp").string();
     const std::string chosen = (m_Dir.Path() / "Gr\xC3\xBC\xC3\x9F" "e.bmp").string();

@@ -3,7 +3,7 @@
 // The whole Windows program in a test: a scratch registry, a Windows directory in a temporary
 // folder, the real files and pictures, the real windows (under Wine on a virtual display), and
 // the dialog port replaced where a box would wait for a person.
-#include "DesignedWindow.h"
+#include "Win32DesignedWindow.h"
 #include "Win32AppShell.h"
 #include "Win32MessageLoop.h"
 #include "platform/LocalFiles.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseWindow.h"
+#include "Win32BaseWindow.h"
 #include "Win32Pixels.h"
 #include "designs/WindowDesign.h"
 #include "platform/ViewPort.h"
@@ -55,7 +55,6 @@ public:
     bool PressAccessKey(wchar_t typed);
     HACCEL Accelerators() const { return m_Accelerators; }
     UINT Dpi() const { return m_Dpi; }
-    const designs::WindowDesign& Design() const { return m_Design; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -75,6 +74,14 @@ private:
     void InputTaken();  // every button forgets the key that went down last
     LRESULT ControlColours(HDC dc, HWND control, bool editable);
     void Destroyed();
+    // The messages' handlers.
+    LRESULT OnEraseBackground(WPARAM wParam);
+    LRESULT OnControlColours(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCommandMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnActivate(WPARAM wParam);
+    LRESULT OnEnterMenuLoop(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     designs::WindowDesign m_Design;
     UINT m_Dpi = 96;

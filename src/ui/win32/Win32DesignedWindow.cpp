@@ -1,9 +1,10 @@
-#include "DesignedWindow.h"
+#include "Win32DesignedWindow.h"
 
 #include "Win32Controls.h"
 #include "Win32DesignStyle.h"
 #include "Win32Dpi.h"
 #include "Win32PictureBox.h"
+#include "designs/ControlLook.h"
 #include "platform/RasterPicture.h"
 #include "platform/Utf16_win32.h"
 
@@ -209,7 +210,7 @@ void DesignedWindow::FitAutoSize(const Entry& entry)
 
 HFONT DesignedWindow::FontFor(const ControlDesign& control)
 {
-    const ButtonFont font = control.font.value_or(m_Design.font.value_or(ButtonFont{}));
+    const ButtonFont font = designs::FontOf(control, m_Design);
     for (const auto& [known, handle] : m_Fonts)
         if (known == font)
             return handle;
@@ -400,61 +401,81 @@ void DesignedWindow::InputTaken()
             entry.button->Host().InputTaken();
 }
 
+LRESULT DesignedWindow::OnControlColours(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (const LRESULT brush =
+            ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message == WM_CTLCOLOREDIT))
+        return brush;
+    return Default(message, wParam, lParam);
+}
+
+LRESULT DesignedWindow::OnSetCursor(WPARAM wParam, LPARAM lParam)
+{
+    // A child asks its parent first: the design's hand pointer over the controls that want it.
+    if (const Entry* entry = EntryOfWindow(reinterpret_cast<HWND>(wParam));
+        entry != nullptr && designs::WantsHandPointer(*entry->design)) {
+        SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
+        return TRUE;
+    }
+    return Default(WM_SETCURSOR, wParam, lParam);
+}
+
+LRESULT DesignedWindow::OnCommandMessage(WPARAM wParam, LPARAM lParam)
+{
+    return Command(wParam, lParam) ? 0 : Default(WM_COMMAND, wParam, lParam);
+}
+
+// As a dialog does: the focus returns to the control that had it, the first stop at first.
+LRESULT DesignedWindow::OnActivate(WPARAM wParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        InputTaken();  // another window has the keys now
+        if (HWND focus = GetFocus(); focus != nullptr && IsChild(Window(), focus))
+            m_LastFocus = focus;
+        return 0;
+    }
+    HWND target = m_LastFocus != nullptr && IsChild(Window(), m_LastFocus) ? m_LastFocus
+                                                                           : GetNextDlgTabItem(Window(), nullptr, FALSE);
+    if (target != nullptr)
+        SetFocus(target);
+    return 0;
+}
+
+// The menu takes the keys while the focus stays on its control: no button may click on the
+// key-up of a key that chose a menu item.
+LRESULT DesignedWindow::OnEnterMenuLoop(WPARAM wParam, LPARAM lParam)
+{
+    InputTaken();
+    return Default(WM_ENTERMENULOOP, wParam, lParam);
+}
+
+LRESULT DesignedWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
+    ApplyDpi(HIWORD(wParam));
+    SetWindowPos(Window(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
+LRESULT DesignedWindow::OnEraseBackground(WPARAM wParam)
+{
+    DrawBlock(reinterpret_cast<HDC>(wParam), m_Backdrop, 0, 0);
+    return 1;
+}
+
 LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_ERASEBKGND:
-        DrawBlock(reinterpret_cast<HDC>(wParam), m_Backdrop, 0, 0);
-        return 1;
+    case WM_ERASEBKGND: return OnEraseBackground(wParam);
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-        if (const LRESULT brush = ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
-                                                 message == WM_CTLCOLOREDIT))
-            return brush;
-        return Default(message, wParam, lParam);
-    case WM_SETCURSOR:
-        // A child asks its parent first: the design's hand pointer over the controls that want it.
-        if (const Entry* entry = EntryOfWindow(reinterpret_cast<HWND>(wParam));
-            entry != nullptr && entry->design->mousePointer == "Hand") {
-            SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
-            return TRUE;
-        }
-        return Default(message, wParam, lParam);
-    case WM_COMMAND:
-        if (Command(wParam, lParam))
-            return 0;
-        return Default(message, wParam, lParam);
-    case WM_ACTIVATE:
-        // As a dialog does: the focus returns to the control that had it, the first stop at first.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            InputTaken();  // another window has the keys now
-            if (HWND focus = GetFocus(); focus != nullptr && IsChild(Window(), focus))
-                m_LastFocus = focus;
-        } else {
-            HWND target = m_LastFocus != nullptr && IsChild(Window(), m_LastFocus)
-                              ? m_LastFocus
-                              : GetNextDlgTabItem(Window(), nullptr, FALSE);
-            if (target != nullptr)
-                SetFocus(target);
-        }
-        return 0;
-    case WM_ENTERMENULOOP:
-        // The menu takes the keys while the focus stays on its control: no button may click on
-        // the key-up of a key that chose a menu item.
-        InputTaken();
-        return Default(message, wParam, lParam);
-    case WM_DPICHANGED: {
-        const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
-        ApplyDpi(HIWORD(wParam));
-        SetWindowPos(Window(), nullptr, suggested.left, suggested.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
-    case WM_DESTROY:
-        Destroyed();
-        return 0;
-    default:
-        return Default(message, wParam, lParam);
+    case WM_CTLCOLOREDIT: return OnControlColours(message, wParam, lParam);
+    case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
+    case WM_COMMAND: return OnCommandMessage(wParam, lParam);
+    case WM_ACTIVATE: return OnActivate(wParam);
+    case WM_ENTERMENULOOP: return OnEnterMenuLoop(wParam, lParam);
+    case WM_DPICHANGED: return OnDpiChanged(wParam, lParam);
+    case WM_DESTROY: Destroyed(); return 0;
+    default: return Default(message, wParam, lParam);
     }
 }
 

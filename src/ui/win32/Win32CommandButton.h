@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseWindow.h"
+#include "Win32BaseWindow.h"
 #include "controls/ButtonHost.h"
 #include "controls/GdiCanvas_win32.h"
 
@@ -48,6 +48,12 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // The messages' handlers.
+    LRESULT OnPaint();
+    LRESULT OnEnable(bool enabled);
+    static LRESULT DialogCode(const MSG* typed);
+    LRESULT ClickAsPushButton();
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     void Resized(LPARAM size);
     void Paint(HDC dc) const;
     void MouseDown(std::int16_t button, WPARAM flags, LPARAM at);

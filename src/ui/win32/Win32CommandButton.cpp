@@ -1,4 +1,4 @@
-#include "CommandButton.h"
+#include "Win32CommandButton.h"
 
 #include "Win32ButtonInput.h"
 #include "platform/Utf16_win32.h"
@@ -86,13 +86,8 @@ LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return Default(message, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;  // the image covers every pixel
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Window(), &paint);
-        Paint(dc);
-        EndPaint(Window(), &paint);
-        return 0;
-    }
+    case WM_PAINT:
+        return OnPaint();
     case WM_PRINTCLIENT:
         Paint(reinterpret_cast<HDC>(wParam));
         return 0;
@@ -103,10 +98,7 @@ LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         m_Host.FocusChanged(false);
         return 0;
     case WM_ENABLE:
-        // EnableWindow from outside sets the property; the property's own call finds it set.
-        if ((wParam != 0) != m_Host.Enabled())
-            m_Host.SetEnabled(wParam != 0);
-        return 0;
+        return OnEnable(wParam != 0);
     case WM_LBUTTONDOWN:
         MouseDown(kMouseLeft, wParam, lParam);
         return 0;
@@ -135,14 +127,8 @@ LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONUP:
         MouseUp(kMouseMiddle, wParam, lParam);
         return 0;
-    case WM_GETDLGCODE: {
-        // Tab stays the window's, to move through its stops; every other key, Enter and the
-        // arrows included, comes to the button.
-        const auto* typed = reinterpret_cast<const MSG*>(lParam);
-        const bool tab = typed != nullptr && typed->wParam == VK_TAB &&
-                         (typed->message == WM_KEYDOWN || typed->message == WM_KEYUP || typed->message == WM_CHAR);
-        return DLGC_WANTARROWS | DLGC_WANTCHARS | (typed != nullptr && !tab ? DLGC_WANTMESSAGE : 0);
-    }
+    case WM_GETDLGCODE:
+        return DialogCode(reinterpret_cast<const MSG*>(lParam));
     case WM_KEYDOWN:
         m_Host.KeyDown(static_cast<std::int16_t>(wParam), KeyShiftNow(), 0);
         return 0;
@@ -160,28 +146,15 @@ LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             m_Host.KeyTyped(ascii);
         return 0;
     case BM_CLICK:
-        // As a push button takes it: a press and release of the left button on its middle.
-        if (IsWindowEnabled(Window())) {
-            RECT client;
-            GetClientRect(Window(), &client);
-            const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
-            SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
-            SendMessageW(Window(), WM_LBUTTONUP, 0, middle);
-        }
-        return 0;
+        return ClickAsPushButton();
     case WM_TIMER:
         if (wParam == kHoverTimerId) {
             m_Host.HoverTimerTicked();
             return 0;
         }
         return Default(message, wParam, lParam);
-    case WM_SETTEXT: {
-        const LRESULT result = Default(message, wParam, lParam);
-        const std::string text = FromUtf16(reinterpret_cast<const wchar_t*>(lParam));
-        if (text != m_Host.Caption())
-            m_Host.SetCaption(text);
-        return result;
-    }
+    case WM_SETTEXT:
+        return OnSetText(wParam, lParam);
     case WM_DESTROY:
         if (m_TimerRunning)
             KillTimer(Window(), kHoverTimerId);
@@ -191,6 +164,54 @@ LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return Default(message, wParam, lParam);
     }
+}
+
+LRESULT CommandButton::OnPaint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Window(), &paint);
+    Paint(dc);
+    EndPaint(Window(), &paint);
+    return 0;
+}
+
+// EnableWindow from outside sets the property; the property's own call finds it set.
+LRESULT CommandButton::OnEnable(bool enabled)
+{
+    if (enabled != m_Host.Enabled())
+        m_Host.SetEnabled(enabled);
+    return 0;
+}
+
+// Tab stays the window's, to move through its stops; every other key, Enter and the arrows
+// included, comes to the button.
+LRESULT CommandButton::DialogCode(const MSG* typed)
+{
+    const bool tab = typed != nullptr && typed->wParam == VK_TAB &&
+                     (typed->message == WM_KEYDOWN || typed->message == WM_KEYUP || typed->message == WM_CHAR);
+    return DLGC_WANTARROWS | DLGC_WANTCHARS | (typed != nullptr && !tab ? DLGC_WANTMESSAGE : 0);
+}
+
+// As a push button takes it: a press and release of the left button on its middle.
+LRESULT CommandButton::ClickAsPushButton()
+{
+    if (IsWindowEnabled(Window())) {
+        RECT client;
+        GetClientRect(Window(), &client);
+        const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
+        SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+        SendMessageW(Window(), WM_LBUTTONUP, 0, middle);
+    }
+    return 0;
+}
+
+LRESULT CommandButton::OnSetText(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = Default(WM_SETTEXT, wParam, lParam);
+    const std::string text = FromUtf16(reinterpret_cast<const wchar_t*>(lParam));
+    if (text != m_Host.Caption())
+        m_Host.SetCaption(text);
+    return result;
 }
 
 void CommandButton::Resized(LPARAM size)

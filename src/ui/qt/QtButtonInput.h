@@ -20,8 +20,7 @@ std::int16_t VirtualKeyOf(int qtKey, bool keypad = false);
 // platform gives a key without a virtual-key code of its own. Never 0: every key counts.
 std::int16_t UnmappedKeyCode(int qtKey);
 
-// The key code of a key event: on Windows the platform's own, elsewhere VirtualKeyOf, else
-// UnmappedKeyCode.
+// The key code of a key event: VirtualKeyOf, else UnmappedKeyCode.
 std::int16_t KeyCodeOf(const QKeyEvent& event);
 
 // Shift 1, Ctrl 2, Alt 4, summed.

@@ -1,6 +1,6 @@
-#include "CommandButton.h"
+#include "QtCommandButton.h"
 
-#include "CommandButtonInput.h"
+#include "QtButtonInput.h"
 #include "QtDesignStyle.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "CommandButtonInput.h"
+#include "QtButtonInput.h"
 
 #include "platform/AnsiText.h"
 
@@ -74,10 +74,6 @@ std::int16_t UnmappedKeyCode(int qtKey)
 
 std::int16_t KeyCodeOf(const QKeyEvent& event)
 {
-#ifdef _WIN32
-    if (event.nativeVirtualKey() != 0)
-        return static_cast<std::int16_t>(event.nativeVirtualKey());
-#endif
     if (const std::int16_t code = VirtualKeyOf(event.key(), event.modifiers().testFlag(Qt::KeypadModifier)))
         return code;
     return UnmappedKeyCode(event.key());
