@@ -1,5 +1,6 @@
 #include "UpdateAction.h"
 
+#include "oem/JournalFile.h"
 #include "platform/FolderEntries.h"
 
 #include <cstdlib>
@@ -28,13 +29,10 @@ std::string Under(std::string folder, std::initializer_list<const char*> parts)
 UpdateActionPlaces LocateUpdateAction(AppServices& services)
 {
     const std::string windowsDir = FindWindowsDir(services.windowsDirectory);
-    if (windowsDir.empty())
-        return {};
-    const std::string programData = services.programData.ProgramDataDir(windowsDir);
-    if (programData.empty())
-        return {};
     UpdateActionPlaces places;
-    places.keptFolder = Under(programData, {"Pelmora"});
+    places.keptFolder = ProgramDataFolder(services);
+    if (places.keptFolder.empty())
+        return {};
     places.profile = JoinPath(places.keptFolder, kKeptProfileName);
     places.actionFolder = Under(windowsDir, {"System32", "update", "run", kActionGuid});
     places.script = Under(places.actionFolder, {"success.cmd"});

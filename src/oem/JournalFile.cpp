@@ -13,15 +13,19 @@ constexpr const char* kJournalName = "command-journal";
 
 }  // namespace
 
-std::string CommandJournalPath(AppServices& services)
+std::string ProgramDataFolder(AppServices& services)
 {
     const std::string windowsDir = FindWindowsDir(services.windowsDirectory);
     if (windowsDir.empty())
         return {};
     const std::string programData = services.programData.ProgramDataDir(windowsDir);
-    if (programData.empty())
-        return {};
-    return JoinPath(JoinPath(programData, "Pelmora"), kJournalName);
+    return programData.empty() ? std::string() : JoinPath(programData, "Pelmora");
+}
+
+std::string CommandJournalPath(AppServices& services)
+{
+    const std::string folder = ProgramDataFolder(services);
+    return folder.empty() ? std::string() : JoinPath(folder, kJournalName);
 }
 
 Status WriteJournalFile(FilePort& files, const std::string& path, const CommandJournal& journal)

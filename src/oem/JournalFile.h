@@ -12,6 +12,10 @@ namespace pelmora {
 // Where the journal of the commands on the Windows directory used is kept: in its installation's
 // ProgramData (an image's own), under Pelmora. Empty when there is none; then no command writes
 // a file (there is no Windows directory) and the values are committed in one group.
+// The program's own folder in the ProgramData beside the Windows directory used (the image's own
+// with --windows-dir); empty when there is none.
+std::string ProgramDataFolder(AppServices& services);
+
 std::string CommandJournalPath(AppServices& services);
 
 // Writes the whole journal in place of the last one, atomically and on disk (FilePort's write),
