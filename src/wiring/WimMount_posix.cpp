@@ -29,10 +29,37 @@ namespace fs = std::filesystem;
 // A large image's metadata takes a while to read before the mount answers.
 constexpr auto kMountWait = std::chrono::seconds(120);
 
+constexpr const char* kStagingPrefix = "pelmora-wim-";
+
+bool IsMountPoint(const std::string& folder, const std::string& parent);
+
+// Empty staging folders a killed run left behind (a signal to its whole process group can end the
+// mount before its clean-up). Only empty folders go (rmdir), and only old ones: a run being set up
+// is young, a mounted one is skipped.
+void SweepLeftStagingFolders(const std::string& parent)
+{
+    std::error_code error;
+    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    for (auto it = fs::directory_iterator(parent, error); !error && it != fs::directory_iterator();
+         it.increment(error)) {
+        const std::string staging = it->path().string();
+        std::error_code ignored;
+        if (it->path().filename().string().rfind(kStagingPrefix, 0) != 0 || it->is_symlink(ignored) ||
+            !it->is_directory(ignored) || it->last_write_time(ignored) > cutoff ||
+            IsMountPoint(staging + "/image", staging))
+            continue;
+        ::rmdir((staging + "/image").c_str());
+        ::rmdir((staging + "/work").c_str());
+        ::rmdir(staging.c_str());
+    }
+}
+
 std::string MakeStagingFolder()
 {
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/pelmora-wim-XXXXXX";
+    const std::string parent = tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
+    SweepLeftStagingFolders(parent);
+    std::string pattern = parent + "/" + kStagingPrefix + "XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot make a staging folder in " + fs::path(pattern).parent_path().string() + ": " +
                                  std::strerror(errno));
@@ -85,13 +112,15 @@ void QuietStandardStreams()
         code = wimlib_mount_image(wim, static_cast<int>(index), root.c_str(), flags, work.c_str());
         wimlib_free(wim);
     }
-    // A parent that is gone left the staging folder to this process; one that waits hears why the
-    // mount failed (a write to a gone reader must not end this process first).
+    // The staging folder goes with the mount, whoever ended it: a signal to the whole process group
+    // (a closed session) ends this loop while the parent may not yet be seen gone. A parent that
+    // waits hears why the mount failed (a write to a gone reader must not end this process first).
     ::signal(SIGPIPE, SIG_IGN);
-    if (::getppid() != parent)
-        RemoveStagingFolder(staging, root, work);
-    else if (code != 0)
+    for (const int ending : {SIGTERM, SIGINT, SIGHUP})  // a second one must not cut the clean-up short
+        ::signal(ending, SIG_IGN);
+    if (code != 0 && ::getppid() == parent)
         (void)!::write(reportFd, &code, sizeof code);
+    RemoveStagingFolder(staging, root, work);
     ::_exit(code == 0 ? 0 : 1);
 }
 
