@@ -1,5 +1,7 @@
 #include "platform/RegularFile.h"
 
+#include "platform/FileKind.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -11,17 +13,6 @@
 namespace pelmora {
 
 namespace {
-
-std::string KindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return "a folder";
-    if (S_ISFIFO(mode))
-        return "a pipe";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    return "a device";
-}
 
 // Reads up to `limit` bytes of a file of about `expected` bytes; `cut` when one more was there.
 int ReadUpTo(int fd, std::size_t limit, std::size_t expected, std::string& bytes, bool& cut)
@@ -62,7 +53,7 @@ RegularFileRead ReadRegularFile(const std::string& path, std::size_t limit)
     if (::fstat(fd, &info) != 0) {
         read.status = Status::Failed(std::strerror(errno));
     } else if (!S_ISREG(info.st_mode)) {
-        read.status = Status::Failed("not a file but " + KindOf(info.st_mode));
+        read.status = Status::Failed("not a file but " + FileKindName(info.st_mode));
     } else {
         const auto size = static_cast<std::size_t>(info.st_size);
         if (const int error = ReadUpTo(fd, limit, size, read.bytes, read.cut); error != 0) {

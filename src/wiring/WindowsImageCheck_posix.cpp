@@ -1,6 +1,7 @@
 #include "wiring/WindowsImageCheck.h"
 
 #include "platform/ContainedFiles.h"
+#include "platform/FileKind.h"
 #include "platform/FolderEntries.h"
 
 #include <filesystem>
@@ -22,19 +23,6 @@ std::optional<std::string> SubFolder(const std::string& folder, const std::strin
     if (!entry || !fs::is_directory(PathFromUtf8(*entry), error))
         return std::nullopt;
     return entry;
-}
-
-std::string KindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return "a folder";
-    if (S_ISLNK(mode))
-        return "a link";
-    if (S_ISFIFO(mode))
-        return "a pipe";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    return "a device";
 }
 
 std::string NotWindowsDirectory(const std::string& windowsDir)
@@ -60,7 +48,7 @@ std::string HiveProblem(const std::string& windowsDir, const std::string& root)
     struct stat info {};
     if (::lstat(hive->c_str(), &info) != 0 || S_ISREG(info.st_mode))
         return {};
-    return "the hive " + *hive + " is not a regular file but " + KindOf(info.st_mode) +
+    return "the hive " + *hive + " is not a regular file but " + FileKindName(info.st_mode) +
            "; it is neither read nor replaced";
 }
 
