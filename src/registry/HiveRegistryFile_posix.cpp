@@ -36,6 +36,7 @@ void HiveRegistry::DropHive()
         hivex_close(m_Hive);
     m_Hive = nullptr;
     m_Seen.reset();
+    m_SoleWriter = false;
 }
 
 hive_h* HiveRegistry::Hive(long& code)
@@ -49,6 +50,11 @@ hive_h* HiveRegistry::Hive(long& code)
 
 hive_h* HiveRegistry::Refresh(long& code)
 {
+    // Over a mounted image every look at the file is a round trip to the mount.
+    if (m_Options.soleUser && m_Seen) {
+        code = m_LoadCode;
+        return m_Hive;
+    }
     code = kRegSuccess;
     const std::string& path = m_Options.path;
     HiveFileIdentity now;
@@ -141,11 +147,16 @@ long HiveRegistry::BeginChanges()
 
 long HiveRegistry::Hold()
 {
-    if (m_Lock.Held())
+    if (m_Lock.Held() || m_SoleWriter)
         return kRegSuccess;
     long code = kRegSuccess;
     if (!Hive(code) || (code = RefuseWrite()) != kRegSuccess)
         return code;
+    // Nobody to keep out, and what was writable stays so until the hive is read again.
+    if (m_Options.soleUser) {
+        m_SoleWriter = true;
+        return kRegSuccess;
+    }
     if (const int error = m_Lock.Acquire(m_Options.path, m_Options.lockTimeoutMs)) {
         if (error == EWOULDBLOCK)
             return m_Failures.Fail(kRegLockViolation,

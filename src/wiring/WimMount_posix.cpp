@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -93,6 +94,9 @@ void QuietStandardStreams()
     ::dup2(null, STDOUT_FILENO);
     ::dup2(null, STDERR_FILENO);
     ::close(null);
+    // FUSE's debug mode reports every request there: in blocks, not a system call each.
+    static char reports[1 << 16];
+    std::setvbuf(stderr, reports, _IOFBF, sizeof reports);
 }
 
 // The child: mounts the image and serves it until it is unmounted (wimlib's debug mode keeps FUSE
