@@ -82,11 +82,11 @@ std::string WindowsFolderOf(const std::string& root, const std::string& imageNam
     return *windows;
 }
 
-int RunMounted(const WimImageName& name, unsigned long index, const WimFacts& facts, WimAccess access,
-               const WimCommand& command, std::string& problem)
+int RunMounted(WimMount& mount, const WimImageName& name, unsigned long index, const WimFacts& facts,
+               WimAccess access, const WimCommand& command, std::string& problem)
 {
     const std::string imageName = name.file + ":" + std::to_string(index);
-    WimMount mount(name.file, index, access == WimAccess::Write);
+    mount.WaitUntilMounted();
     bool changed = false;
     const int status = command(WindowsFolderOf(mount.Root(), imageName), imageName, changed);
     const bool commit = access == WimAccess::Write && status == 0 && (changed || mount.FilesWritten());
@@ -150,6 +150,9 @@ int RunOnWimImage(const std::string& text, WimAccess access, const std::string& 
 {
     try {
         const WimImageName name = ParseWimImageName(text);
+        // The image the name would choose is mounted while the file is looked at: a choice or
+        // change refused below ends that mount uncommitted, and its failure is then not told.
+        WimMount mount(name.file, name.index.value_or(1), access == WimAccess::Write);
         const WimFacts facts = ReadWimFacts(name.file);
         const WimChoice choice = ChooseWimImage(name, facts);
         if (!choice.problem.empty())
@@ -159,7 +162,7 @@ int RunOnWimImage(const std::string& text, WimAccess access, const std::string& 
                 throw std::runtime_error(problem);
         }
         std::string problem;
-        const int status = RunMounted(name, choice.index, facts, access, command, problem);
+        const int status = RunMounted(mount, name, choice.index, facts, access, command, problem);
         if (problem.empty())
             return status;
         err << program << ": " << problem << '\n';

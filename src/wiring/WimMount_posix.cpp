@@ -34,6 +34,23 @@ constexpr const char* kStagingPrefix = "pelmora-wim-";
 
 bool IsMountPoint(const std::string& folder, const std::string& parent);
 
+// Closes a descriptor when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_Fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_Fd >= 0)
+            ::close(m_Fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return m_Fd; }
+
+private:
+    int m_Fd;
+};
+
 // Empty staging folders a killed run left behind (a signal to its whole process group can end the
 // mount before its clean-up). Only empty folders go (rmdir), and only old ones: a run being set up
 // is young, a mounted one is skipped.
@@ -145,34 +162,56 @@ WimMount::WimMount(const std::string& file, unsigned long index, bool readWrite)
         ::close(report[0]);
         ServeImage(file, index, readWrite, m_Root, m_Work, m_Staging, parent, report[1]);
     }
+    const int error = errno;
     ::close(report[1]);
-    try {
-        if (m_Child < 0)
-            throw std::runtime_error(std::string("cannot start the mount: ") + std::strerror(errno));
-        WaitUntilMounted(report[0]);
-    } catch (...) {
-        ::close(report[0]);
-        EndChild();
+    m_Report = report[0];
+    if (m_Child < 0) {
+        CloseReport();
         RemoveStaging();
-        throw;
+        throw std::runtime_error(std::string("cannot start the mount: ") + std::strerror(error));
     }
-    ::close(report[0]);
 }
 
 WimMount::~WimMount()
 {
+    // A mount refused before it was served still ends the normal way, uncommitted.
+    if (m_Child > 0 && !m_Mounted) {
+        try {
+            WaitUntilMounted();
+        } catch (const std::exception&) {
+        }
+    }
     if (m_Child > 0 || m_Mounted)
         Unmount(false, false);
+    CloseReport();
 }
 
-void WimMount::WaitUntilMounted(int reportFd)
+void WimMount::WaitUntilMounted()
 {
+    if (m_Mounted || m_Child <= 0)
+        return;
+    try {
+        AwaitMount();
+    } catch (...) {
+        CloseReport();
+        EndChild();
+        RemoveStaging();
+        throw;
+    }
+    CloseReport();
+}
+
+void WimMount::AwaitMount()
+{
+    // A change of the mount table wakes this; the timeout only guards against a missed one.
+    const Descriptor mounts(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC));
     const auto deadline = std::chrono::steady_clock::now() + kMountWait;
     for (;;) {
-        pollfd wait{reportFd, POLLIN, 0};
-        if (::poll(&wait, 1, 2) > 0) {
+        pollfd wait[2] = {{m_Report, POLLIN, 0}, {mounts.Get(), POLLPRI, 0}};  // poll skips a missing one
+        ::poll(wait, 2, mounts.Get() >= 0 ? 20 : 2);
+        if (wait[0].revents != 0) {
             int code = 0;
-            if (::read(reportFd, &code, sizeof code) == static_cast<ssize_t>(sizeof code))
+            if (::read(m_Report, &code, sizeof code) == static_cast<ssize_t>(sizeof code))
                 throw std::runtime_error(wimlib_get_error_string(static_cast<wimlib_error_code>(code)));
             throw std::runtime_error("the mount ended before it served the image");
         }
@@ -183,6 +222,13 @@ void WimMount::WaitUntilMounted(int reportFd)
         if (std::chrono::steady_clock::now() > deadline)
             throw std::runtime_error("the mount did not answer in time");
     }
+}
+
+void WimMount::CloseReport()
+{
+    if (m_Report >= 0)
+        ::close(m_Report);
+    m_Report = -1;
 }
 
 bool WimMount::FilesWritten() const
