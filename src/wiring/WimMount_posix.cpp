@@ -130,8 +130,8 @@ void QuietStandardStreams()
     int code = wimlib_open_wim(file.c_str(), readWrite ? WIMLIB_OPEN_FLAG_WRITE_ACCESS : 0, &wim);
     if (code == 0) {
         const int flags = WIMLIB_MOUNT_FLAG_DEBUG | (readWrite ? WIMLIB_MOUNT_FLAG_READWRITE : 0);
+        // Not freed: this process ends right after, and the parent waits for that.
         code = wimlib_mount_image(wim, static_cast<int>(index), root.c_str(), flags, work.c_str());
-        wimlib_free(wim);
     }
     // The staging folder goes with the mount, whoever ended it: a signal to the whole process group
     // (a closed session) ends this loop while the parent may not yet be seen gone. A parent that
