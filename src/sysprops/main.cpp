@@ -15,7 +15,6 @@
 #endif
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -23,21 +22,6 @@
 #include <system_error>
 
 namespace {
-
-// --image's value, looked for before the toolkit starts: the image is mounted by a child process,
-// which is best started while this one has no threads.
-std::optional<std::string> ImageArgument(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--") == 0)
-            break;
-        if (std::strcmp(argv[i], "--image") == 0 && i + 1 < argc)
-            return std::string(argv[i + 1]);
-        if (std::strncmp(argv[i], "--image=", 8) == 0)
-            return std::string(argv[i] + 8);
-    }
-    return std::nullopt;
-}
 
 // The window on `imageDir` when a WIM image was mounted there, else on the folder the command line names.
 int RunViewer(int argc, char** argv, pelmora::ProgramOptions& options, const std::string& imageDir)
@@ -97,7 +81,8 @@ int main(int argc, char** argv)
         std::fputs("pelmora-sysprops: no display available (set DISPLAY or QT_QPA_PLATFORM)\n", stderr);
         return 1;
     }
-    const auto image = ImageArgument(argc, argv);
+    // The image is mounted by a child process, which is best started while this one has no threads.
+    const auto image = pelmora::ProgramOptions::ValueBeforeToolkit(argc, argv, "image");
     if (!image)
         return RunViewer(argc, argv, options, {});
 #ifdef _WIN32

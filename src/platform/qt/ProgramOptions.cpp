@@ -56,6 +56,18 @@ std::optional<QString> ProgramOptions::Value(const QString& name) const
     return m_Parser.value(name);
 }
 
+std::optional<std::string> ProgramOptions::ValueBeforeToolkit(int argc, char** argv, const char* name)
+{
+    const std::string option = std::string("--") + name;
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (argv[i] == option && i + 1 < argc)
+            return std::string(argv[i + 1]);
+        if (std::strncmp(argv[i], (option + "=").c_str(), option.size() + 1) == 0)
+            return std::string(argv[i] + option.size() + 1);
+    }
+    return std::nullopt;
+}
+
 std::optional<int> ProgramOptions::AnswerWithoutDisplay(int argc, char** argv)
 {
     bool asked = false;

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace pelmora {
@@ -25,6 +26,10 @@ public:
 
     // The value of such an option, after Answer; none when it was not given.
     std::optional<QString> Value(const QString& name) const;
+
+    // The value of option `name` read from argv before the toolkit starts (--name VALUE or
+    // --name=VALUE): for what must happen while the program has no threads yet.
+    static std::optional<std::string> ValueBeforeToolkit(int argc, char** argv, const char* name);
 
     // When argv asks for help or the version: prints it and returns the exit status (0).
     std::optional<int> AnswerWithoutDisplay(int argc, char** argv);
