@@ -1,34 +1,21 @@
 #include "support/StoredChanges.h"
 
-#include <utility>
+#include "support/SupportFields.h"
 
 namespace pelmora {
-
-namespace {
-
-const std::pair<std::string SupportInfo::*, const char*> kLabels[] = {
-    {&SupportInfo::Manufacturer, "Manufacturer"}, {&SupportInfo::Model, "Model"},
-    {&SupportInfo::WebAddress, "Web Address"},    {&SupportInfo::EMail, "E-Mail"},
-    {&SupportInfo::PostalAddress, "Postal Address"}, {&SupportInfo::Address2, "Address2"},
-    {&SupportInfo::Telephone, "Telephone"},       {&SupportInfo::Fax, "Fax"},
-    {&SupportInfo::Owner, "Owner"},               {&SupportInfo::Company, "Company"},
-    {&SupportInfo::Date, "Date"},
-};
-
-}  // namespace
 
 SupportInfo MergeStoredChanges(const SupportInfo& loaded, const SupportInfo& stored, const SupportInfo& typed,
                                const KeepTypedQuestion& keepTyped)
 {
     SupportInfo merged = typed;
-    for (const auto& [member, label] : kLabels) {
-        const std::string& before = loaded.*member;
-        const std::string& now = stored.*member;
-        const std::string& mine = typed.*member;
+    for (const SupportField& field : kSupportFields) {
+        const std::string& before = loaded.*field.member;
+        const std::string& now = stored.*field.member;
+        const std::string& mine = typed.*field.member;
         if (now == before || now == mine)
             continue;  // nobody else changed it, or both made the same change
-        if (mine == before || !keepTyped(label, now, mine))
-            merged.*member = now;
+        if (mine == before || !keepTyped(field.label, now, mine))
+            merged.*field.member = now;
     }
     return merged;
 }
