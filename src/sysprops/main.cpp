@@ -4,7 +4,6 @@
 #include "SysPropsWindow.h"
 #include "platform/SystemWindowsDirectory.h"
 #include "platform/WindowsDirectory.h"
-#include "platform/qt/DisplayCheck.h"
 #include "platform/qt/ProgramOptions.h"
 #include "platform/qt/RuntimeFolder.h"
 
@@ -75,12 +74,8 @@ int main(int argc, char** argv)
     options.AddValueOption("windows-dir", "The same as DIRECTORY.", "DIR");
     options.AddValueOption("image", "An image of a WIM file, shown as it is there (INDEX may be left out when the "
                                      "file holds one image).", "FILE.wim[:INDEX]");
-    if (const auto status = options.AnswerWithoutDisplay(argc, argv))
+    if (const auto status = options.AnswerBeforeToolkit(argc, argv))
         return *status;
-    if (!pelmora::DisplayAvailable(argc, argv)) {
-        std::fputs("pelmora-sysprops: no display available (set DISPLAY or QT_QPA_PLATFORM)\n", stderr);
-        return 1;
-    }
     // The image is mounted by a child process, which is best started while this one has no threads.
     const auto image = pelmora::ProgramOptions::ValueBeforeToolkit(argc, argv, "image");
     if (!image)

@@ -1,5 +1,7 @@
 #include "platform/qt/ProgramOptions.h"
 
+#include "platform/qt/DisplayCheck.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -68,13 +70,17 @@ std::optional<std::string> ProgramOptions::ValueBeforeToolkit(int argc, char** a
     return std::nullopt;
 }
 
-std::optional<int> ProgramOptions::AnswerWithoutDisplay(int argc, char** argv)
+std::optional<int> ProgramOptions::AnswerBeforeToolkit(int argc, char** argv)
 {
     bool asked = false;
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
         asked = asked || IsHelpOrVersion(argv[i]);
-    if (!asked)
-        return std::nullopt;
+    if (!asked) {
+        if (DisplayAvailable(argc, argv))
+            return std::nullopt;
+        Print(stderr, m_Name + ": no display available (set DISPLAY or QT_QPA_PLATFORM)\n");
+        return 1;
+    }
     // The help's usage line names the program as it was started, which takes an application object.
     QCoreApplication application(argc, argv);
     // Options the windowing toolkit would have taken are no error here.

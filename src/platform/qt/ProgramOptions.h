@@ -31,8 +31,9 @@ public:
     // --name=VALUE): for what must happen while the program has no threads yet.
     static std::optional<std::string> ValueBeforeToolkit(int argc, char** argv, const char* name);
 
-    // When argv asks for help or the version: prints it and returns the exit status (0).
-    std::optional<int> AnswerWithoutDisplay(int argc, char** argv);
+    // When argv asks for help or the version: prints it and returns the exit status (0). Else,
+    // when no window could be shown, says so in one line and returns 1. Nothing: go on.
+    std::optional<int> AnswerBeforeToolkit(int argc, char** argv);
 
     // The arguments left by the toolkit's application object. Help, the version or an error is
     // printed here and the exit status returned (0, or 2 for a usage error); nothing: go on.

@@ -2,7 +2,6 @@
 #include "QtAppShell.h"
 #include "QtDesignStyle.h"
 #include "platform/ProgramName.h"
-#include "platform/qt/DisplayCheck.h"
 #include "platform/qt/ProgramOptions.h"
 #include "platform/qt/QtPictures.h"
 #include "platform/qt/RuntimeFolder.h"
@@ -85,12 +84,8 @@ int main(int argc, char** argv)
                            "An image of a WIM file to work on (INDEX may be left out when the file holds one "
                            "image); what the windows change is committed into the file when they close.",
                            "FILE.wim[:INDEX]");
-    if (const auto status = options.AnswerWithoutDisplay(argc, argv))
+    if (const auto status = options.AnswerBeforeToolkit(argc, argv))
         return *status;
-    if (!pelmora::DisplayAvailable(argc, argv)) {
-        std::fputs("pelmora: no display available (set DISPLAY or QT_QPA_PLATFORM)\n", stderr);
-        return 1;
-    }
     // The image is mounted by a child process, which is best started while this one has no threads.
     const auto image = pelmora::ProgramOptions::ValueBeforeToolkit(argc, argv, "image");
     if (!image)
