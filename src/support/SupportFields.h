@@ -8,24 +8,23 @@
 
 namespace pelmora {
 
-// The editor's fields: its text box, the stored value under the OEM key, the SupportInfo member
-// and how messages name it.
+// The editor's fields: its text box, the stored value under the OEM key, the SupportInfo member.
 // They are the branding table's rows of the main window (shown here in hidden boxes of the same
 // names) and of this editor, in the table's order; Apply stores all but the first two.
 struct SupportField {
     const char* control;
     const char* valueName;
     std::string SupportInfo::*member;
-    const char* label;
 };
 
-namespace detail {
-
+// The editor shows the main window's fields too, in hidden boxes.
 constexpr bool InSupportEditor(const BrandingField& field)
 {
     return field.member != nullptr &&
            (field.window == FieldWindow::Main || field.window == FieldWindow::SupportEditor);
 }
+
+namespace detail {
 
 constexpr std::size_t SupportFieldCount()
 {
@@ -41,7 +40,7 @@ constexpr std::array<SupportField, SupportFieldCount()> MakeSupportFields()
     std::size_t next = 0;
     for (const BrandingField& field : kBrandingFields) {
         if (InSupportEditor(field))
-            fields[next++] = {field.control, field.storedName, field.member, field.label};
+            fields[next++] = {field.control, field.storedName, field.member};
     }
     return fields;
 }
