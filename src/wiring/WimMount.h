@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
+
+struct WIMStruct;  // wimlib's open WIM file
 
 namespace pelmora {
 
@@ -11,8 +14,10 @@ namespace pelmora {
 class WimMount {
 public:
     // Starts the mount, which goes on while this program does other work until it waits for it;
-    // throws std::runtime_error when it cannot be started.
-    WimMount(const std::string& file, unsigned long index, bool readWrite);
+    // throws std::runtime_error when it cannot be started. `mayMount`, asked with the file as the
+    // mount opened it, can stop the mount before it reads the image.
+    using MountCheck = std::function<bool(WIMStruct* wim)>;
+    WimMount(const std::string& file, unsigned long index, bool readWrite, const MountCheck& mayMount = {});
     // Unmounts without committing, if Unmount was not called.
     ~WimMount();
     WimMount(const WimMount&) = delete;

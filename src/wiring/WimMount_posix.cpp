@@ -117,11 +117,22 @@ void QuietStandardStreams()
     std::setvbuf(stderr, reports, _IOFBF, sizeof reports);
 }
 
+// Whether the check lets the mount go on; a check that fails stops it too.
+bool MayMount(const WimMount::MountCheck& mayMount, WIMStruct* wim)
+{
+    try {
+        return !mayMount || mayMount(wim);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 // The child: mounts the image and serves it until it is unmounted (wimlib's debug mode keeps FUSE
 // in the foreground; a daemon would outlive a killed parent). The parent's death ends the FUSE
 // loop, which unmounts without committing.
-[[noreturn]] void ServeImage(const std::string& file, unsigned long index, bool readWrite, const std::string& root,
-                             const std::string& work, const std::string& staging, pid_t parent, int reportFd)
+[[noreturn]] void ServeImage(const std::string& file, unsigned long index, bool readWrite,
+                             const WimMount::MountCheck& mayMount, const std::string& root, const std::string& work,
+                             const std::string& staging, pid_t parent, int reportFd)
 {
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (::getppid() != parent)
@@ -129,6 +140,8 @@ void QuietStandardStreams()
     QuietStandardStreams();
     WIMStruct* wim = nullptr;
     int code = wimlib_open_wim(file.c_str(), readWrite ? WIMLIB_OPEN_FLAG_WRITE_ACCESS : 0, &wim);
+    if (code == 0 && !MayMount(mayMount, wim))
+        code = WIMLIB_ERR_INVALID_PARAM;
     if (code == 0) {
         const int flags = WIMLIB_MOUNT_FLAG_DEBUG | (readWrite ? WIMLIB_MOUNT_FLAG_READWRITE : 0);
         // Not freed: this process ends right after, and the parent waits for that.
@@ -152,7 +165,7 @@ void QuietStandardStreams()
 
 }  // namespace
 
-WimMount::WimMount(const std::string& file, unsigned long index, bool readWrite)
+WimMount::WimMount(const std::string& file, unsigned long index, bool readWrite, const MountCheck& mayMount)
     : m_Staging(MakeStagingFolder()), m_Root(m_Staging + "/image"), m_Work(m_Staging + "/work")
 {
     int report[2] = {-1, -1};
@@ -165,7 +178,7 @@ WimMount::WimMount(const std::string& file, unsigned long index, bool readWrite)
     m_Child = ::fork();
     if (m_Child == 0) {
         ::close(report[0]);
-        ServeImage(file, index, readWrite, m_Root, m_Work, m_Staging, parent, report[1]);
+        ServeImage(file, index, readWrite, mayMount, m_Root, m_Work, m_Staging, parent, report[1]);
     }
     const int error = errno;
     ::close(report[1]);
