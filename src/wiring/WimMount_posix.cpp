@@ -52,9 +52,26 @@ private:
     int m_Fd;
 };
 
+// A mount whose process died before it could end it (killed between mounting and taking the
+// signals FUSE ends on) answers nothing; with nobody to commit it, it is let go.
+void DetachDeadMount(const std::string& folder)
+{
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0 && errno == ENOTCONN)
+        ::umount2(folder.c_str(), MNT_DETACH);
+}
+
+// The folders in `folder` that are empty (wimlib's own staging folder before any write).
+void RemoveEmptyFolders(const std::string& folder)
+{
+    std::error_code error;
+    for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator(); it.increment(error))
+        ::rmdir(it->path().c_str());
+}
+
 // Empty staging folders a killed run left behind (a signal to its whole process group can end the
 // mount before its clean-up). Only empty folders go (rmdir), and only old ones: a run being set up
-// is young, a mounted one is skipped.
+// is young, a mounted one is skipped, a dead mount let go first.
 void SweepLeftStagingFolders(const std::string& parent)
 {
     std::error_code error;
@@ -67,7 +84,9 @@ void SweepLeftStagingFolders(const std::string& parent)
             !it->is_directory(ignored) || it->last_write_time(ignored) > cutoff ||
             IsMountPoint(staging + "/image", staging))
             continue;
+        DetachDeadMount(staging + "/image");
         ::rmdir((staging + "/image").c_str());
+        RemoveEmptyFolders(staging + "/work");
         ::rmdir((staging + "/work").c_str());
         ::rmdir(staging.c_str());
     }
