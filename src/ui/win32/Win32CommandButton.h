@@ -23,10 +23,10 @@ public:
 
     using EventHandler = std::function<void(const ButtonEventArgs& event)>;
 
-    // Creates the button's window as the child `id` of `parent`, placed later. `ambient` gives
-    // the host window's font and fore colour and the button's name; ReadEntries or
-    // InitProperties follows.
-    CommandButton(ButtonAmbient ambient, HWND parent, int id, bool visible);
+    // Creates the button's window as the child `id` of `parent` at `place`, its caption drawn at
+    // `dpi` (0: the screen's). `ambient` gives the host window's font and fore colour and the
+    // button's name; ReadEntries or InitProperties follows.
+    CommandButton(ButtonAmbient ambient, HWND parent, int id, bool visible, const RECT& place = {}, UINT dpi = 0);
     ~CommandButton();
 
     ButtonHost& Host() { return m_Host; }
