@@ -443,8 +443,10 @@ void DesignedWindow::Destroyed()
 void DesignedWindow::InputTaken()
 {
     for (const Entry& entry : m_Entries)
-        if (entry.button)
+        if (entry.button) {
             entry.button->Host().InputTaken();
+            entry.button->Host().PointerMayHaveLeft();
+        }
 }
 
 LRESULT DesignedWindow::OnControlColours(UINT message, WPARAM wParam, LPARAM lParam)
@@ -475,7 +477,7 @@ LRESULT DesignedWindow::OnCommandMessage(WPARAM wParam, LPARAM lParam)
 LRESULT DesignedWindow::OnActivate(WPARAM wParam)
 {
     if (LOWORD(wParam) == WA_INACTIVE) {
-        InputTaken();  // another window has the keys now
+        InputTaken();  // another window has the keys now, and may lie over a button
         if (HWND focus = GetFocus(); focus != nullptr && IsChild(Window(), focus))
             m_LastFocus = focus;
         return 0;
