@@ -1,17 +1,17 @@
 // The System Properties stand-in's oeminfo.ini reader: any bytes parse without harm, and what
-// the program's writers write (the input split into the eleven fields at 0x1F bytes) reads
+// the program's writers write (the input split into the file's fields at 0x1F bytes) reads
 // back as the fields, whole, from the file as written (ANSI or UTF-16LE) and from the same text
 // in UTF-16.
 #include "FuzzCheck.h"
 
 #include "OemInfoFile.h"
+#include "branding/BrandingFields.h"
 #include "oem/OemInfoLayout.h"
 #include "oem/TextRefusal.h"
 
 #include <QString>
 
 #include <algorithm>
-#include <array>
 #include <string>
 #include <vector>
 
@@ -40,17 +40,19 @@ std::string Utf16Marked(const std::string& utf8)
     return bytes;
 }
 
+// The fields oeminfo.ini holds, in the table's order, cut from the input.
 SupportInfo Fields(std::string_view text)
 {
-    std::array<std::string, 11> fields;
-    std::size_t index = 0;
-    for (std::size_t start = 0; start <= text.size() && index < fields.size(); ++index) {
+    SupportInfo info;
+    std::size_t start = 0;
+    for (const BrandingField& field : kBrandingFields) {
+        if (field.infoLine == nullptr || start > text.size())
+            continue;
         const std::size_t end = std::min(text.find('\x1f', start), text.size());
-        fields[index] = std::string(text.substr(start, end - start));
+        info.*field.member = std::string(text.substr(start, end - start));
         start = end + 1;
     }
-    auto& f = fields;
-    return {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]};
+    return info;
 }
 
 void CheckFullLayout(const SupportInfo& info)
@@ -63,13 +65,12 @@ void CheckFullLayout(const SupportInfo& info)
     // Each support line is its label, as written with no value, followed by the value.
     const auto labels = sysprops::ParseOemInfo(FullLayoutBytes(SupportInfo{}, 1252));
     PELMORA_FUZZ_CHECK(read->supportLines.size() == 15 && labels->supportLines.size() == 15);
-    const std::pair<int, const std::string*> valued[] = {
-        {3, &info.WebAddress}, {4, &info.EMail},  {5, &info.PostalAddress}, {6, &info.Address2}, {7, &info.Telephone},
-        {8, &info.Fax},        {11, &info.Owner}, {12, &info.Company},      {13, &info.Date},
-    };
     std::vector<std::string> expected = labels->supportLines;
-    for (const auto& [line, value] : valued)
-        expected[static_cast<std::size_t>(line - 1)] += *value;
+    for (const BrandingField& field : kBrandingFields) {
+        const std::string_view line = field.infoLine ? field.infoLine : "";
+        if (line.rfind("line", 0) == 0)  // "lineN": the Nth support line
+            expected[std::stoul(std::string(line.substr(4))) - 1] += info.*field.member;
+    }
     PELMORA_FUZZ_CHECK(read->supportLines == expected);
 
     PELMORA_FUZZ_CHECK(sysprops::ParseOemInfo(Utf16Marked(FullLayoutText(info))) == read);

@@ -3,6 +3,7 @@
 #include "branding/BrandingTarget.h"
 #include "branding/BrandingFields.h"
 #include "branding/OemInformation.h"
+#include "branding/StoredChanges.h"
 #include "current/CurrentWindowsControls.h"
 #include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
@@ -36,6 +37,7 @@ void CurrentWindowsPresenter::Load()
                                                         field.storedName, ""));
     }
     m_UnreadAtLoad = reads.Failure();
+    m_Loaded = InfoFromBoxes();
 }
 
 SupportInfo CurrentWindowsPresenter::InfoFromBoxes() const
@@ -46,6 +48,20 @@ SupportInfo CurrentWindowsPresenter::InfoFromBoxes() const
             info.*field.member = m_View.Text(field.control);
     }
     return info;
+}
+
+std::optional<SupportInfo> CurrentWindowsPresenter::MergedWithStore(const SupportInfo& typed)
+{
+    const std::optional<SupportInfo> merged = MergeWithStore(m_Services.registry, m_Dialogs, OnThisWindow, m_Loaded,
+                                                             typed, "The Current Windows information");
+    if (!merged)
+        return std::nullopt;
+    // The boxes show what is stored from here on.
+    for (const BrandingField& field : kTextFields) {
+        if (OnThisWindow(field) && (*merged).*field.member != typed.*field.member)
+            m_View.SetText(field.control, (*merged).*field.member);
+    }
+    return merged;
 }
 
 bool CurrentWindowsPresenter::Refused(const SupportInfo& typed)
@@ -68,12 +84,16 @@ bool CurrentWindowsPresenter::Refused(const SupportInfo& typed)
 
 void CurrentWindowsPresenter::Apply()
 {
-    const SupportInfo typed = InfoFromBoxes();
-    if (Refused(typed))
+    if (Refused(InfoFromBoxes()))
         return;
     CommandScope scope(m_Services, m_Dialogs);
     if (!scope)
         return;
+    // Another program may have changed the values since this window read them.
+    const std::optional<SupportInfo> merged = MergedWithStore(InfoFromBoxes());
+    if (!merged)
+        return;
+    const SupportInfo& typed = *merged;
     const OemValues mirrored = MirroredFrom(typed, FieldWindow::CurrentWindows);
     const BrandingTarget target = TargetOfChange(m_Services, m_Dialogs, m_WindowsDir, mirrored);
     if (target.refused)
@@ -96,6 +116,8 @@ void CurrentWindowsPresenter::Apply()
         CheckAll(failures, MirrorOemValues(m_Services.registry, *places, mirrored));
     // Whole or not at all; without a Windows directory the program's own values are still kept.
     scope.Finish(failures);
+    if (failures.Empty())
+        m_Loaded = typed;  // what is stored now: the next Apply compares with this
     if (!places)
         failures.Check(Status::Failed("no Windows directory was found"), "The OEMInformation values were not set");
     if (!failures.Empty())

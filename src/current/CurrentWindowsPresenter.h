@@ -25,6 +25,7 @@ public:
 
 private:
     SupportInfo InfoFromBoxes() const;
+    std::optional<SupportInfo> MergedWithStore(const SupportInfo& typed);
     bool Refused(const SupportInfo& typed);
 
     ViewPort& m_View;
@@ -32,6 +33,7 @@ private:
     AppServices& m_Services;
     std::string m_WindowsDir;
     std::optional<std::string> m_UnreadAtLoad;
+    SupportInfo m_Loaded;  // the values as Load read them (as the last Apply stored them)
 };
 
 }  // namespace pelmora

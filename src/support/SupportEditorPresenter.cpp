@@ -2,6 +2,7 @@
 
 #include "branding/BrandingTarget.h"
 #include "branding/OemInformation.h"
+#include "branding/StoredChanges.h"
 #include "oem/CommandScope.h"
 #include "oem/FailureReport.h"
 #include "oem/OemInfoLayout.h"
@@ -13,7 +14,6 @@
 #include "registry/TargetCodePage.h"
 #include "support/SupportEditorControls.h"
 #include "support/SupportFields.h"
-#include "support/StoredChanges.h"
 
 #include <iterator>
 #include <optional>
@@ -23,18 +23,6 @@ namespace pelmora {
 namespace {
 
 constexpr const char* kNotFullySaved = "The support information was not fully saved.";
-
-// A value as a question box shows it: long ones cut (at a character's start) so the box fits.
-std::string Quoted(const std::string& value)
-{
-    constexpr std::size_t kShown = 200;
-    if (value.size() <= kShown)
-        return "\"" + value + "\"";
-    std::size_t end = kShown;
-    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80)
-        --end;
-    return "\"" + value.substr(0, end) + "...\"";
-}
 
 }  // namespace
 
@@ -56,26 +44,14 @@ void SupportEditorPresenter::Load()
 
 std::optional<SupportInfo> SupportEditorPresenter::MergedWithStore(const SupportInfo& typed)
 {
-    const RegReadCheck reads(m_Services.registry);
-    SupportInfo stored;
-    for (const SupportField& field : kSupportFields)
-        stored.*field.member = ReadRegString(m_Services.registry, RegRoot::LocalMachine, kOemKey, field.valueName, "");
-    if (const auto failure = reads.Failure()) {
-        ShowStop(m_Dialogs, "The support information was not saved: the stored values could not be read to see "
-                            "whether another program changed them (" + *failure + ").");
+    const std::optional<SupportInfo> merged =
+        MergeWithStore(m_Services.registry, m_Dialogs, InSupportEditor, m_Loaded, typed, "The support information");
+    if (!merged)
         return std::nullopt;
-    }
-    const SupportInfo merged = MergeStoredChanges(
-        m_Loaded, stored, typed, [this](const std::string& label, const std::string& now, const std::string& mine) {
-            return m_Dialogs.AskYesNo(label + " was changed by another program while this window was open.\n\n"
-                                      "Stored now: " + Quoted(now) + "\nTyped here: " + Quoted(mine) +
-                                      "\n\nKeep what you typed here? No keeps the other program's change.",
-                                      "Pelmora");
-        });
     // The boxes show what is stored from here on; the file is written from them.
     for (const SupportField& field : kSupportFields)
-        if (merged.*field.member != typed.*field.member)
-            m_View.SetText(field.control, merged.*field.member);
+        if ((*merged).*field.member != typed.*field.member)
+            m_View.SetText(field.control, (*merged).*field.member);
     return merged;
 }
 

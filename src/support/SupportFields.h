@@ -17,13 +17,14 @@ struct SupportField {
     std::string SupportInfo::*member;
 };
 
-namespace detail {
-
+// The editor shows the main window's fields too, in hidden boxes.
 constexpr bool InSupportEditor(const BrandingField& field)
 {
     return field.member != nullptr &&
            (field.window == FieldWindow::Main || field.window == FieldWindow::SupportEditor);
 }
+
+namespace detail {
 
 constexpr std::size_t SupportFieldCount()
 {

@@ -4,7 +4,6 @@
 #include "SysPropsWindow.h"
 #include "platform/SystemWindowsDirectory.h"
 #include "platform/WindowsDirectory.h"
-#include "platform/qt/DisplayCheck.h"
 #include "platform/qt/ProgramOptions.h"
 #include "platform/qt/RuntimeFolder.h"
 
@@ -15,7 +14,6 @@
 #endif
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -23,21 +21,6 @@
 #include <system_error>
 
 namespace {
-
-// --image's value, looked for before the toolkit starts: the image is mounted by a child process,
-// which is best started while this one has no threads.
-std::optional<std::string> ImageArgument(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--") == 0)
-            break;
-        if (std::strcmp(argv[i], "--image") == 0 && i + 1 < argc)
-            return std::string(argv[i + 1]);
-        if (std::strncmp(argv[i], "--image=", 8) == 0)
-            return std::string(argv[i] + 8);
-    }
-    return std::nullopt;
-}
 
 // The window on `imageDir` when a WIM image was mounted there, else on the folder the command line names.
 int RunViewer(int argc, char** argv, pelmora::ProgramOptions& options, const std::string& imageDir)
@@ -91,13 +74,10 @@ int main(int argc, char** argv)
     options.AddValueOption("windows-dir", "The same as DIRECTORY.", "DIR");
     options.AddValueOption("image", "An image of a WIM file, shown as it is there (INDEX may be left out when the "
                                      "file holds one image).", "FILE.wim[:INDEX]");
-    if (const auto status = options.AnswerWithoutDisplay(argc, argv))
+    if (const auto status = options.AnswerBeforeToolkit(argc, argv))
         return *status;
-    if (!pelmora::DisplayAvailable(argc, argv)) {
-        std::fputs("pelmora-sysprops: no display available (set DISPLAY or QT_QPA_PLATFORM)\n", stderr);
-        return 1;
-    }
-    const auto image = ImageArgument(argc, argv);
+    // The image is mounted by a child process, which is best started while this one has no threads.
+    const auto image = pelmora::ProgramOptions::ValueBeforeToolkit(argc, argv, "image");
     if (!image)
         return RunViewer(argc, argv, options, {});
 #ifdef _WIN32

@@ -15,6 +15,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -120,6 +121,10 @@ void QuietStandardStreams()
         ::signal(ending, SIG_IGN);
     if (code != 0 && ::getppid() == parent)
         (void)!::write(reportFd, &code, sizeof code);
+    // Still held by another process (a viewer the windows started) when the loop ended, the mount
+    // would stay behind, dead; nothing of it was committed, so it is detached.
+    if (IsMountPoint(root, staging))
+        ::umount2(root.c_str(), MNT_DETACH);
     RemoveStagingFolder(staging, root, work);
     ::_exit(code == 0 ? 0 : 1);
 }

@@ -125,7 +125,9 @@ TEST_F(CurrentWindowsPageTest, ReadsTheStoreOnlyWhereItExists)
     EXPECT_FALSE(std::filesystem::exists(store));
 
     {
-        SqliteRegistry registry({store});
+        SqliteRegistryOptions options;
+        options.path = store;
+        SqliteRegistry registry(options);
         WriteRegString(registry, RegRoot::LocalMachine, kOemInformationKey, "Model", "QW 7");
     }
     EXPECT_EQ(TextOf(ReadCurrentBranding(WindowsDir()).values, OemValue::Model), "QW 7");

@@ -1,5 +1,7 @@
 #include "platform/qt/ProgramOptions.h"
 
+#include "platform/qt/DisplayCheck.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -56,13 +58,29 @@ std::optional<QString> ProgramOptions::Value(const QString& name) const
     return m_Parser.value(name);
 }
 
-std::optional<int> ProgramOptions::AnswerWithoutDisplay(int argc, char** argv)
+std::optional<std::string> ProgramOptions::ValueBeforeToolkit(int argc, char** argv, const char* name)
+{
+    const std::string option = std::string("--") + name;
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (argv[i] == option && i + 1 < argc)
+            return std::string(argv[i + 1]);
+        if (std::strncmp(argv[i], (option + "=").c_str(), option.size() + 1) == 0)
+            return std::string(argv[i] + option.size() + 1);
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ProgramOptions::AnswerBeforeToolkit(int argc, char** argv)
 {
     bool asked = false;
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
         asked = asked || IsHelpOrVersion(argv[i]);
-    if (!asked)
-        return std::nullopt;
+    if (!asked) {
+        if (DisplayAvailable(argc, argv))
+            return std::nullopt;
+        Print(stderr, m_Name + ": no display available (set DISPLAY or QT_QPA_PLATFORM)\n");
+        return 1;
+    }
     // The help's usage line names the program as it was started, which takes an application object.
     QCoreApplication application(argc, argv);
     // Options the windowing toolkit would have taken are no error here.

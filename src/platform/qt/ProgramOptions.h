@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace pelmora {
@@ -26,8 +27,13 @@ public:
     // The value of such an option, after Answer; none when it was not given.
     std::optional<QString> Value(const QString& name) const;
 
-    // When argv asks for help or the version: prints it and returns the exit status (0).
-    std::optional<int> AnswerWithoutDisplay(int argc, char** argv);
+    // The value of option `name` read from argv before the toolkit starts (--name VALUE or
+    // --name=VALUE): for what must happen while the program has no threads yet.
+    static std::optional<std::string> ValueBeforeToolkit(int argc, char** argv, const char* name);
+
+    // When argv asks for help or the version: prints it and returns the exit status (0). Else,
+    // when no window could be shown, says so in one line and returns 1. Nothing: go on.
+    std::optional<int> AnswerBeforeToolkit(int argc, char** argv);
 
     // The arguments left by the toolkit's application object. Help, the version or an error is
     // printed here and the exit status returned (0, or 2 for a usage error); nothing: go on.

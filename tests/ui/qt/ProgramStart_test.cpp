@@ -60,6 +60,7 @@ TEST(ProgramStart, AnUnknownOptionOrAnArgumentEndsItBeforeAnyWindow)
         {{"--windows-dir"}, "pelmora: Missing value after '--windows-dir'.\n"},
         {{"--windows-dir=/a", "--windows-dir=/b"}, "pelmora: --windows-dir is given twice\n"},
         {{"--windows-dir", "/nowhere/at/all"}, "pelmora: --windows-dir /nowhere/at/all is not a folder\n"},
+        {{"--image"}, "pelmora: Missing value after '--image'.\n"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = RunProgram(PELMORA_PROGRAM, c.arguments, true);
