@@ -333,6 +333,7 @@ void CommandButton::RestHoverTimer(bool resting)
         m_TimerResting = true;
         return;
     }
+    StopTracking();  // the timer asks again, and a leave reported now would only wake it twice
     m_TimerResting = false;
     m_TimerRunning = SetTimer(Window(), kHoverTimerId, TimerInterval(kHoverTimerIntervalMs), nullptr) != 0;
 }

@@ -15,8 +15,8 @@ namespace pelmora::win32 {
 // canvas's memory bitmap, the persistent off-screen image that WM_PAINT copies to the screen,
 // and the canvas hands each drawing's corner region to the window (SetWindowRgn). HoverTimer
 // is a window timer that sleeps while the pointer rests on the button, woken by WM_MOUSELEAVE
-// and by whatever else may put another window under the pointer; a click goes to the parent as BN_CLICKED, as a push button's does, so the
-// window's command routing stays what it was.
+// and by whatever else may put another window under the pointer; a click goes to the parent as
+// BN_CLICKED, as a push button's does, so the window's command routing stays what it was.
 class CommandButton final : public BaseWindow<CommandButton>, private ButtonSurfacePort {
 public:
     static constexpr const wchar_t* kClassName = L"PelmoraCommandButton";
