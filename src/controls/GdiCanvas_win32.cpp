@@ -36,6 +36,7 @@ GdiCanvas::~GdiCanvas()
 {
     if (m_Pen != nullptr) ReleasePen();
     if (m_KeptRegion != nullptr) ::DeleteObject(m_KeptRegion);
+    if (m_WindowShape != nullptr) ::DeleteObject(m_WindowShape);
     DropBitmap();
     if (m_Dc != nullptr) ::DeleteDC(m_Dc);
 }
@@ -215,9 +216,34 @@ void GdiCanvas::DeleteRegion(RegionHandle region)
     ::DeleteObject(AsRegion(region));
 }
 
+void GdiCanvas::AttachWindow(HWND window)
+{
+    m_Window = window;
+    KeepWindowShape(nullptr);  // a new window has no shape yet
+}
+
+// A copy of the shape the window is given, or none for the whole rectangle.
+void GdiCanvas::KeepWindowShape(HRGN region)
+{
+    if (region == nullptr) {
+        if (m_WindowShape != nullptr) ::DeleteObject(m_WindowShape);
+        m_WindowShape = nullptr;
+        return;
+    }
+    if (m_WindowShape == nullptr) m_WindowShape = ::CreateRectRgn(0, 0, 0, 0);
+    if (m_WindowShape != nullptr) ::CombineRgn(m_WindowShape, region, nullptr, RGN_COPY);
+}
+
 void GdiCanvas::SetWindowRegion(RegionHandle region)
 {
     if (m_Window != nullptr) {
+        // Most drawings keep the shape; giving it again would only make the system recompute the
+        // window's frame (SetWindowPos).
+        if (region != 0 && m_WindowShape != nullptr && ::EqualRgn(AsRegion(region), m_WindowShape)) {
+            ::DeleteObject(AsRegion(region));
+            return;
+        }
+        KeepWindowShape(AsRegion(region));
         ::SetWindowRgn(m_Window, AsRegion(region), TRUE);
         return;
     }

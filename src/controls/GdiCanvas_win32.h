@@ -14,8 +14,8 @@ namespace pelmora {
 // The canvas port on the platform's own GDI: every primitive is the real call (CreatePen,
 // MoveToEx, LineTo, SetPixel, FillRect, FrameRect, DrawTextA, CreateRectRgn, CombineRgn, ...)
 // on a memory DC holding a 32-bit top-down DIB section, the button's persistent image. With a
-// window attached, the region becomes the window's (SetWindowRgn); without one the canvas keeps
-// it, so its pixels can be read with PtInRegion.
+// window attached, the region becomes the window's (SetWindowRgn) unless the window has that
+// shape already; without one the canvas keeps it, so its pixels can be read with PtInRegion.
 class GdiCanvas final : public CanvasPort {
 public:
     // System colours are resolved by GetSysColor unless a resolver is given.
@@ -32,7 +32,8 @@ public:
     void Resize(int width, int height);
     // The caption's points become pixels at `dotsPerInch`; 0 (the default) takes the screen's.
     void SetDpi(int dotsPerInch);
-    void AttachWindow(HWND window) { m_Window = window; }
+    int Dpi() const { return m_Dpi; }
+    void AttachWindow(HWND window);
     // The RGB colour of a pixel of the bitmap.
     Colour ColourAt(int x, int y) const;
     // Whether the region handed over last holds the pixel; nullopt while there is none (or it
@@ -61,6 +62,7 @@ private:
     HFONT FontFor(const ButtonFont& font);
     void MakeBitmap();
     void DropBitmap();
+    void KeepWindowShape(HRGN region);
 
     int m_Width = 0;
     int m_Height = 0;
@@ -76,6 +78,7 @@ private:
     int m_Dpi = 0;
     HWND m_Window = nullptr;
     HRGN m_KeptRegion = nullptr;  // the last region handed over while no window is attached
+    HRGN m_WindowShape = nullptr;  // a copy of the region the window has now
 };
 
 }  // namespace pelmora

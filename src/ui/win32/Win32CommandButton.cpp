@@ -24,12 +24,14 @@ INPUT KeyInput(WORD key, bool up)
 
 }  // namespace
 
-CommandButton::CommandButton(ButtonAmbient ambient, HWND parent, int id, bool visible)
+CommandButton::CommandButton(ButtonAmbient ambient, HWND parent, int id, bool visible, const RECT& place, UINT dpi)
     : m_Canvas(0, 0), m_Host(*this, m_Canvas, std::move(ambient))
 {
+    m_Canvas.SetDpi(static_cast<int>(dpi));
     RegisterOnce(CS_DBLCLKS);  // the second press of a double-click has a handling of its own
     const std::wstring name = ToUtf16(m_Host.Ambient().displayName);
-    CreateAs(0, name.c_str(), WS_CHILD | WS_TABSTOP | (visible ? WS_VISIBLE : 0), 0, 0, 0, 0, parent,
+    CreateAs(0, name.c_str(), WS_CHILD | WS_TABSTOP | (visible ? WS_VISIBLE : 0), place.left, place.top,
+             place.right - place.left, place.bottom - place.top, parent,
              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
@@ -39,10 +41,15 @@ void CommandButton::ReadEntries(const std::vector<PropertyEntry>& entries)
 {
     m_Host.ReadEntries(entries);
     TextChanged();
+    // Reading leaves the drawing to the next resize; a window made at its size has had that.
+    if (m_Canvas.Width() > 0 && m_Canvas.Height() > 0)
+        m_Host.Resized(m_Canvas.Width(), m_Canvas.Height());
 }
 
 void CommandButton::SetDpi(UINT dpi)
 {
+    if (static_cast<int>(dpi) == m_Canvas.Dpi())
+        return;
     m_Canvas.SetDpi(static_cast<int>(dpi));
     if (m_Canvas.Width() > 0 && m_Canvas.Height() > 0)
         m_Host.Shown();  // the caption again in its new size
@@ -83,7 +90,20 @@ LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SHOWWINDOW:
         if (wParam)
             m_Host.Shown();
+        else
+            m_Host.PointerMayHaveLeft();
         return Default(message, wParam, lParam);
+    case WM_WINDOWPOSCHANGED:  // moved, resized, hidden or put under another window
+        m_Host.PointerMayHaveLeft();
+        return Default(message, wParam, lParam);
+    case WM_MOUSELEAVE:
+    case WM_CAPTURECHANGED:
+        m_Host.PointerMayHaveLeft();
+        return 0;
+    case WM_MOUSEHOVER:
+        return 0;  // asked for only to set Wine's leave check going (TrackLeave)
+    case WM_NCPAINT:
+        return 0;  // no frame: the system's painting would only fetch a device context for nothing
     case WM_ERASEBKGND:
         return 1;  // the image covers every pixel
     case WM_PAINT:
@@ -156,9 +176,7 @@ LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT:
         return OnSetText(wParam, lParam);
     case WM_DESTROY:
-        if (m_TimerRunning)
-            KillTimer(Window(), kHoverTimerId);
-        m_TimerRunning = false;
+        SetHoverTimer(false);
         m_Canvas.AttachWindow(nullptr);
         return 0;
     default:
@@ -291,12 +309,51 @@ void CommandButton::SetHoverTimer(bool running)
 {
     if (Window() == nullptr || running == m_TimerRunning)
         return;
-    if (running)
+    if (running) {
         m_TimerRunning = SetTimer(Window(), kHoverTimerId, TimerInterval(kHoverTimerIntervalMs), nullptr) != 0;
-    else {
-        KillTimer(Window(), kHoverTimerId);
-        m_TimerRunning = false;
+        return;
     }
+    KillTimer(Window(), kHoverTimerId);
+    m_TimerRunning = false;
+    if (m_TimerResting)
+        StopTracking();
+    m_TimerResting = false;
+}
+
+// While the pointer rests on the button the timer sleeps and the system reports the leave
+// instead; only when it has taken that on does the timer stop, so a leave is never missed.
+void CommandButton::RestHoverTimer(bool resting)
+{
+    if (Window() == nullptr || !m_TimerRunning || resting == m_TimerResting)
+        return;
+    if (resting) {
+        if (!TrackLeave())
+            return;  // the timer goes on asking
+        KillTimer(Window(), kHoverTimerId);
+        m_TimerResting = true;
+        return;
+    }
+    StopTracking();  // the timer asks again, and a leave reported now would only wake it twice
+    m_TimerResting = false;
+    m_TimerRunning = SetTimer(Window(), kHoverTimerId, TimerInterval(kHoverTimerIntervalMs), nullptr) != 0;
+}
+
+// WM_MOUSELEAVE when the pointer leaves. The hover time is the timer's interval: Windows sends
+// one WM_MOUSEHOVER after it and then only the leave, while Wine, which looks for a leave only
+// at that period, reports it as soon as the timer would have seen it.
+bool CommandButton::TrackLeave()
+{
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_HOVER, Window(), TimerInterval(kHoverTimerIntervalMs)};
+    if (!TrackMouseEvent(&track))
+        return false;
+    TRACKMOUSEEVENT now{sizeof now, TME_QUERY, nullptr, 0};
+    return TrackMouseEvent(&now) && now.hwndTrack == Window() && (now.dwFlags & TME_LEAVE) != 0;
+}
+
+void CommandButton::StopTracking()
+{
+    TRACKMOUSEEVENT track{sizeof track, TME_CANCEL | TME_LEAVE | TME_HOVER, Window(), 0};
+    TrackMouseEvent(&track);
 }
 
 void CommandButton::Raise(const ButtonEventArgs& event)

@@ -14,8 +14,9 @@ namespace pelmora::win32 {
 // keeps every rule, and the window is the host's surface. The host draws with GDI into the
 // canvas's memory bitmap, the persistent off-screen image that WM_PAINT copies to the screen,
 // and the canvas hands each drawing's corner region to the window (SetWindowRgn). HoverTimer
-// is a window timer; a click goes to the parent as BN_CLICKED, as a push button's does, so the
-// window's command routing stays what it was.
+// is a window timer that sleeps while the pointer rests on the button, woken by WM_MOUSELEAVE
+// and by whatever else may put another window under the pointer; a click goes to the parent as
+// BN_CLICKED, as a push button's does, so the window's command routing stays what it was.
 class CommandButton final : public BaseWindow<CommandButton>, private ButtonSurfacePort {
 public:
     static constexpr const wchar_t* kClassName = L"PelmoraCommandButton";
@@ -23,10 +24,10 @@ public:
 
     using EventHandler = std::function<void(const ButtonEventArgs& event)>;
 
-    // Creates the button's window as the child `id` of `parent`, placed later. `ambient` gives
-    // the host window's font and fore colour and the button's name; ReadEntries or
-    // InitProperties follows.
-    CommandButton(ButtonAmbient ambient, HWND parent, int id, bool visible);
+    // Creates the button's window as the child `id` of `parent` at `place`, its caption drawn at
+    // `dpi` (0: the screen's). `ambient` gives the host window's font and fore colour and the
+    // button's name; ReadEntries or InitProperties follows.
+    CommandButton(ButtonAmbient ambient, HWND parent, int id, bool visible, const RECT& place = {}, UINT dpi = 0);
     ~CommandButton();
 
     ButtonHost& Host() { return m_Host; }
@@ -42,7 +43,8 @@ public:
     bool PressAccessKey(wchar_t typed);
 
     bool IsPointerOver() const override;
-    bool HoverTimerRunning() const { return m_TimerRunning; }
+    bool HoverTimerRunning() const { return m_TimerRunning; }  // on, ticking or resting
+    bool HoverTimerResting() const { return m_TimerResting; }
     const GdiCanvas& Canvas() const { return m_Canvas; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -65,10 +67,9 @@ private:
     void Refresh() override;
     void SetShape(const std::vector<CanvasRect>& shape) override;
     void SetHoverTimer(bool running) override;
-    // The timer never rests here: Wine, where this window is tested, sends WM_MOUSELEAVE for a
-    // pointer that left for another program's window only at its own hover-time poll, long after
-    // the tick that ends the hover look today.
-    void RestHoverTimer(bool) override {}
+    void RestHoverTimer(bool resting) override;
+    bool TrackLeave();
+    void StopTracking();
     void Raise(const ButtonEventArgs& event) override;
     void MoveFocus(bool forward) override;
     void CaptureMouse() override;
@@ -83,6 +84,7 @@ private:
     ButtonHost m_Host;
     EventHandler m_OnEvent;
     bool m_TimerRunning = false;
+    bool m_TimerResting = false;  // on, but waiting for the system to say the pointer may have left
 };
 
 }  // namespace pelmora::win32

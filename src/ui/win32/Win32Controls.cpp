@@ -17,47 +17,50 @@ DWORD Shown(const ControlDesign& design) { return design.visible ? WS_VISIBLE : 
 
 HMENU IdOf(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
-HWND Child(const wchar_t* windowClass, const std::string& text, DWORD style, DWORD exStyle, HWND parent, int id)
+HWND Child(const wchar_t* windowClass, const std::string& text, DWORD style, DWORD exStyle, const ControlSite& site)
 {
-    return CreateWindowExW(exStyle, windowClass, ToUtf16(text).c_str(), style | WS_CHILD, 0, 0, 0, 0, parent, IdOf(id),
-                           GetModuleHandleW(nullptr), nullptr);
+    const RECT& r = site.place;
+    return CreateWindowExW(exStyle, windowClass, ToUtf16(text).c_str(), style | WS_CHILD, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, site.parent, IdOf(site.id), GetModuleHandleW(nullptr),
+                           nullptr);
 }
 
-MadeControl MakeLabel(const ControlDesign& design, HWND parent, int id)
+MadeControl MakeLabel(const ControlDesign& design, const ControlSite& site)
 {
     const DWORD align =
         designs::AlignmentOf<DWORD>(design, designs::WrapsWords(design) ? SS_LEFT : SS_LEFTNOWORDWRAP, SS_CENTER, SS_RIGHT);
     // Captions show as they stand: an ampersand is a character, not an access key. A label with
     // its own pointer must be hit by the mouse to be asked for it.
     const DWORD notify = design.mousePointer.empty() ? 0 : SS_NOTIFY;
-    return {Child(WC_STATICW, design.text, align | SS_NOPREFIX | notify | Shown(design), 0, parent, id), nullptr,
-            nullptr};
+    return {Child(WC_STATICW, design.text, align | SS_NOPREFIX | notify | Shown(design), 0, site), nullptr, nullptr};
 }
 
-MadeControl MakeTextBox(const ControlDesign& design, HWND parent, int id)
+MadeControl MakeTextBox(const ControlDesign& design, const ControlSite& site)
 {
     const DWORD align = designs::AlignmentOf<DWORD>(design, ES_LEFT, ES_CENTER, ES_RIGHT);
     HWND box = Child(WC_EDITW, design.text, align | ES_AUTOHSCROLL | WS_TABSTOP | Shown(design),
-                     designs::Framed(design) ? WS_EX_CLIENTEDGE : 0, parent, id);
+                     designs::Framed(design) ? WS_EX_CLIENTEDGE : 0, site);
     // Zero lifts the limit of typed text to the most the control holds, so a box shows and
     // takes whatever the store holds.
     SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
     return {box, nullptr, nullptr};
 }
 
-MadeControl MakePicture(const ControlDesign& design, HWND parent, int id, const PixelBlock& backdrop)
+MadeControl MakePicture(const ControlDesign& design, const ControlSite& site, const PixelBlock& backdrop)
 {
     std::optional<COLORREF> back;
     if (designs::Opaque(design))
         back = design.backColor ? ToColorRef(*design.backColor) : GetSysColor(COLOR_BTNFACE);
     auto picture = std::make_unique<PictureBox>(backdrop, back);
-    HWND window = picture->Create(parent, id, Shown(design), designs::Sunken(design) ? WS_EX_CLIENTEDGE : 0);
+    HWND window =
+        picture->Create(site.parent, site.id, site.place, Shown(design), designs::Sunken(design) ? WS_EX_CLIENTEDGE : 0);
     return {window, std::move(picture), nullptr};
 }
 
-MadeControl MakeCommandButton(const ControlDesign& design, const designs::WindowDesign& window, HWND parent, int id)
+MadeControl MakeCommandButton(const ControlDesign& design, const designs::WindowDesign& window, const ControlSite& site)
 {
-    auto button = std::make_unique<CommandButton>(designs::AmbientOf(design, window), parent, id, design.visible);
+    auto button = std::make_unique<CommandButton>(designs::AmbientOf(design, window), site.parent, site.id,
+                                                  design.visible, site.place, site.dpi);
     button->ReadEntries(design.properties);
     HWND handle = button->Window();
     if (handle == nullptr)
@@ -67,20 +70,19 @@ MadeControl MakeCommandButton(const ControlDesign& design, const designs::Window
 
 }  // namespace
 
-MadeControl MakeControl(const ControlDesign& design, const designs::WindowDesign& window, HWND parent, int id,
+MadeControl MakeControl(const ControlDesign& design, const designs::WindowDesign& window, const ControlSite& site,
                         const PixelBlock& backdrop)
 {
     struct Maker {
         const ControlDesign& design;
         const designs::WindowDesign& window;
-        HWND parent;
-        int id;
+        const ControlSite& site;
         const PixelBlock& backdrop;
-        MadeControl Label() const { return MakeLabel(design, parent, id); }
-        MadeControl TextBox() const { return MakeTextBox(design, parent, id); }
-        MadeControl Picture() const { return MakePicture(design, parent, id, backdrop); }
-        MadeControl Button() const { return MakeCommandButton(design, window, parent, id); }
-    } maker{design, window, parent, id, backdrop};
+        MadeControl Label() const { return MakeLabel(design, site); }
+        MadeControl TextBox() const { return MakeTextBox(design, site); }
+        MadeControl Picture() const { return MakePicture(design, site, backdrop); }
+        MadeControl Button() const { return MakeCommandButton(design, window, site); }
+    } maker{design, window, site, backdrop};
     return designs::MakeByKind<MadeControl>(design, maker);
 }
 

@@ -48,16 +48,26 @@ struct DesignedWindow::Entry {
     HBRUSH brush = nullptr;  // the back colour of an opaque label or a text box
 };
 
+// Made at its size for the screen's scale with every control at its place, so nothing is
+// created twice or moved before the first paint; a window that lands at another scale is fitted
+// to it at once.
 DesignedWindow::DesignedWindow(const designs::WindowDesign& design, HWND owner) : m_Design(design)
 {
     BuildMenus();
-    HWND window = CreateAs(ExStyleOf(m_Design.borderStyle), ToUtf16(m_Design.caption).c_str(),
-                           StyleOf(m_Design.borderStyle), CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner, m_Menu);
+    m_Dpi = WindowDpi(nullptr);
+    const DWORD style = StyleOf(m_Design.borderStyle);
+    const DWORD exStyle = ExStyleOf(m_Design.borderStyle);
+    const SIZE outer = OuterSize(ClientSize(), style, exStyle, m_Menu != nullptr, m_Dpi);
+    HWND window = CreateAs(exStyle, ToUtf16(m_Design.caption).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
+                           outer.cy, owner, m_Menu);
     if (window == nullptr)
         return;
     SetPropA(window, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomA(m_Design.name.c_str()))));
+    m_Dpi = WindowDpi(window);
+    FitFrame();
+    ComposeBackdrop();
     BuildControls();
-    ApplyDpi(WindowDpi(window));
+    ShowDesignPictures();
 }
 
 DesignedWindow::~DesignedWindow()
@@ -109,7 +119,8 @@ void DesignedWindow::BuildControls()
         if (control.kind == ControlKind::Menu)
             continue;
         const int id = nextId++;
-        MadeControl made = MakeControl(control, m_Design, Window(), id, m_Backdrop);
+        const ControlSite site{Window(), id, DesignedPlace(control, {}), m_Dpi};
+        MadeControl made = MakeControl(control, m_Design, site, m_Backdrop);
         if (made.window == nullptr)
             continue;
         Entry entry{&control, id, made.window, 0, nullptr, nullptr, nullptr};
@@ -119,19 +130,32 @@ void DesignedWindow::BuildControls()
         SetPropA(made.window, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(entry.name)));
         if (control.kind == ControlKind::TextBox || (control.kind == ControlKind::Label && control.backColor))
             entry.brush = CreateSolidBrush(control.backColor ? ToColorRef(*control.backColor) : GetSysColor(COLOR_WINDOW));
+        if (!entry.button)  // a button draws its caption in its own font
+            SendMessageW(entry.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
+        if (control.autoSize)
+            FitAutoSize(entry);
         m_Entries.push_back(std::move(entry));
     }
 }
 
-void DesignedWindow::ApplyDpi(UINT dpi)
+SIZE DesignedWindow::ClientSize() const
 {
-    m_Dpi = dpi;
-    const SIZE client{ScaledPixels(m_Design.clientSize.width, dpi), ScaledPixels(m_Design.clientSize.height, dpi)};
+    return {ScaledPixels(m_Design.clientSize.width, m_Dpi),
+            ScaledPixels(m_Design.clientSize.height, m_Dpi)};
+}
+
+// The frame around the designed client area at the window's DPI. A menu bar that wraps onto a
+// second row takes from the client area: the window grows by the loss.
+void DesignedWindow::FitFrame()
+{
+    const SIZE client = ClientSize();
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(Window(), GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(Window(), GWL_EXSTYLE));
-    SIZE outer = OuterSize(client, style, exStyle, m_Menu != nullptr, dpi);
-    SetWindowPos(Window(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // A menu bar that wraps onto a second row takes from the client area: grow by the loss.
+    SIZE outer = OuterSize(client, style, exStyle, m_Menu != nullptr, m_Dpi);
+    RECT now;
+    GetWindowRect(Window(), &now);
+    if (now.right - now.left != outer.cx || now.bottom - now.top != outer.cy)
+        SetWindowPos(Window(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT actual;
     GetClientRect(Window(), &actual);
     if (actual.right != client.cx || actual.bottom != client.cy) {
@@ -139,7 +163,12 @@ void DesignedWindow::ApplyDpi(UINT dpi)
         outer.cy += client.cy - actual.bottom;
         SetWindowPos(Window(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
 
+void DesignedWindow::ApplyDpi(UINT dpi)
+{
+    m_Dpi = dpi;
+    FitFrame();
     std::vector<std::pair<ButtonFont, HFONT>> oldFonts;
     oldFonts.swap(m_Fonts);
     for (const Entry& entry : m_Entries) {
@@ -151,11 +180,16 @@ void DesignedWindow::ApplyDpi(UINT dpi)
     for (auto& [font, handle] : oldFonts)
         DeleteObject(handle);
     ComposeBackdrop();
-    for (const Entry& entry : m_Entries)
-        if (entry.picture && !entry.design->picture.empty())
-            entry.picture->SetPicture(DesignPictureAt(entry.design->picture, dpi));
+    ShowDesignPictures();
     PlaceControls();
     RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void DesignedWindow::ShowDesignPictures()
+{
+    for (const Entry& entry : m_Entries)
+        if (entry.picture && !entry.design->picture.empty())
+            entry.picture->SetPicture(DesignPictureAt(entry.design->picture, m_Dpi));
 }
 
 void DesignedWindow::ComposeBackdrop()
@@ -177,20 +211,29 @@ void DesignedWindow::ComposeBackdrop()
         DeleteObject(bitmap);  // the brush keeps its own copy
 }
 
+// The design's rectangle at the window's DPI; a control without a designed size keeps `current`'s.
+RECT DesignedWindow::DesignedPlace(const ControlDesign& design, const RECT& current) const
+{
+    const int x = design.position ? ScaledPixels(design.position->x, m_Dpi) : 0;
+    const int y = design.position ? ScaledPixels(design.position->y, m_Dpi) : 0;
+    const int width = design.size ? ScaledPixels(design.size->width, m_Dpi) : current.right - current.left;
+    const int height = design.size ? ScaledPixels(design.size->height, m_Dpi) : current.bottom - current.top;
+    return {x, y, x + width, y + height};
+}
+
 void DesignedWindow::PlaceControls()
 {
     for (const Entry& entry : m_Entries) {
         if (entry.window == nullptr)
             continue;
-        const ControlDesign& design = *entry.design;
-        RECT rect{};
-        GetWindowRect(entry.window, &rect);
-        const int x = design.position ? ScaledPixels(design.position->x, m_Dpi) : 0;
-        const int y = design.position ? ScaledPixels(design.position->y, m_Dpi) : 0;
-        const int width = design.size ? ScaledPixels(design.size->width, m_Dpi) : rect.right - rect.left;
-        const int height = design.size ? ScaledPixels(design.size->height, m_Dpi) : rect.bottom - rect.top;
-        SetWindowPos(entry.window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-        if (design.autoSize)
+        RECT now{};
+        GetWindowRect(entry.window, &now);
+        MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&now), 2);
+        const RECT place = DesignedPlace(*entry.design, now);
+        if (!EqualRect(&now, &place))
+            SetWindowPos(entry.window, nullptr, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (entry.design->autoSize)
             FitAutoSize(entry);
     }
 }
@@ -204,8 +247,11 @@ void DesignedWindow::FitAutoSize(const Entry& entry)
     DrawTextW(dc, text.empty() ? L" " : text.c_str(), -1, &bounds, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
     SelectObject(dc, old);
     ReleaseDC(entry.window, dc);
-    SetWindowPos(entry.window, nullptr, 0, 0, text.empty() ? 0 : bounds.right, bounds.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT now;
+    GetClientRect(entry.window, &now);
+    const int width = text.empty() ? 0 : bounds.right;
+    if (now.right != width || now.bottom != bounds.bottom)
+        SetWindowPos(entry.window, nullptr, 0, 0, width, bounds.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HFONT DesignedWindow::FontFor(const ControlDesign& control)
@@ -397,8 +443,10 @@ void DesignedWindow::Destroyed()
 void DesignedWindow::InputTaken()
 {
     for (const Entry& entry : m_Entries)
-        if (entry.button)
+        if (entry.button) {
             entry.button->Host().InputTaken();
+            entry.button->Host().PointerMayHaveLeft();
+        }
 }
 
 LRESULT DesignedWindow::OnControlColours(UINT message, WPARAM wParam, LPARAM lParam)
@@ -429,7 +477,7 @@ LRESULT DesignedWindow::OnCommandMessage(WPARAM wParam, LPARAM lParam)
 LRESULT DesignedWindow::OnActivate(WPARAM wParam)
 {
     if (LOWORD(wParam) == WA_INACTIVE) {
-        InputTaken();  // another window has the keys now
+        InputTaken();  // another window has the keys now, and may lie over a button
         if (HWND focus = GetFocus(); focus != nullptr && IsChild(Window(), focus))
             m_LastFocus = focus;
         return 0;

@@ -63,15 +63,20 @@ private:
 
     void BuildMenus();
     void BuildControls();
+    SIZE ClientSize() const;
+    void FitFrame();
     void ApplyDpi(UINT dpi);
     void ComposeBackdrop();
+    void ShowDesignPictures();
+    RECT DesignedPlace(const designs::ControlDesign& design, const RECT& current) const;
     void PlaceControls();
     void FitAutoSize(const Entry& entry);
     HFONT FontFor(const designs::ControlDesign& control);
     const Entry* Find(std::string_view name) const;
     const Entry* EntryOfWindow(HWND control) const;
     bool Command(WPARAM wParam, LPARAM lParam);
-    void InputTaken();  // every button forgets the key that went down last
+    // Every button forgets the key that went down last and looks again for the pointer.
+    void InputTaken();
     LRESULT ControlColours(HDC dc, HWND control, bool editable);
     void Destroyed();
     // The messages' handlers.

@@ -6,10 +6,10 @@ PictureBox::PictureBox(const PixelBlock& backdrop, std::optional<COLORREF> back)
 {
 }
 
-HWND PictureBox::Create(HWND parent, int id, DWORD style, DWORD exStyle)
+HWND PictureBox::Create(HWND parent, int id, const RECT& place, DWORD style, DWORD exStyle)
 {
-    return CreateAs(exStyle, L"", style | WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+    return CreateAs(exStyle, L"", style | WS_CHILD | WS_CLIPSIBLINGS, place.left, place.top, place.right - place.left,
+                    place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
 void PictureBox::SetPicture(PixelBlock picture)

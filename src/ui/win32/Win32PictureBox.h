@@ -18,7 +18,7 @@ public:
     PictureBox(const PixelBlock& backdrop, std::optional<COLORREF> back);
     ~PictureBox() { DestroyIfOpen(); }
 
-    HWND Create(HWND parent, int id, DWORD style, DWORD exStyle);
+    HWND Create(HWND parent, int id, const RECT& place, DWORD style, DWORD exStyle);
 
     void SetPicture(PixelBlock picture);
     const PixelBlock& Picture() const { return m_Picture; }

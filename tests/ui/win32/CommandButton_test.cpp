@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -226,6 +227,45 @@ TEST_F(CommandButtonWindow, HoverLeaveAndClickRaiseTheEventsInOrder)
         "Click",     "BN_CLICKED CommandButton1",
     };
     EXPECT_EQ(m_Events, expected);
+}
+
+// A resting pointer leaves the timer asleep; each way the hover can end wakes it, and its tick
+// ends the hover as it would have.
+TEST_F(CommandButtonWindow, TheRestingTimerWakesForEveryWayTheHoverEnds)
+{
+    HWND cover = nullptr;
+    const struct {
+        const char* how;
+        std::function<void()> end;
+    } cases[] = {
+        {"the pointer left", [&] { PointAt(Away()); }},
+        {"a window came up on top",
+         [&] {
+             const POINT corner = OnButton(0, 0);
+             cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"EDIT", L"", WS_POPUP | WS_VISIBLE, corner.x,
+                                     corner.y, 100, 30, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+         }},
+        {"disabled", [&] { EnableWindow(Button(), FALSE); }},
+        {"hidden", [&] { ShowWindow(Button(), SW_HIDE); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        PointAt(OnButton(20, 10));
+        Pump(60);
+        ASSERT_TRUE(m_Button->HoverTimerRunning());
+        EXPECT_TRUE(m_Button->HoverTimerResting()) << "no tick while nothing changes";
+        m_Events.clear();
+        c.end();
+        Pump(60);
+        EXPECT_FALSE(m_Button->HoverTimerRunning());
+        EXPECT_EQ(m_Events, std::vector<std::string>{"MouseOut"});
+        if (cover != nullptr)
+            DestroyWindow(cover);
+        cover = nullptr;
+        EnableWindow(Button(), TRUE);
+        ShowWindow(Button(), SW_SHOW);
+        PointAt(Away());
+    }
 }
 
 TEST_F(CommandButtonWindow, KeysClickThroughTheMessageLoop)

@@ -11,6 +11,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <vector>
 
 namespace pelmora::win32::testing {
 namespace {
@@ -108,6 +110,39 @@ TEST(Win32DesignedWindow, EveryControlIsFoundByNameWherePlacedAndShownAsDesigned
                     << "drawn at its size";
             }
         }
+    }
+}
+
+// Built at its size with every control at its place: nothing is moved or resized after it is
+// made, and each button is given its shape once however often it is drawn.
+TEST(Win32DesignedWindow, BuildingMovesNothingAndShapesEachButtonOnce)
+{
+    static std::vector<std::pair<HWND, UINT>> changes;  // each WM_WINDOWPOSCHANGING's window and flags
+    changes.clear();
+    HHOOK hook = SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+            if (code == HC_ACTION && sent->message == WM_WINDOWPOSCHANGING)
+                changes.emplace_back(sent->hwnd, reinterpret_cast<const WINDOWPOS*>(sent->lParam)->flags);
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    Built built("Form1.design");
+    UnhookWindowsHookEx(hook);
+
+    std::map<HWND, int> shapes;
+    for (const auto& [window, flags] : changes) {
+        EXPECT_EQ(flags & (SWP_NOMOVE | SWP_NOSIZE), static_cast<UINT>(SWP_NOMOVE | SWP_NOSIZE))
+            << NameOf(window) << " moved or resized";
+        if (flags & SWP_FRAMECHANGED)
+            ++shapes[window];
+    }
+    for (const ControlDesign& control : built.design.controls) {
+        if (control.kind != ControlKind::CommandButton)
+            continue;
+        EXPECT_EQ(shapes[built.window.Control(control.name)], 1) << control.name;
     }
 }
 
