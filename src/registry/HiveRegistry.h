@@ -99,7 +99,7 @@ private:
     long m_LoadCode = kRegSuccess;
     bool m_Unfinished = false;  // Windows left it with changes still in its logs
     HiveLock m_Lock;
-    bool m_SoleWriter = false;  // the sole user may write the hive loaded
+    bool m_SoleWriter = false;  // the sole user may write the hive loaded (checked once)
     int m_ChangeDepth = 0;
     bool m_Pending = false;
     RegHandleTable<OpenedKey> m_Keys;

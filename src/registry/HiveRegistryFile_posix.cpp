@@ -112,6 +112,8 @@ long HiveRegistry::Load()
 
 long HiveRegistry::RefuseWrite()
 {
+    if (m_SoleWriter)
+        return kRegSuccess;
     const std::string& path = m_Options.path;
     if (m_Unfinished)
         return m_Failures.Fail(kRegCantWrite,
@@ -127,6 +129,8 @@ long HiveRegistry::RefuseWrite()
         return m_Failures.Fail(kRegAccessDenied, "the registry hive " + path + " is read-only");
     if (error)
         return m_Failures.Fail(kRegIoFailed, "cannot open the registry hive " + path + ": " + std::strerror(error));
+    // What was writable stays so for the sole user until the hive is read again.
+    m_SoleWriter = m_Options.soleUser;
     return kRegSuccess;
 }
 
@@ -152,11 +156,8 @@ long HiveRegistry::Hold()
     long code = kRegSuccess;
     if (!Hive(code) || (code = RefuseWrite()) != kRegSuccess)
         return code;
-    // Nobody to keep out, and what was writable stays so until the hive is read again.
-    if (m_Options.soleUser) {
-        m_SoleWriter = true;
-        return kRegSuccess;
-    }
+    if (m_Options.soleUser)
+        return kRegSuccess;  // nobody to keep out
     if (const int error = m_Lock.Acquire(m_Options.path, m_Options.lockTimeoutMs)) {
         if (error == EWOULDBLOCK)
             return m_Failures.Fail(kRegLockViolation,
