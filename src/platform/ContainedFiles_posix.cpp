@@ -214,15 +214,11 @@ std::string LeavesImage(const std::string& root, const std::string& path)
     const Descriptor rootFd(OpenRoot(root));
     if (rootFd.Get() < 0)
         return std::strerror(-rootFd.Get());
-    // Part by part: what does not exist yet is made afresh, inside.
-    for (std::size_t end = 0; end != std::string::npos;) {
-        end = relative->find('/', end + 1);
-        const Descriptor part(OpenBeneath(rootFd.Get(), relative->substr(0, end), O_PATH));
-        if (part.Get() == -ENOENT)
-            return {};
-        if (LeadsOut(part.Get()))
-            return NameLeavingLink(rootFd.Get(), root, *relative);
-    }
+    // Resolved in one go, which stops at the first part that is missing (made afresh, inside) or
+    // leads out; only the message looks part by part.
+    const Descriptor whole(OpenBeneath(rootFd.Get(), *relative, O_PATH));
+    if (LeadsOut(whole.Get()))
+        return NameLeavingLink(rootFd.Get(), root, *relative);
     return {};
 }
 

@@ -20,6 +20,9 @@ struct HiveRegistryOptions {
     bool syncToDisk = true;
     // Rewrite the file itself instead of renaming a new one over it (see RewriteHiveFile).
     bool inPlace = false;
+    // The file is this program's alone while it runs (an image mounted for it): it is read once,
+    // never looked at again for another program's changes, and never locked.
+    bool soleUser = false;
     // Tests only: asked at each step of a commit; a false answer fails the commit there.
     HiveCommitProbe commitProbe;
 };
@@ -96,6 +99,7 @@ private:
     long m_LoadCode = kRegSuccess;
     bool m_Unfinished = false;  // Windows left it with changes still in its logs
     HiveLock m_Lock;
+    bool m_SoleWriter = false;  // the sole user may write the hive loaded (checked once)
     int m_ChangeDepth = 0;
     bool m_Pending = false;
     RegHandleTable<OpenedKey> m_Keys;

@@ -36,6 +36,7 @@ void HiveRegistry::DropHive()
         hivex_close(m_Hive);
     m_Hive = nullptr;
     m_Seen.reset();
+    m_SoleWriter = false;
 }
 
 hive_h* HiveRegistry::Hive(long& code)
@@ -49,6 +50,11 @@ hive_h* HiveRegistry::Hive(long& code)
 
 hive_h* HiveRegistry::Refresh(long& code)
 {
+    // Over a mounted image every look at the file is a round trip to the mount.
+    if (m_Options.soleUser && m_Seen) {
+        code = m_LoadCode;
+        return m_Hive;
+    }
     code = kRegSuccess;
     const std::string& path = m_Options.path;
     HiveFileIdentity now;
@@ -106,6 +112,8 @@ long HiveRegistry::Load()
 
 long HiveRegistry::RefuseWrite()
 {
+    if (m_SoleWriter)
+        return kRegSuccess;
     const std::string& path = m_Options.path;
     if (m_Unfinished)
         return m_Failures.Fail(kRegCantWrite,
@@ -121,6 +129,8 @@ long HiveRegistry::RefuseWrite()
         return m_Failures.Fail(kRegAccessDenied, "the registry hive " + path + " is read-only");
     if (error)
         return m_Failures.Fail(kRegIoFailed, "cannot open the registry hive " + path + ": " + std::strerror(error));
+    // What was writable stays so for the sole user until the hive is read again.
+    m_SoleWriter = m_Options.soleUser;
     return kRegSuccess;
 }
 
@@ -141,11 +151,13 @@ long HiveRegistry::BeginChanges()
 
 long HiveRegistry::Hold()
 {
-    if (m_Lock.Held())
+    if (m_Lock.Held() || m_SoleWriter)
         return kRegSuccess;
     long code = kRegSuccess;
     if (!Hive(code) || (code = RefuseWrite()) != kRegSuccess)
         return code;
+    if (m_Options.soleUser)
+        return kRegSuccess;  // nobody to keep out
     if (const int error = m_Lock.Acquire(m_Options.path, m_Options.lockTimeoutMs)) {
         if (error == EWOULDBLOCK)
             return m_Failures.Fail(kRegLockViolation,

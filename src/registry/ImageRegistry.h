@@ -17,7 +17,7 @@ std::optional<std::string> FindSoftwareHive(const std::string& windowsDir);
 std::optional<std::string> FindImageHive(const std::string& windowsDir, const std::string& name);
 
 // How a change reaches an image's hive: a new file renamed over it, or the file rewritten where
-// the image's own commit makes a command whole (a mounted WIM image).
+// the image's own commit makes a command whole (a WIM image mounted for this program alone).
 enum class HiveWrites { Renamed, InPlace };
 
 // The registry for the Windows folder the program works on: when it holds a SOFTWARE hive,

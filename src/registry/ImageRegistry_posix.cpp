@@ -72,6 +72,7 @@ std::unique_ptr<RegistryApi> MakeImageRegistry(const std::string& windowsDir, st
     HiveRegistryOptions options;
     options.path = *hive;
     options.inPlace = writes == HiveWrites::InPlace;
+    options.soleUser = writes == HiveWrites::InPlace;
     return std::make_unique<RoutedRegistry>(std::make_unique<HiveRegistry>(std::move(options)), std::move(local));
 }
 

@@ -34,17 +34,13 @@ bool FileWritable(const std::string& file)
     return ::stat(file.c_str(), &info) == 0 && (info.st_mode & 0222) != 0 && ::access(file.c_str(), W_OK) == 0;
 }
 
-WimFacts ReadWimFacts(const std::string& file)
+WimFacts FactsOf(WIMStruct* wim, const std::string& file)
 {
-    WIMStruct* opened = nullptr;
-    if (const int code = wimlib_open_wim(file.c_str(), 0, &opened); code != 0)
-        throw std::runtime_error("cannot open the WIM file " + file + ": " + WimError(code));
-    const WimHandle wim(opened, &wimlib_free);
     wimlib_wim_info info {};
-    wimlib_get_wim_info(wim.get(), &info);
+    wimlib_get_wim_info(wim, &info);
     WimFacts facts;
     for (int image = 1; image <= static_cast<int>(info.image_count); ++image) {
-        const char* name = wimlib_get_image_name(wim.get(), image);
+        const char* name = wimlib_get_image_name(wim, image);
         facts.imageNames.emplace_back(name != nullptr ? name : "");
     }
     facts.solid = info.wim_version == kSolidVersion;
@@ -53,6 +49,15 @@ WimFacts ReadWimFacts(const std::string& file)
     facts.splitPart = info.total_parts > 1;
     facts.integrityTable = info.has_integrity_table;
     return facts;
+}
+
+WimFacts ReadWimFacts(const std::string& file)
+{
+    WIMStruct* opened = nullptr;
+    if (const int code = wimlib_open_wim(file.c_str(), 0, &opened); code != 0)
+        throw std::runtime_error("cannot open the WIM file " + file + ": " + WimError(code));
+    const WimHandle wim(opened, &wimlib_free);
+    return FactsOf(wim.get(), file);
 }
 
 std::string ImageList(const WimFacts& facts)
@@ -82,11 +87,11 @@ std::string WindowsFolderOf(const std::string& root, const std::string& imageNam
     return *windows;
 }
 
-int RunMounted(const WimImageName& name, unsigned long index, const WimFacts& facts, WimAccess access,
-               const WimCommand& command, std::string& problem)
+int RunMounted(WimMount& mount, const WimImageName& name, unsigned long index, const WimFacts& facts,
+               WimAccess access, const WimCommand& command, std::string& problem)
 {
     const std::string imageName = name.file + ":" + std::to_string(index);
-    WimMount mount(name.file, index, access == WimAccess::Write);
+    mount.WaitUntilMounted();
     bool changed = false;
     const int status = command(WindowsFolderOf(mount.Root(), imageName), imageName, changed);
     const bool commit = access == WimAccess::Write && status == 0 && (changed || mount.FilesWritten());
@@ -145,21 +150,35 @@ std::string WimWriteProblem(const WimImageName& name, unsigned long index, const
     return {};
 }
 
+namespace {
+
+// Why the image named may not be used as asked; empty when it may.
+std::string RefusalOf(const WimImageName& name, WimAccess access, const WimFacts& facts)
+{
+    const WimChoice choice = ChooseWimImage(name, facts);
+    if (!choice.problem.empty() || access == WimAccess::Read)
+        return choice.problem;
+    return WimWriteProblem(name, choice.index, facts);
+}
+
+}  // namespace
+
 int RunOnWimImage(const std::string& text, WimAccess access, const std::string& program, std::ostream& err,
                   const WimCommand& command)
 {
     try {
         const WimImageName name = ParseWimImageName(text);
+        // The image the name would choose is mounted while this process looks at the file; the
+        // mount stops by itself before reading the image when the same look refuses it, and the
+        // refusal is told from here.
+        WimMount mount(name.file, name.index.value_or(1), access == WimAccess::Write,
+                       [&](WIMStruct* wim) { return RefusalOf(name, access, FactsOf(wim, name.file)).empty(); });
         const WimFacts facts = ReadWimFacts(name.file);
+        if (const std::string problem = RefusalOf(name, access, facts); !problem.empty())
+            throw std::runtime_error(problem);
         const WimChoice choice = ChooseWimImage(name, facts);
-        if (!choice.problem.empty())
-            throw std::runtime_error(choice.problem);
-        if (access == WimAccess::Write) {
-            if (const std::string problem = WimWriteProblem(name, choice.index, facts); !problem.empty())
-                throw std::runtime_error(problem);
-        }
         std::string problem;
-        const int status = RunMounted(name, choice.index, facts, access, command, problem);
+        const int status = RunMounted(mount, name, choice.index, facts, access, command, problem);
         if (problem.empty())
             return status;
         err << program << ": " << problem << '\n';

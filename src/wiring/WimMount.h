@@ -1,21 +1,30 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
+
+struct WIMStruct;  // wimlib's open WIM file
 
 namespace pelmora {
 
 // One image of a WIM file mounted through FUSE in a fresh staging folder (under $TMPDIR, else
 // /tmp) by a child process, which serves it until it is unmounted. The child dies with this
 // program: then the mount goes uncommitted and the child removes the staging folder itself.
-// Throws std::runtime_error saying why the image could not be mounted.
 class WimMount {
 public:
-    WimMount(const std::string& file, unsigned long index, bool readWrite);
+    // Starts the mount, which goes on while this program does other work until it waits for it;
+    // throws std::runtime_error when it cannot be started. `mayMount`, asked with the file as the
+    // mount opened it, can stop the mount before it reads the image.
+    using MountCheck = std::function<bool(WIMStruct* wim)>;
+    WimMount(const std::string& file, unsigned long index, bool readWrite, const MountCheck& mayMount = {});
     // Unmounts without committing, if Unmount was not called.
     ~WimMount();
     WimMount(const WimMount&) = delete;
     WimMount& operator=(const WimMount&) = delete;
+
+    // Returns once the image is served; throws std::runtime_error saying why it is not.
+    void WaitUntilMounted();
 
     const std::string& Root() const { return m_Root; }
     // Whether a file was written or created through the mount (wimlib keeps those apart).
@@ -26,7 +35,8 @@ public:
     std::string Unmount(bool commit, bool integrity);
 
 private:
-    void WaitUntilMounted(int reportFd);
+    void AwaitMount();
+    void CloseReport();
     void EndChild();
     void RemoveStaging();
 
@@ -34,6 +44,7 @@ private:
     std::string m_Root;     // the mount point
     std::string m_Work;     // where wimlib keeps the files written
     pid_t m_Child = -1;
+    int m_Report = -1;  // the child says here why the mount failed
     bool m_Mounted = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -34,9 +35,43 @@ constexpr const char* kStagingPrefix = "pelmora-wim-";
 
 bool IsMountPoint(const std::string& folder, const std::string& parent);
 
+// Closes a descriptor when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_Fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_Fd >= 0)
+            ::close(m_Fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return m_Fd; }
+
+private:
+    int m_Fd;
+};
+
+// A mount whose process died before it could end it (killed between mounting and taking the
+// signals FUSE ends on) answers nothing; with nobody to commit it, it is let go.
+void DetachDeadMount(const std::string& folder)
+{
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0 && errno == ENOTCONN)
+        ::umount2(folder.c_str(), MNT_DETACH);
+}
+
+// The folders in `folder` that are empty (wimlib's own staging folder before any write).
+void RemoveEmptyFolders(const std::string& folder)
+{
+    std::error_code error;
+    for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator(); it.increment(error))
+        ::rmdir(it->path().c_str());
+}
+
 // Empty staging folders a killed run left behind (a signal to its whole process group can end the
 // mount before its clean-up). Only empty folders go (rmdir), and only old ones: a run being set up
-// is young, a mounted one is skipped.
+// is young, a mounted one is skipped, a dead mount let go first.
 void SweepLeftStagingFolders(const std::string& parent)
 {
     std::error_code error;
@@ -49,7 +84,9 @@ void SweepLeftStagingFolders(const std::string& parent)
             !it->is_directory(ignored) || it->last_write_time(ignored) > cutoff ||
             IsMountPoint(staging + "/image", staging))
             continue;
+        DetachDeadMount(staging + "/image");
         ::rmdir((staging + "/image").c_str());
+        RemoveEmptyFolders(staging + "/work");
         ::rmdir((staging + "/work").c_str());
         ::rmdir(staging.c_str());
     }
@@ -94,13 +131,27 @@ void QuietStandardStreams()
     ::dup2(null, STDOUT_FILENO);
     ::dup2(null, STDERR_FILENO);
     ::close(null);
+    // FUSE's debug mode reports every request there: in blocks, not a system call each.
+    static char reports[1 << 16];
+    std::setvbuf(stderr, reports, _IOFBF, sizeof reports);
+}
+
+// Whether the check lets the mount go on; a check that fails stops it too.
+bool MayMount(const WimMount::MountCheck& mayMount, WIMStruct* wim)
+{
+    try {
+        return !mayMount || mayMount(wim);
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 // The child: mounts the image and serves it until it is unmounted (wimlib's debug mode keeps FUSE
 // in the foreground; a daemon would outlive a killed parent). The parent's death ends the FUSE
 // loop, which unmounts without committing.
-[[noreturn]] void ServeImage(const std::string& file, unsigned long index, bool readWrite, const std::string& root,
-                             const std::string& work, const std::string& staging, pid_t parent, int reportFd)
+[[noreturn]] void ServeImage(const std::string& file, unsigned long index, bool readWrite,
+                             const WimMount::MountCheck& mayMount, const std::string& root, const std::string& work,
+                             const std::string& staging, pid_t parent, int reportFd)
 {
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (::getppid() != parent)
@@ -108,10 +159,12 @@ void QuietStandardStreams()
     QuietStandardStreams();
     WIMStruct* wim = nullptr;
     int code = wimlib_open_wim(file.c_str(), readWrite ? WIMLIB_OPEN_FLAG_WRITE_ACCESS : 0, &wim);
+    if (code == 0 && !MayMount(mayMount, wim))
+        code = WIMLIB_ERR_INVALID_PARAM;
     if (code == 0) {
         const int flags = WIMLIB_MOUNT_FLAG_DEBUG | (readWrite ? WIMLIB_MOUNT_FLAG_READWRITE : 0);
+        // Not freed: this process ends right after, and the parent waits for that.
         code = wimlib_mount_image(wim, static_cast<int>(index), root.c_str(), flags, work.c_str());
-        wimlib_free(wim);
     }
     // The staging folder goes with the mount, whoever ended it: a signal to the whole process group
     // (a closed session) ends this loop while the parent may not yet be seen gone. A parent that
@@ -131,7 +184,7 @@ void QuietStandardStreams()
 
 }  // namespace
 
-WimMount::WimMount(const std::string& file, unsigned long index, bool readWrite)
+WimMount::WimMount(const std::string& file, unsigned long index, bool readWrite, const MountCheck& mayMount)
     : m_Staging(MakeStagingFolder()), m_Root(m_Staging + "/image"), m_Work(m_Staging + "/work")
 {
     int report[2] = {-1, -1};
@@ -144,36 +197,58 @@ WimMount::WimMount(const std::string& file, unsigned long index, bool readWrite)
     m_Child = ::fork();
     if (m_Child == 0) {
         ::close(report[0]);
-        ServeImage(file, index, readWrite, m_Root, m_Work, m_Staging, parent, report[1]);
+        ServeImage(file, index, readWrite, mayMount, m_Root, m_Work, m_Staging, parent, report[1]);
     }
+    const int error = errno;
     ::close(report[1]);
-    try {
-        if (m_Child < 0)
-            throw std::runtime_error(std::string("cannot start the mount: ") + std::strerror(errno));
-        WaitUntilMounted(report[0]);
-    } catch (...) {
-        ::close(report[0]);
-        EndChild();
+    m_Report = report[0];
+    if (m_Child < 0) {
+        CloseReport();
         RemoveStaging();
-        throw;
+        throw std::runtime_error(std::string("cannot start the mount: ") + std::strerror(error));
     }
-    ::close(report[0]);
 }
 
 WimMount::~WimMount()
 {
+    // A mount refused before it was served still ends the normal way, uncommitted.
+    if (m_Child > 0 && !m_Mounted) {
+        try {
+            WaitUntilMounted();
+        } catch (const std::exception&) {
+        }
+    }
     if (m_Child > 0 || m_Mounted)
         Unmount(false, false);
+    CloseReport();
 }
 
-void WimMount::WaitUntilMounted(int reportFd)
+void WimMount::WaitUntilMounted()
 {
+    if (m_Mounted || m_Child <= 0)
+        return;
+    try {
+        AwaitMount();
+    } catch (...) {
+        CloseReport();
+        EndChild();
+        RemoveStaging();
+        throw;
+    }
+    CloseReport();
+}
+
+void WimMount::AwaitMount()
+{
+    // A change of the mount table wakes this; the timeout only guards against a missed one.
+    const Descriptor mounts(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC));
     const auto deadline = std::chrono::steady_clock::now() + kMountWait;
     for (;;) {
-        pollfd wait{reportFd, POLLIN, 0};
-        if (::poll(&wait, 1, 2) > 0) {
+        pollfd wait[2] = {{m_Report, POLLIN, 0}, {mounts.Get(), POLLPRI, 0}};  // poll skips a missing one
+        ::poll(wait, 2, mounts.Get() >= 0 ? 20 : 2);
+        if (wait[0].revents != 0) {
             int code = 0;
-            if (::read(reportFd, &code, sizeof code) == static_cast<ssize_t>(sizeof code))
+            if (::read(m_Report, &code, sizeof code) == static_cast<ssize_t>(sizeof code))
                 throw std::runtime_error(wimlib_get_error_string(static_cast<wimlib_error_code>(code)));
             throw std::runtime_error("the mount ended before it served the image");
         }
@@ -184,6 +259,13 @@ void WimMount::WaitUntilMounted(int reportFd)
         if (std::chrono::steady_clock::now() > deadline)
             throw std::runtime_error("the mount did not answer in time");
     }
+}
+
+void WimMount::CloseReport()
+{
+    if (m_Report >= 0)
+        ::close(m_Report);
+    m_Report = -1;
 }
 
 bool WimMount::FilesWritten() const

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -201,6 +203,25 @@ TEST(CliProgramOnWim, AFailedOrKilledCommandLeavesTheFileAsItWas)
     EXPECT_FALSE(lab.StagingLeft());
     EXPECT_EQ(CliTestBed::ReadBytes(lab.Wim()), before);
     EXPECT_TRUE(Verified(lab.Wim()));
+}
+
+TEST(CliProgramOnWim, ADeadMountAKilledRunLeftIsLetGoByTheNextRun)
+{
+    WimLab lab;
+    // What a run killed between mounting and FUSE's own signal handling leaves: the mount's process
+    // gone, the mount answering nothing.
+    const std::string left = lab.Staging() + "/pelmora-wim-left";
+    fs::create_directories(left + "/image");
+    fs::create_directories(left + "/work/install.wim.staging");
+    Shell("wimmount --debug " + Quoted(lab.Wim()) + " 1 " + Quoted(left + "/image") + " >/dev/null 2>&1 & for i in $(seq 100); "
+          "do mountpoint -q " + Quoted(left + "/image") + " && break; sleep 0.05; done; kill -9 $!; wait");
+    struct stat info {};
+    ASSERT_NE(::stat((left + "/image").c_str(), &info), 0);
+    ASSERT_EQ(errno, ENOTCONN) << kNoMount;
+    Shell("touch -d '1 hour ago' " + Quoted(left));
+
+    EXPECT_EQ(lab.Run(lab.Wim(), {"show"}).status, 0);
+    EXPECT_FALSE(lab.StagingLeft());
 }
 
 TEST(CliProgramOnWim, RefusesWhatItCannotChangeAndStillReadsIt)
