@@ -1,5 +1,6 @@
 #include "platform/ContainedFiles.h"
 
+#include "platform/Descriptor_posix.h"
 #include "platform/FolderEntries.h"
 
 #include <cerrno>
@@ -20,23 +21,6 @@ namespace pelmora {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Closes a descriptor when it goes.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_Fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_Fd >= 0)
-            ::close(m_Fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return m_Fd; }
-
-private:
-    int m_Fd;
-};
 
 std::string Normal(const std::string& path)
 {

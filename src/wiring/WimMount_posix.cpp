@@ -1,5 +1,7 @@
 #include "wiring/WimMount.h"
 
+#include "platform/Descriptor_posix.h"
+
 #include <wimlib.h>
 
 #include <cerrno>
@@ -34,23 +36,6 @@ constexpr auto kMountWait = std::chrono::seconds(120);
 constexpr const char* kStagingPrefix = "pelmora-wim-";
 
 bool IsMountPoint(const std::string& folder, const std::string& parent);
-
-// Closes a descriptor when it goes.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_Fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_Fd >= 0)
-            ::close(m_Fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return m_Fd; }
-
-private:
-    int m_Fd;
-};
 
 // A mount whose process died before it could end it (killed between mounting and taking the
 // signals FUSE ends on) answers nothing; with nobody to commit it, it is let go.
