@@ -25,6 +25,19 @@ HWND Child(const wchar_t* windowClass, const std::string& text, DWORD style, DWO
                            nullptr);
 }
 
+// A label has no frame, so there is nothing to paint outside its client area; the system's
+// painting would fetch a device context for nothing, once per label at every show. The static
+// control's own procedure waits in the label's user data: the common controls' subclassing
+// would look it up from a window property, a trip to the window server, at every message.
+LRESULT CALLBACK LabelWithoutFrame(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCPAINT)
+        return 0;
+    const auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return own != nullptr ? CallWindowProcW(own, window, message, wParam, lParam)
+                          : DefWindowProcW(window, message, wParam, lParam);
+}
+
 MadeControl MakeLabel(const ControlDesign& design, const ControlSite& site)
 {
     const DWORD align =
@@ -32,7 +45,11 @@ MadeControl MakeLabel(const ControlDesign& design, const ControlSite& site)
     // Captions show as they stand: an ampersand is a character, not an access key. A label with
     // its own pointer must be hit by the mouse to be asked for it.
     const DWORD notify = design.mousePointer.empty() ? 0 : SS_NOTIFY;
-    return {Child(WC_STATICW, design.text, align | SS_NOPREFIX | notify | Shown(design), 0, site), nullptr, nullptr};
+    HWND label = Child(WC_STATICW, design.text, align | SS_NOPREFIX | notify | Shown(design), 0, site);
+    if (label != nullptr)
+        SetWindowLongPtrW(label, GWLP_USERDATA,
+                          SetWindowLongPtrW(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelWithoutFrame)));
+    return {label, nullptr, nullptr};
 }
 
 MadeControl MakeTextBox(const ControlDesign& design, const ControlSite& site)

@@ -8,6 +8,8 @@
 #include "platform/RasterPicture.h"
 #include "platform/Utf16_win32.h"
 
+#include <utility>
+
 namespace pelmora::win32 {
 
 namespace {
@@ -31,6 +33,11 @@ DWORD StyleOf(BorderStyle border)
     return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 }
 
+bool IsPicture(const ControlDesign& design)
+{
+    return design.kind == ControlKind::PictureBox || design.kind == ControlKind::Image;
+}
+
 DWORD ExStyleOf(BorderStyle border)
 {
     return WS_EX_CONTROLPARENT | (border == BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0);
@@ -41,8 +48,8 @@ DWORD ExStyleOf(BorderStyle border)
 struct DesignedWindow::Entry {
     const ControlDesign* design = nullptr;
     int id = 0;
-    HWND window = nullptr;  // null for menu items
-    ATOM name = 0;          // the global atom of the design name, the window's kNameProperty
+    HWND window = nullptr;  // null for menu items and hidden controls
+    std::string text;       // a hidden control's text, which no window holds
     std::unique_ptr<PictureBox> picture;
     std::unique_ptr<CommandButton> button;
     HBRUSH brush = nullptr;  // the back colour of an opaque label or a text box
@@ -62,7 +69,6 @@ DesignedWindow::DesignedWindow(const designs::WindowDesign& design, HWND owner) 
                            outer.cy, owner, m_Menu);
     if (window == nullptr)
         return;
-    SetPropA(window, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomA(m_Design.name.c_str()))));
     m_Dpi = WindowDpi(window);
     FitFrame();
     ComposeBackdrop();
@@ -103,7 +109,7 @@ void DesignedWindow::BuildMenus()
             ACCEL accelerator;
             if (!item.shortcut.empty() && ShortcutAccelerator(item.shortcut, static_cast<WORD>(id), accelerator))
                 accelerators.push_back(accelerator);
-            m_Entries.push_back(Entry{&item, id, nullptr, 0, nullptr, nullptr, nullptr});
+            m_Entries.push_back(Entry{&item, id, nullptr, {}, nullptr, nullptr, nullptr});
         }
         AppendMenuW(m_Menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), ToUtf16(menu.text).c_str());
     }
@@ -119,15 +125,19 @@ void DesignedWindow::BuildControls()
         if (control.kind == ControlKind::Menu)
             continue;
         const int id = nextId++;
+        // Nothing shows a hidden label, box or picture: it keeps its text without the cost of a
+        // window. A hidden button keeps its window, which holds the button's state.
+        if (!control.visible && control.kind != ControlKind::CommandButton) {
+            m_Entries.push_back(Entry{&control, id, nullptr, control.text, nullptr, nullptr, nullptr});
+            continue;
+        }
         const ControlSite site{Window(), id, DesignedPlace(control, {}), m_Dpi};
         MadeControl made = MakeControl(control, m_Design, site, m_Backdrop);
         if (made.window == nullptr)
             continue;
-        Entry entry{&control, id, made.window, 0, nullptr, nullptr, nullptr};
+        Entry entry{&control, id, made.window, {}, nullptr, nullptr, nullptr};
         entry.picture = std::move(made.picture);
         entry.button = std::move(made.button);
-        entry.name = GlobalAddAtomA(control.name.c_str());
-        SetPropA(made.window, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(entry.name)));
         if (control.kind == ControlKind::TextBox || (control.kind == ControlKind::Label && control.backColor))
             entry.brush = CreateSolidBrush(control.backColor ? ToColorRef(*control.backColor) : GetSysColor(COLOR_WINDOW));
         if (!entry.button)  // a button draws its caption in its own font
@@ -273,12 +283,30 @@ const DesignedWindow::Entry* DesignedWindow::Find(std::string_view name) const
     return nullptr;
 }
 
+DesignedWindow::Entry* DesignedWindow::Find(std::string_view name)
+{
+    return const_cast<Entry*>(std::as_const(*this).Find(name));
+}
+
 const DesignedWindow::Entry* DesignedWindow::EntryOfWindow(HWND control) const
 {
     for (const Entry& entry : m_Entries)
         if (entry.window != nullptr && entry.window == control)
             return &entry;
     return nullptr;
+}
+
+std::string DesignedWindow::NameOf(HWND window)
+{
+    const DesignedWindow* owner = FromHandle(window);
+    if (owner == nullptr)
+        owner = FromHandle(GetParent(window));
+    if (owner == nullptr)
+        return {};
+    if (window == owner->Window())
+        return owner->m_Design.name;
+    const Entry* entry = owner->EntryOfWindow(window);
+    return entry != nullptr ? entry->design->name : std::string();
 }
 
 HWND DesignedWindow::Control(std::string_view name) const
@@ -316,8 +344,10 @@ bool DesignedWindow::PressAccessKey(wchar_t typed)
 std::string DesignedWindow::Text(std::string_view control) const
 {
     const Entry* entry = Find(control);
-    if (entry == nullptr || entry->window == nullptr || entry->picture)
+    if (entry == nullptr || IsPicture(*entry->design))
         return {};
+    if (entry->window == nullptr)
+        return entry->text;
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(entry->window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(entry->window, text.data(), static_cast<int>(text.size()))));
     return FromUtf16(text);
@@ -325,9 +355,13 @@ std::string DesignedWindow::Text(std::string_view control) const
 
 void DesignedWindow::SetText(std::string_view control, const std::string& text)
 {
-    const Entry* entry = Find(control);
-    if (entry == nullptr || entry->window == nullptr || entry->picture)
+    Entry* entry = Find(control);
+    if (entry == nullptr || IsPicture(*entry->design))
         return;
+    if (entry->window == nullptr) {
+        entry->text = text;
+        return;
+    }
     SetWindowTextW(entry->window, ToUtf16(text).c_str());
     if (entry->design->autoSize)
         FitAutoSize(*entry);
@@ -427,13 +461,6 @@ LRESULT DesignedWindow::ControlColours(HDC dc, HWND control, bool editable)
 void DesignedWindow::Destroyed()
 {
     m_Destroying = true;
-    for (const Entry& entry : m_Entries)
-        if (entry.window != nullptr && entry.name != 0) {
-            RemovePropA(entry.window, kNameProperty);
-            GlobalDeleteAtom(entry.name);
-        }
-    if (auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropA(Window(), kNameProperty))))
-        GlobalDeleteAtom(atom);
     if (m_OnDestroyed) {
         const std::function<void()> handler = m_OnDestroyed;
         handler();

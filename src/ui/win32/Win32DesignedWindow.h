@@ -19,12 +19,11 @@ class PictureBox;
 // A top-level window built from its design: caption, client size in twips at the window's DPI,
 // border, back colour and picture, every control in tab order with its design font, menus whose
 // shortcuts work from anywhere in the window. It decides nothing: buttons and menu items only
-// announce their design names. Each control's name is a property of its window
-// (kNameProperty, a global atom of the name) and its id is in the window's table.
+// announce their design names. The window's table holds each control's name, id and window; a
+// hidden label, text box or picture has no window, only its text.
 class DesignedWindow final : public BaseWindow<DesignedWindow>, public ViewPort {
 public:
     static constexpr const wchar_t* kClassName = L"PelmoraDesignedWindow";
-    static constexpr const char* kNameProperty = "PelmoraName";
 
     using CommandHandler = std::function<void(std::string_view controlName)>;
 
@@ -46,7 +45,9 @@ public:
     // False from the moment the window is being destroyed.
     bool IsOpen() const { return Window() != nullptr && !m_Destroying; }
 
-    HWND Control(std::string_view name) const;
+    // The design name of a designed window or of a control in one; empty for any other window.
+    static std::string NameOf(HWND window);
+    HWND Control(std::string_view name) const;  // null for a hidden label, text box or picture
     int ControlId(std::string_view name) const;  // controls and menu items; 0 for none
     PictureBox* PictureOf(std::string_view name) const;
     CommandButton* ButtonOf(std::string_view name) const;
@@ -73,6 +74,7 @@ private:
     void FitAutoSize(const Entry& entry);
     HFONT FontFor(const designs::ControlDesign& control);
     const Entry* Find(std::string_view name) const;
+    Entry* Find(std::string_view name);
     const Entry* EntryOfWindow(HWND control) const;
     bool Command(WPARAM wParam, LPARAM lParam);
     // Every button forgets the key that went down last and looks again for the pointer.

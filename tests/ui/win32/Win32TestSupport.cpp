@@ -34,13 +34,6 @@ void PressKey(HWND window, WORD key, bool control)
     SetKeyboardState(keys);
 }
 
-std::string NameOf(HWND window)
-{
-    const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(window, DesignedWindow::kNameProperty)));
-    char name[256] = {};
-    return atom != 0 && GlobalGetAtomNameA(atom, name, sizeof name) ? name : "";
-}
-
 RECT PlaceInParent(HWND window)
 {
     RECT rect;

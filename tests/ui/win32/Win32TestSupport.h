@@ -32,9 +32,6 @@ void Pump(int milliseconds = 30);
 // (the thread's key state says so while the message is handled).
 void PressKey(HWND window, WORD key, bool control = false);
 
-// The design name a window carries as its property; empty without one.
-std::string NameOf(HWND window);
-
 // A window's position and size in its parent's client area.
 RECT PlaceInParent(HWND window);
 
