@@ -24,27 +24,22 @@ INPUT KeyInput(WORD key, bool up)
 
 }  // namespace
 
-CommandButton::CommandButton(ButtonAmbient ambient, HWND parent, int id, bool visible, const RECT& place, UINT dpi)
+CommandButton::CommandButton(ButtonAmbient ambient, const std::vector<PropertyEntry>& entries, HWND parent, int id,
+                             bool visible, const RECT& place, UINT dpi)
     : m_Canvas(0, 0), m_Host(*this, m_Canvas, std::move(ambient))
 {
     m_Canvas.SetDpi(static_cast<int>(dpi));
     RegisterOnce(CS_DBLCLKS);  // the second press of a double-click has a handling of its own
-    const std::wstring name = ToUtf16(m_Host.Ambient().displayName);
-    CreateAs(0, name.c_str(), WS_CHILD | WS_TABSTOP | (visible ? WS_VISIBLE : 0), place.left, place.top,
+    // Read before the window exists, so the window is made with its caption and drawn at its
+    // size once, not first with the defaults and again with what was read.
+    m_Host.ReadEntries(entries);
+    const std::wstring caption = ToUtf16(m_Host.Caption());
+    CreateAs(0, caption.c_str(), WS_CHILD | WS_TABSTOP | (visible ? WS_VISIBLE : 0), place.left, place.top,
              place.right - place.left, place.bottom - place.top, parent,
              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
 CommandButton::~CommandButton() { DestroyIfOpen(); }
-
-void CommandButton::ReadEntries(const std::vector<PropertyEntry>& entries)
-{
-    m_Host.ReadEntries(entries);
-    TextChanged();
-    // Reading leaves the drawing to the next resize; a window made at its size has had that.
-    if (m_Canvas.Width() > 0 && m_Canvas.Height() > 0)
-        m_Host.Resized(m_Canvas.Width(), m_Canvas.Height());
-}
 
 void CommandButton::SetDpi(UINT dpi)
 {

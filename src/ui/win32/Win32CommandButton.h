@@ -26,14 +26,13 @@ public:
 
     // Creates the button's window as the child `id` of `parent` at `place`, its caption drawn at
     // `dpi` (0: the screen's). `ambient` gives the host window's font and fore colour and the
-    // button's name; ReadEntries or InitProperties follows.
-    CommandButton(ButtonAmbient ambient, HWND parent, int id, bool visible, const RECT& place = {}, UINT dpi = 0);
+    // button's name; `entries` are its stored design's, and the caption is the window's text.
+    CommandButton(ButtonAmbient ambient, const std::vector<PropertyEntry>& entries, HWND parent, int id, bool visible,
+                  const RECT& place = {}, UINT dpi = 0);
     ~CommandButton();
 
     ButtonHost& Host() { return m_Host; }
     const ButtonHost& Host() const { return m_Host; }
-    // A stored design's entries, and the caption as the window's text.
-    void ReadEntries(const std::vector<PropertyEntry>& entries);
 
     // Every event the button raises, before a click's BN_CLICKED goes to the parent.
     void OnEvent(EventHandler handler) { m_OnEvent = std::move(handler); }

@@ -76,9 +76,8 @@ MadeControl MakePicture(const ControlDesign& design, const ControlSite& site, co
 
 MadeControl MakeCommandButton(const ControlDesign& design, const designs::WindowDesign& window, const ControlSite& site)
 {
-    auto button = std::make_unique<CommandButton>(designs::AmbientOf(design, window), site.parent, site.id,
-                                                  design.visible, site.place, site.dpi);
-    button->ReadEntries(design.properties);
+    auto button = std::make_unique<CommandButton>(designs::AmbientOf(design, window), design.properties, site.parent,
+                                                  site.id, design.visible, site.place, site.dpi);
     HWND handle = button->Window();
     if (handle == nullptr)
         return {};
