@@ -30,6 +30,12 @@ bool Opaque(const ControlDesign& control)
 
 bool WantsHandPointer(const ControlDesign& control) { return control.mousePointer == "Hand"; }
 
+bool HeldWithoutWindow(const ControlDesign& control)
+{
+    return !control.visible && control.kind != ControlKind::CommandButton && control.kind != ControlKind::Menu &&
+           control.kind != ControlKind::MenuItem;
+}
+
 bool WrapsWords(const ControlDesign& control) { return !control.autoSize; }
 
 ButtonFont FontOf(const ControlDesign& control, const WindowDesign& window)

@@ -22,6 +22,10 @@ bool Opaque(const ControlDesign& control);
 // The hand pointer over the controls whose design asks for it.
 bool WantsHandPointer(const ControlDesign& control);
 
+// A hidden label, text box or picture is never shown: it keeps its text without a window or a
+// widget, which would only cost the start. A hidden button keeps its own, which holds its state.
+bool HeldWithoutWindow(const ControlDesign& control);
+
 // A label sized to its text keeps it on one line; any other wraps its words.
 bool WrapsWords(const ControlDesign& control);
 

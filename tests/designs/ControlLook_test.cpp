@@ -39,6 +39,21 @@ TEST(ControlLook, FramesAndFills)
     }
 }
 
+TEST(ControlLook, OnlyHiddenLabelsBoxesAndPicturesGoWithoutAWindow)
+{
+    // A hidden button keeps its window: it holds the button's state.
+    const std::pair<ControlKind, bool> held[] = {
+        {ControlKind::Label, true},          {ControlKind::TextBox, true}, {ControlKind::PictureBox, true},
+        {ControlKind::Image, true},          {ControlKind::CommandButton, false}, {ControlKind::MenuItem, false},
+    };
+    for (const auto& [kind, hidden] : held) {
+        ControlDesign control = Control(kind, std::nullopt, false);
+        EXPECT_FALSE(HeldWithoutWindow(control)) << "shown: " << static_cast<int>(kind);
+        control.visible = false;
+        EXPECT_EQ(HeldWithoutWindow(control), hidden) << static_cast<int>(kind);
+    }
+}
+
 TEST(ControlLook, FontsAlignmentAndTheNarrowedStandIn)
 {
     WindowDesign window;

@@ -3,6 +3,7 @@
 #include "QtControls.h"
 #include "QtPictureBox.h"
 #include "QtDesignStyle.h"
+#include "designs/ControlLook.h"
 #include "designs/Twips.h"
 #include "platform/qt/QtPictures.h"
 
@@ -111,6 +112,11 @@ void DesignedWindow::BuildControls()
     for (const ControlDesign& control : m_Design.controls) {
         if (control.kind == ControlKind::Menu)
             continue;
+        if (designs::HeldWithoutWindow(control)) {
+            if (control.kind == ControlKind::Label || control.kind == ControlKind::TextBox)
+                m_HeldTexts.emplace(control.name, control.text);
+            continue;
+        }
         QString name = ToQString(control.name);
         QWidget* widget = MakeControl(control, m_Design, m_Client, [this, name] { emit CommandRequested(name); });
         if (qobject_cast<QLineEdit*>(widget) != nullptr)
@@ -169,6 +175,8 @@ QAction* DesignedWindow::MenuItem(std::string_view name) const
 
 std::string DesignedWindow::Text(std::string_view control) const
 {
+    if (auto held = m_HeldTexts.find(control); held != m_HeldTexts.end())
+        return held->second;
     QWidget* widget = Control(control);
     if (auto* box = qobject_cast<QLineEdit*>(widget))
         return box->text().toStdString();
@@ -179,6 +187,10 @@ std::string DesignedWindow::Text(std::string_view control) const
 
 void DesignedWindow::SetText(std::string_view control, const std::string& text)
 {
+    if (auto held = m_HeldTexts.find(control); held != m_HeldTexts.end()) {
+        held->second = text;
+        return;
+    }
     QWidget* widget = Control(control);
     if (auto* box = qobject_cast<QLineEdit*>(widget)) {
         box->setText(QString::fromStdString(text));

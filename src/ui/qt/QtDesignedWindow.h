@@ -43,7 +43,7 @@ public:
     void SetPicture(std::string_view control, std::shared_ptr<const Picture> picture) override;
     void Unload() override;
 
-    QWidget* Control(std::string_view name) const;
+    QWidget* Control(std::string_view name) const;  // null for a hidden label, text box or picture
     QAction* MenuItem(std::string_view name) const;
     QWidget* Client() const { return m_Client; }
     const designs::WindowDesign& Design() const { return m_Design; }
@@ -73,6 +73,7 @@ private:
     designs::WindowDesign m_Design;
     ClientArea* m_Client = nullptr;
     std::map<std::string, QWidget*, std::less<>> m_Controls;
+    std::map<std::string, std::string, std::less<>> m_HeldTexts;  // hidden labels' and text boxes' texts
     std::map<std::string, QAction*, std::less<>> m_MenuItems;
     bool m_Closed = false;
 };

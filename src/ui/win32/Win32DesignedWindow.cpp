@@ -125,9 +125,7 @@ void DesignedWindow::BuildControls()
         if (control.kind == ControlKind::Menu)
             continue;
         const int id = nextId++;
-        // Nothing shows a hidden label, box or picture: it keeps its text without the cost of a
-        // window. A hidden button keeps its window, which holds the button's state.
-        if (!control.visible && control.kind != ControlKind::CommandButton) {
+        if (designs::HeldWithoutWindow(control)) {
             m_Entries.push_back(Entry{&control, id, nullptr, control.text, nullptr, nullptr, nullptr});
             continue;
         }

@@ -1,5 +1,6 @@
 #include "QtControls.h"
 #include "QtDesignedWindow.h"
+#include "designs/ControlLook.h"
 #include "designs/Twips.h"
 
 #include <QAction>
@@ -55,6 +56,13 @@ TEST(DesignedWindow, BuildsEveryControlOfEachDesign)
                 return;
             }
             QWidget* widget = window.Control(control.name);
+            if (designs::HeldWithoutWindow(control)) {
+                EXPECT_EQ(widget, nullptr) << "a hidden control has no widget";
+                if (control.kind != ControlKind::PictureBox && control.kind != ControlKind::Image) {
+                    EXPECT_EQ(window.Text(control.name), control.text);
+                }
+                return;
+            }
             ASSERT_NE(widget, nullptr);
             EXPECT_EQ(widget->objectName().toStdString(), control.name);
             EXPECT_EQ(widget->isVisibleTo(&window), control.visible);
@@ -157,6 +165,8 @@ TEST(DesignedWindow, TextBoxesTakeAnyLength)
             SCOPED_TRACE(std::string(file) + " " + control.name);
             window.SetText(control.name, longText);
             EXPECT_EQ(window.Text(control.name).size(), longText.size());
+            if (designs::HeldWithoutWindow(control))
+                return;  // nothing to type into
             auto* box = qobject_cast<QLineEdit*>(window.Control(control.name));
             ASSERT_NE(box, nullptr);
             box->end(false);
