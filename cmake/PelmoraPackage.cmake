@@ -37,6 +37,8 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION admin)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # wimlib is loaded only for an image (--image), so the library scan does not see it.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS ${PELMORA_WIMLIB_PACKAGE})
   # The completion file is installed either way; Tab only completes with the framework loaded.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS bash-completion)
 endif()

@@ -2,9 +2,9 @@
 
 #include "platform/FolderEntries.h"
 #include "wiring/WimMount.h"
+#include "wiring/WimLibrary_posix.h"
 #include "wiring/WindowsImageCheck.h"
 
-#include <wimlib.h>
 
 #include <charconv>
 #include <memory>
@@ -24,7 +24,7 @@ using WimHandle = std::unique_ptr<WIMStruct, decltype(&wimlib_free)>;
 
 std::string WimError(int code)
 {
-    return wimlib_get_error_string(static_cast<wimlib_error_code>(code));
+    return Wimlib().errorString(static_cast<wimlib_error_code>(code));
 }
 
 bool FileWritable(const std::string& file)
@@ -37,10 +37,10 @@ bool FileWritable(const std::string& file)
 WimFacts FactsOf(WIMStruct* wim, const std::string& file)
 {
     wimlib_wim_info info {};
-    wimlib_get_wim_info(wim, &info);
+    Wimlib().getWimInfo(wim, &info);
     WimFacts facts;
     for (int image = 1; image <= static_cast<int>(info.image_count); ++image) {
-        const char* name = wimlib_get_image_name(wim, image);
+        const char* name = Wimlib().getImageName(wim, image);
         facts.imageNames.emplace_back(name != nullptr ? name : "");
     }
     facts.solid = info.wim_version == kSolidVersion;
@@ -54,9 +54,9 @@ WimFacts FactsOf(WIMStruct* wim, const std::string& file)
 WimFacts ReadWimFacts(const std::string& file)
 {
     WIMStruct* opened = nullptr;
-    if (const int code = wimlib_open_wim(file.c_str(), 0, &opened); code != 0)
+    if (const int code = Wimlib().openWim(file.c_str(), 0, &opened); code != 0)
         throw std::runtime_error("cannot open the WIM file " + file + ": " + WimError(code));
-    const WimHandle wim(opened, &wimlib_free);
+    const WimHandle wim(opened, Wimlib().free);
     return FactsOf(wim.get(), file);
 }
 
@@ -168,6 +168,7 @@ int RunOnWimImage(const std::string& text, WimAccess access, const std::string& 
 {
     try {
         const WimImageName name = ParseWimImageName(text);
+        Wimlib();  // loaded here, before the mount process is forked, which must find it loaded
         // The image the name would choose is mounted while this process looks at the file; the
         // mount stops by itself before reading the image when the same look refuses it, and the
         // refusal is told from here.

@@ -1,8 +1,8 @@
 #include "wiring/WimMount.h"
 
 #include "platform/Descriptor_posix.h"
+#include "wiring/WimLibrary_posix.h"
 
-#include <wimlib.h>
 
 #include <cerrno>
 #include <chrono>
@@ -143,13 +143,13 @@ bool MayMount(const WimMount::MountCheck& mayMount, WIMStruct* wim)
         ::_exit(1);
     QuietStandardStreams();
     WIMStruct* wim = nullptr;
-    int code = wimlib_open_wim(file.c_str(), readWrite ? WIMLIB_OPEN_FLAG_WRITE_ACCESS : 0, &wim);
+    int code = Wimlib().openWim(file.c_str(), readWrite ? WIMLIB_OPEN_FLAG_WRITE_ACCESS : 0, &wim);
     if (code == 0 && !MayMount(mayMount, wim))
         code = WIMLIB_ERR_INVALID_PARAM;
     if (code == 0) {
         const int flags = WIMLIB_MOUNT_FLAG_DEBUG | (readWrite ? WIMLIB_MOUNT_FLAG_READWRITE : 0);
         // Not freed: this process ends right after, and the parent waits for that.
-        code = wimlib_mount_image(wim, static_cast<int>(index), root.c_str(), flags, work.c_str());
+        code = Wimlib().mountImage(wim, static_cast<int>(index), root.c_str(), flags, work.c_str());
     }
     // The staging folder goes with the mount, whoever ended it: a signal to the whole process group
     // (a closed session) ends this loop while the parent may not yet be seen gone. A parent that
@@ -234,7 +234,7 @@ void WimMount::AwaitMount()
         if (wait[0].revents != 0) {
             int code = 0;
             if (::read(m_Report, &code, sizeof code) == static_cast<ssize_t>(sizeof code))
-                throw std::runtime_error(wimlib_get_error_string(static_cast<wimlib_error_code>(code)));
+                throw std::runtime_error(Wimlib().errorString(static_cast<wimlib_error_code>(code)));
             throw std::runtime_error("the mount ended before it served the image");
         }
         if (IsMountPoint(m_Root, m_Staging)) {
@@ -271,10 +271,10 @@ std::string WimMount::Unmount(bool commit, bool integrity)
         int flags = commit ? WIMLIB_UNMOUNT_FLAG_COMMIT : 0;
         if (commit && integrity)
             flags |= WIMLIB_UNMOUNT_FLAG_CHECK_INTEGRITY;
-        if (const int code = wimlib_unmount_image(m_Root.c_str(), flags); code != 0) {
-            problem = wimlib_get_error_string(static_cast<wimlib_error_code>(code));
+        if (const int code = Wimlib().unmountImage(m_Root.c_str(), flags); code != 0) {
+            problem = Wimlib().errorString(static_cast<wimlib_error_code>(code));
             // Whatever held the mount, the changes must not land.
-            wimlib_unmount_image(m_Root.c_str(), WIMLIB_UNMOUNT_FLAG_FORCE);
+            Wimlib().unmountImage(m_Root.c_str(), WIMLIB_UNMOUNT_FLAG_FORCE);
         }
         m_Mounted = IsMountPoint(m_Root, m_Staging);
     }
